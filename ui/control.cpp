@@ -1,0 +1,540 @@
+#include "ui/control.h"
+
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <cmath>
+
+namespace ui {
+
+QString controlName(const QString &name, int index) {
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+QCursor customPointer() {
+    static const QCursor cursor = [] {
+        const Picture p = Picture::load(QStringLiteral("pointer"), QSize(32, 32));
+        if (p.isNull()) return QCursor(Qt::PointingHandCursor);
+        QPixmap pm(64, 64);
+        pm.setDevicePixelRatio(2.0);
+        pm.fill(Qt::transparent);
+        QPainter painter(&pm);
+        p.render(painter, QRectF(0, 0, 32, 32));
+        painter.end();
+        return QCursor(pm, 1, 1);
+    }();
+    return cursor;
+}
+
+// ---------------------------------------------------------------- Control
+
+Control::Control(QWidget *container, const QString &name, int index) : QWidget(container), index_(index) {
+    setObjectName(controlName(name, index));
+    setFocusPolicy(Qt::NoFocus);
+    // A control created later lies below those created before it: the window's
+    // creation order lists its controls from the front to the back.
+    lower();
+}
+
+float Control::unitX() const {
+    auto *c = qobject_cast<const ClientArea *>(parentWidget());
+    return c ? c->scaleX : 1.0f;
+}
+
+float Control::unitY() const {
+    auto *c = qobject_cast<const ClientArea *>(parentWidget());
+    return c ? c->scaleY : 1.0f;
+}
+
+void Control::updateGeometryFromTwips() {
+    const double fx = unitX() / twipsPerPixel, fy = unitY() / twipsPerPixel;
+    const int x0 = static_cast<int>(std::lround(left_ * fx));
+    const int y0 = static_cast<int>(std::lround(top_ * fy));
+    const int x1 = static_cast<int>(std::lround((static_cast<double>(left_) + width__) * fx));
+    const int y1 = static_cast<int>(std::lround((static_cast<double>(top_) + height__) * fy));
+    setGeometry(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+void Control::setLeft(float v) {
+    left_ = v;
+    updateGeometryFromTwips();
+}
+void Control::setTop(float v) {
+    top_ = v;
+    updateGeometryFromTwips();
+}
+void Control::setWidth(float v) {
+    width__ = std::max(0.0f, v);
+    updateGeometryFromTwips();
+}
+void Control::setHeight(float v) {
+    height__ = std::max(0.0f, v);
+    updateGeometryFromTwips();
+}
+void Control::setRect(float l, float t, float w, float h) {
+    left_ = l;
+    top_ = t;
+    width__ = std::max(0.0f, w);
+    height__ = std::max(0.0f, h);
+    updateGeometryFromTwips();
+}
+
+void Control::applyPalette() {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, back_);
+    pal.setColor(QPalette::Button, back_);
+    pal.setColor(QPalette::Base, back_);
+    pal.setColor(QPalette::WindowText, fore_);
+    pal.setColor(QPalette::ButtonText, fore_);
+    pal.setColor(QPalette::Text, fore_);
+    setPalette(pal);
+}
+
+void Control::setBackColor(const QColor &c) {
+    back_ = c;
+    applyPalette();
+    update();
+}
+
+void Control::setForeColor(const QColor &c) {
+    fore_ = c;
+    applyPalette();
+    update();
+}
+
+void Control::setFontName(const QString &f) {
+    QFont fo = font();
+    fo.setFamily(f);
+    setFont(fo);
+    fontOrTextChanged();
+}
+
+void Control::setFontSize(double pt) {
+    QFont fo = font();
+    fo.setPointSizeF(pt);
+    setFont(fo);
+    fontOrTextChanged();
+}
+
+void Control::setFontBold(bool b) {
+    QFont fo = font();
+    fo.setBold(b);
+    setFont(fo);
+    fontOrTextChanged();
+}
+
+void Control::setFontSpec(const QString &family, double pt, bool bold) {
+    QFont fo(family);
+    fo.setPointSizeF(pt);
+    fo.setBold(bold);
+    setFont(fo);
+    fontOrTextChanged();
+}
+
+void Control::setCaption(const QString &c) {
+    caption_ = c;
+    fontOrTextChanged();
+    update();
+}
+
+void Control::setInner(QWidget *w) {
+    inner_ = w;
+    w->setGeometry(rect());
+}
+
+void Control::resizeEvent(QResizeEvent *e) {
+    QWidget::resizeEvent(e);
+    if (inner_) inner_->setGeometry(rect());
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit Click();
+    QWidget::mouseReleaseEvent(e);
+}
+
+void Control::focusInEvent(QFocusEvent *e) {
+    QWidget::focusInEvent(e);
+    emit GotFocus();
+}
+
+void Control::focusOutEvent(QFocusEvent *e) {
+    QWidget::focusOutEvent(e);
+    emit LostFocus();
+}
+
+// ---------------------------------------------------------------- Label
+
+QString Label::displayText() const {
+    QString t = caption_;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+void Label::setAlignment(int a) {
+    align_ = a;
+    update();
+}
+void Label::setAutoSize(bool a) {
+    autoSize_ = a;
+    fontOrTextChanged();
+}
+void Label::setBorderStyle(int b) {
+    border_ = b;
+    fontOrTextChanged();
+    update();
+}
+void Label::setBackStyle(int b) {
+    backStyle_ = b;
+    update();
+}
+void Label::setWordWrap(bool w) {
+    wrap_ = w;
+    fontOrTextChanged();
+    update();
+}
+
+void Label::fontOrTextChanged() {
+    if (!autoSize_) return;
+    const QFontMetricsF fm(font());
+    const QString text = displayText();
+    const float bw = border_ ? 2.0f : 0.0f;
+    float wpx, hpx;
+    if (wrap_) {
+        const int avail = std::max(1, geometry().width() - static_cast<int>(bw));
+        const QRectF r = fm.boundingRect(QRectF(0, 0, avail, 100000), Qt::TextWordWrap, text);
+        wpx = avail;
+        hpx = std::ceil(r.height());
+    } else {
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        double w = 0;
+        for (const QString &l : lines)
+            w = std::max(w, fm.horizontalAdvance(l));
+        wpx = static_cast<float>(std::ceil(w));
+        hpx = static_cast<float>(std::ceil(fm.lineSpacing() * lines.size()));
+    }
+    const float newW = wrap_ ? width_() : (wpx + bw) * twipsPerPixel / unitX();
+    const float newH = (hpx + bw) * twipsPerPixel / unitY();
+    if (keepCentre_ && !wrap_)
+        setRect(left() + (width_() - newW) / 2, top(), newW, newH);
+    else
+        setRect(left(), top(), newW, newH);
+}
+
+void Label::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    if (backStyle_ == 1) p.fillRect(rect(), backColor());
+    QRect r = rect();
+    if (border_) {
+        p.setPen(QColor(0, 0, 0));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        r.adjust(1, 1, -1, -1);
+    }
+    p.setFont(font());
+    p.setPen(foreColor());
+    int flags = Qt::AlignTop;
+    flags |= align_ == AlignCenter ? Qt::AlignHCenter : align_ == AlignRight ? Qt::AlignRight : Qt::AlignLeft;
+    if (wrap_ || !autoSize_) flags |= Qt::TextWordWrap;
+    p.drawText(r, flags, displayText());
+}
+
+// ---------------------------------------------------------------- Image
+
+Image::Image(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+
+void Image::setPicture(const Picture &pic) {
+    picture_ = pic;
+    if (!stretch_ && pic.size().isValid() && !pic.size().isEmpty())
+        setRect(left(), top(), pic.size().width() * twipsPerPixel / unitX(),
+                pic.size().height() * twipsPerPixel / unitY());
+    update();
+}
+
+void Image::setStretch(bool s) {
+    stretch_ = s;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (stretch_)
+        picture_.render(p, QRectF(rect()));
+    else
+        picture_.render(p, QRectF(QPointF(0, 0), QSizeF(picture_.size())));
+}
+
+PictureBox::PictureBox(QWidget *container, const QString &name, int index) : Image(container, name, index) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), backColor());
+    p.setRenderHint(QPainter::Antialiasing);
+    picture_.render(p, QRectF(QPointF(0, 0), QSizeF(picture_.size())));
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// ---------------------------------------------------------------- Frame
+
+Frame::Frame(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+
+void Frame::setBorderStyle(int b) {
+    border_ = b;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), backColor());
+    if (!border_) return;
+    const QFontMetrics fm(font());
+    const int top = caption_.isEmpty() ? 0 : fm.height() / 2;
+    const QRect r = rect().adjusted(0, top, -2, -2);
+    p.setPen(QColor(128, 128, 128));
+    p.drawRect(r);
+    p.setPen(QColor(255, 255, 255));
+    p.drawRect(r.translated(1, 1));
+    if (!caption_.isEmpty()) {
+        QString text = caption_;
+        text.remove(QLatin1Char('&'));
+        const int w = fm.horizontalAdvance(text) + 4;
+        p.fillRect(QRect(6, 0, w, fm.height()), backColor());
+        p.setPen(foreColor());
+        p.setFont(font());
+        p.drawText(QRect(8, 0, w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+}
+
+// ---------------------------------------------------------------- Shape
+
+Shape::Shape(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+
+void Shape::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), backColor());
+}
+
+// ---------------------------------------------------------------- Line
+
+Line::Line(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setEnds(float x1, float y1, float x2, float y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const float pad = lineWidth_ * twipsPerPixel;
+    setRect(std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1) + pad, std::fabs(y2 - y1) + pad);
+}
+
+void Line::setBorderWidth(int w) {
+    lineWidth_ = std::max(1, w);
+    setEnds(x1_, y1_, x2_, y2_);
+}
+
+void Line::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    const double fx = unitX() / twipsPerPixel, fy = unitY() / twipsPerPixel;
+    const QPointF origin(std::min(x1_, x2_), std::min(y1_, y2_));
+    const QPointF a((x1_ - origin.x()) * fx, (y1_ - origin.y()) * fy);
+    const QPointF b((x2_ - origin.x()) * fx, (y2_ - origin.y()) * fy);
+    QPen pen(foreColor(), lineWidth_);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    const QPointF half(lineWidth_ / 2.0, lineWidth_ / 2.0);
+    p.drawLine(a + half, b + half);
+}
+
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(QWidget *container, const QString &name, int index)
+    : Control(container, name, index), view_(new QListWidget(this)) {
+    setInner(view_);
+    view_->setFrameShape(QFrame::Box);
+    connect(view_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row != listIndex_) setListIndex(row);
+    });
+}
+
+void ListBox::setBackColor(const QColor &c) {
+    Control::setBackColor(c);
+    view_->setAutoFillBackground(true);
+}
+
+void ListBox::addItem(const QString &s) {
+    items_.append(s);
+    view_->addItem(s);
+}
+
+void ListBox::clear() {
+    items_.clear();
+    listIndex_ = -1;
+    const QSignalBlocker block(view_);
+    view_->clear();
+}
+
+QString ListBox::list(int i) const {
+    return i >= 0 && i < items_.size() ? items_.at(i) : QString();
+}
+
+void ListBox::setListIndex(int i) {
+    if (i < -1 || i >= items_.size()) return;
+    listIndex_ = i;
+    {
+        const QSignalBlocker block(view_);
+        view_->setCurrentRow(i);
+    }
+    emit Click();
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(QWidget *container, const QString &name, int index)
+    : Control(container, name, index), button_(new QPushButton(this)) {
+    setInner(button_);
+    setFocusProxy(button_);
+    button_->setAutoDefault(false);
+    connect(button_, &QPushButton::clicked, this, [this] { emit Click(); });
+}
+
+void CommandButton::setCaption(const QString &c) {
+    Control::setCaption(c);
+    button_->setText(c);
+}
+
+void CommandButton::setBackColor(const QColor &c) {
+    Control::setBackColor(c);
+    button_->setPalette(palette());
+}
+
+void CommandButton::press() {
+    emit Click();
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(QWidget *container, const QString &name, int index)
+    : Control(container, name, index), box_(new QCheckBox(this)) {
+    setInner(box_);
+    setFocusProxy(box_);
+    setAutoFillBackground(true);
+    connect(box_, &QCheckBox::clicked, this, [this](bool checked) {
+        value_ = checked ? 1 : 0;
+        emit Click();
+    });
+}
+
+void CheckBox::setValue(int v) {
+    if (v == value_) return;
+    value_ = v;
+    {
+        const QSignalBlocker block(box_);
+        box_->setChecked(v != 0);
+    }
+    emit Click();
+}
+
+void CheckBox::setCaption(const QString &c) {
+    Control::setCaption(c);
+    box_->setText(c);
+}
+void CheckBox::setBackColor(const QColor &c) {
+    Control::setBackColor(c);
+}
+void CheckBox::setForeColor(const QColor &c) {
+    Control::setForeColor(c);
+}
+
+// ---------------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(QWidget *container, const QString &name, int index)
+    : Control(container, name, index), radio_(new QRadioButton(this)) {
+    setInner(radio_);
+    setFocusProxy(radio_);
+    setAutoFillBackground(true);
+    radio_->setAutoExclusive(false);
+    connect(radio_, &QRadioButton::clicked, this, [this] {
+        // A click always leaves the button selected.
+        const QSignalBlocker block(radio_);
+        radio_->setChecked(true);
+        if (value_)
+            emit Click();
+        else
+            setValue(true);
+    });
+}
+
+void OptionButton::setValue(bool v) {
+    if (v == value_) return;
+    value_ = v;
+    {
+        const QSignalBlocker block(radio_);
+        radio_->setChecked(v);
+    }
+    if (!v) return;
+    for (QObject *o : parentWidget()->children()) {
+        auto *other = qobject_cast<OptionButton *>(o);
+        if (other && other != this && other->value_) {
+            other->value_ = false;
+            const QSignalBlocker block(other->radio_);
+            other->radio_->setChecked(false);
+        }
+    }
+    emit Click();
+}
+
+void OptionButton::setCaption(const QString &c) {
+    Control::setCaption(c);
+    radio_->setText(c);
+}
+void OptionButton::setBackColor(const QColor &c) {
+    Control::setBackColor(c);
+}
+void OptionButton::setForeColor(const QColor &c) {
+    Control::setForeColor(c);
+}
+
+// ---------------------------------------------------------------- HScrollBar
+
+HScrollBar::HScrollBar(QWidget *container, const QString &name, int index)
+    : Control(container, name, index), bar_(new QScrollBar(Qt::Horizontal, this)) {
+    setInner(bar_);
+    setFocusProxy(bar_);
+    bar_->setPageStep(1);
+    connect(bar_, &QScrollBar::valueChanged, this, [this] { emit Change(); });
+}
+
+int HScrollBar::value() const {
+    return bar_->value();
+}
+void HScrollBar::setValue(int v) {
+    bar_->setValue(v);
+}
+int HScrollBar::min() const {
+    return bar_->minimum();
+}
+void HScrollBar::setMin(int v) {
+    bar_->setMinimum(v);
+}
+int HScrollBar::max() const {
+    return bar_->maximum();
+}
+void HScrollBar::setMax(int v) {
+    bar_->setMaximum(v);
+}
+
+} // namespace ui

@@ -1,0 +1,366 @@
+#pragma once
+// The controls the game's windows are made of.
+//
+// Introspection contract: every control is a QObject named as in the window's
+// design ("Parola", "Timer1"), with the index in brackets for members of a
+// control array ("sign(5)", "fumetto(1)"). Its designed properties are Qt
+// properties under the design's names: Left, Top, Width, Height (in the
+// container's units: twips, unless the window sets a scale), Visible (the
+// control's own flag, not whether its container shows), Tag, ToolTipText,
+// BackColor, ForeColor, FontName, FontSize, FontBold, Caption, and per kind
+// Value, ListIndex, ListCount, Interval, Enabled, Stretch, AutoSize, ...
+// Geometry is kept exactly as assigned (a float) and mapped to Qt's
+// device-independent pixels at 15 twips per pixel.
+//
+// A value changed by code runs the same handler as the user's action: the
+// Click signal of a check box, option button or list box and the Change signal
+// of a scroll bar fire whether the user or the program changed the value.
+
+#include "ui/picture.h"
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+
+class QPushButton;
+class QCheckBox;
+class QRadioButton;
+class QScrollBar;
+class QListWidget;
+
+namespace ui {
+
+class Form;
+
+inline constexpr float twipsPerPixel = 15.0f;
+
+// The client area of a window: the container of its top-level controls. Its
+// scale gives the twips per unit of the coordinates its controls are given in
+// (1 unless the window sets a scale of its own).
+class ClientArea : public QWidget {
+    Q_OBJECT
+  public:
+    using QWidget::QWidget;
+    float scaleX = 1.0f, scaleY = 1.0f;
+};
+
+// The name a control carries: "sign(5)" for index 5 of the array "sign".
+QString controlName(const QString &name, int index);
+// The custom mouse pointer of the game's windows.
+QCursor customPointer();
+
+class Control : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(float Left READ left WRITE setLeft)
+    Q_PROPERTY(float Top READ top WRITE setTop)
+    Q_PROPERTY(float Width READ width_ WRITE setWidth)
+    Q_PROPERTY(float Height READ height_ WRITE setHeight)
+    Q_PROPERTY(bool Visible READ shown WRITE setShown)
+    Q_PROPERTY(QString Tag READ tag WRITE setTag)
+    Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText)
+    Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QString FontName READ fontName WRITE setFontName)
+    Q_PROPERTY(double FontSize READ fontSize WRITE setFontSize)
+    Q_PROPERTY(bool FontBold READ fontBold WRITE setFontBold)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(int Index READ index)
+    Q_PROPERTY(bool Enabled READ enabled WRITE setEnabledFlag)
+
+  public:
+    // Creates the control inside `container` (a window's client area, a frame
+    // or a picture box); `index` -1 for a control outside any array.
+    Control(QWidget *container, const QString &name, int index = -1);
+
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width_() const { return width__; }
+    float height_() const { return height__; }
+    void setLeft(float v);
+    void setTop(float v);
+    void setWidth(float v);
+    void setHeight(float v);
+    // Moves and sizes in one step.
+    void setRect(float left, float top, float width, float height);
+
+    bool shown() const { return !isHidden(); }
+    void setShown(bool v) { setVisible(v); }
+    QString tag() const { return tag_; }
+    void setTag(const QString &t) { tag_ = t; }
+    QString toolTipText() const { return toolTip(); }
+    void setToolTipText(const QString &t) { setToolTip(t); }
+    QColor backColor() const { return back_; }
+    virtual void setBackColor(const QColor &c);
+    QColor foreColor() const { return fore_; }
+    virtual void setForeColor(const QColor &c);
+    QString fontName() const { return font().family(); }
+    void setFontName(const QString &f);
+    double fontSize() const { return font().pointSizeF(); }
+    void setFontSize(double pt);
+    bool fontBold() const { return font().bold(); }
+    void setFontBold(bool b);
+    // Sets name, size and weight together.
+    void setFontSpec(const QString &family, double pt, bool bold = false);
+    virtual QString caption() const { return caption_; }
+    virtual void setCaption(const QString &c);
+    int index() const { return index_; }
+    bool enabled() const { return isEnabled(); }
+    void setEnabledFlag(bool e) { setEnabled(e); }
+    // The custom mouse pointer of the design.
+    void useCustomPointer() { setCursor(customPointer()); }
+    // Brings the control in front of its siblings (the toolkit's ZOrder 0).
+    void bringToFront() { raise(); }
+
+    // The window the control belongs to, and the twips per unit of its container.
+    float unitX() const;
+    float unitY() const;
+
+  signals:
+    void Click();
+    void GotFocus();
+    void LostFocus();
+
+  protected:
+    // The inner Qt widget that draws and handles input for wrapped kinds.
+    void setInner(QWidget *w);
+    QWidget *inner() const { return inner_; }
+    virtual void fontOrTextChanged() {}
+    void updateGeometryFromTwips();
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void applyPalette();
+
+    QString caption_;
+
+  private:
+    int index_;
+    float left_ = 0, top_ = 0, width__ = 0, height__ = 0;
+    QString tag_;
+    QColor back_{255, 255, 255}, fore_{0, 0, 0};
+    QWidget *inner_ = nullptr;
+};
+
+// A label: text drawn with alignment, optional border, optional opaque
+// background, auto-size to its text, word wrap within its width. Line breaks
+// are carriage returns (a CR, LF or CR + LF).
+class Label : public Control {
+    Q_OBJECT
+    Q_PROPERTY(int Alignment READ alignment WRITE setAlignment)
+    Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(int BackStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(bool WordWrap READ wordWrap WRITE setWordWrap)
+  public:
+    enum { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
+    using Control::Control;
+    int alignment() const { return align_; }
+    void setAlignment(int a);
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool a);
+    // With auto-size, whether a resize keeps the label's centre instead of its left edge.
+    void setAutoSizeKeepsCentre(bool c) { keepCentre_ = c; }
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int b);
+    int backStyle() const { return backStyle_; }
+    void setBackStyle(int b); // 0 transparent, 1 opaque
+    bool wordWrap() const { return wrap_; }
+    void setWordWrap(bool w);
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+    void fontOrTextChanged() override;
+
+  private:
+    QString displayText() const;
+    int align_ = AlignLeft;
+    bool autoSize_ = false, keepCentre_ = false, wrap_ = false;
+    int border_ = 0, backStyle_ = 1;
+};
+
+// An image: a picture, stretched to the control or sizing the control to itself.
+class Image : public Control {
+    Q_OBJECT
+    Q_PROPERTY(bool Stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(QString PictureName READ pictureName)
+    Q_PROPERTY(quintptr PictureHandle READ pictureHandle)
+  public:
+    Image(QWidget *container, const QString &name, int index = -1);
+    Picture picture() const { return picture_; }
+    void setPicture(const Picture &p);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool s);
+    QString pictureName() const { return picture_.name(); }
+    quintptr pictureHandle() const { return picture_.handle(); }
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+    Picture picture_;
+    bool stretch_ = false;
+};
+
+// A picture box: a background colour with a picture at its top left corner;
+// it can hold other controls and take the keyboard focus.
+class PictureBox : public Image {
+    Q_OBJECT
+  public:
+    PictureBox(QWidget *container, const QString &name, int index = -1);
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A frame: a container with an optional caption and border.
+class Frame : public Control {
+    Q_OBJECT
+    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
+  public:
+    Frame(QWidget *container, const QString &name, int index = -1);
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int b);
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+
+  private:
+    int border_ = 1;
+};
+
+// A filled rectangle shape.
+class Shape : public Control {
+    Q_OBJECT
+  public:
+    Shape(QWidget *container, const QString &name, int index = -1);
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A straight line from (X1, Y1) to (X2, Y2).
+class Line : public Control {
+    Q_OBJECT
+    Q_PROPERTY(float X1 READ x1)
+    Q_PROPERTY(float Y1 READ y1)
+    Q_PROPERTY(float X2 READ x2)
+    Q_PROPERTY(float Y2 READ y2)
+    Q_PROPERTY(int BorderWidth READ borderWidth WRITE setBorderWidth)
+  public:
+    Line(QWidget *container, const QString &name, int index = -1);
+    void setEnds(float x1, float y1, float x2, float y2);
+    float x1() const { return x1_; }
+    float y1() const { return y1_; }
+    float x2() const { return x2_; }
+    float y2() const { return y2_; }
+    int borderWidth() const { return lineWidth_; }
+    void setBorderWidth(int w);
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+
+  private:
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    int lineWidth_ = 1;
+};
+
+// A list box.
+class ListBox : public Control {
+    Q_OBJECT
+    Q_PROPERTY(int ListIndex READ listIndex WRITE setListIndex)
+    Q_PROPERTY(int ListCount READ listCount)
+    Q_PROPERTY(QStringList Items READ items)
+  public:
+    ListBox(QWidget *container, const QString &name, int index = -1);
+    void addItem(const QString &s);
+    void clear();
+    int listCount() const { return static_cast<int>(items_.size()); }
+    // Item i; an empty text out of range.
+    QString list(int i) const;
+    QStringList items() const { return items_; }
+    int listIndex() const { return listIndex_; }
+    // Selecting an item (also from code) runs the Click handler.
+    void setListIndex(int i);
+    // The selected item's text (empty with no selection).
+    QString text() const { return list(listIndex_); }
+    void setBackColor(const QColor &c) override;
+
+  private:
+    QListWidget *view_;
+    QStringList items_;
+    int listIndex_ = -1;
+};
+
+// A command button. Whether it is the window's default (Enter) or cancel (Esc)
+// button is kept by the window.
+class CommandButton : public Control {
+    Q_OBJECT
+  public:
+    CommandButton(QWidget *container, const QString &name, int index = -1);
+    void setCaption(const QString &c) override;
+    void setBackColor(const QColor &c) override;
+    // Presses the button as a click does.
+    void press();
+
+  private:
+    QPushButton *button_;
+};
+
+// A check box; Value 0 cleared, 1 ticked.
+class CheckBox : public Control {
+    Q_OBJECT
+    Q_PROPERTY(int Value READ value WRITE setValue)
+  public:
+    CheckBox(QWidget *container, const QString &name, int index = -1);
+    int value() const { return value_; }
+    // A change (from the user or from code) runs the Click handler.
+    void setValue(int v);
+    void setCaption(const QString &c) override;
+    void setBackColor(const QColor &c) override;
+    void setForeColor(const QColor &c) override;
+
+  private:
+    QCheckBox *box_;
+    int value_ = 0;
+};
+
+// An option button; the buttons sharing a container exclude each other.
+class OptionButton : public Control {
+    Q_OBJECT
+    Q_PROPERTY(bool Value READ value WRITE setValue)
+  public:
+    OptionButton(QWidget *container, const QString &name, int index = -1);
+    bool value() const { return value_; }
+    // Selecting (from the user or from code) clears the others and runs Click.
+    void setValue(bool v);
+    void setCaption(const QString &c) override;
+    void setBackColor(const QColor &c) override;
+    void setForeColor(const QColor &c) override;
+
+  private:
+    QRadioButton *radio_;
+    bool value_ = false;
+};
+
+// A horizontal scroll bar; a change of Value (user or code) runs Change.
+class HScrollBar : public Control {
+    Q_OBJECT
+    Q_PROPERTY(int Value READ value WRITE setValue)
+    Q_PROPERTY(int Min READ min WRITE setMin)
+    Q_PROPERTY(int Max READ max WRITE setMax)
+  public:
+    HScrollBar(QWidget *container, const QString &name, int index = -1);
+    int value() const;
+    void setValue(int v);
+    int min() const;
+    void setMin(int v);
+    int max() const;
+    void setMax(int v);
+
+  signals:
+    void Change();
+
+  private:
+    QScrollBar *bar_;
+};
+
+} // namespace ui

@@ -1,0 +1,258 @@
+#include "ui/form.h"
+
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace ui {
+
+// ---------------------------------------------------------------- Timer
+
+Timer::Timer(QObject *parent, const QString &name, int interval, bool enabled)
+    : QObject(parent), interval_(interval), enabled_(enabled) {
+    setObjectName(name);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &Timer::tick);
+    restart();
+}
+
+void Timer::restart() {
+    if (enabled_ && interval_ > 0)
+        timer_.start(interval_);
+    else
+        timer_.stop();
+}
+
+void Timer::setInterval(int ms) {
+    interval_ = std::max(0, ms);
+    restart();
+}
+
+void Timer::setEnabled(bool e) {
+    // Enabling a running timer starts its interval afresh, as a newly enabled one.
+    enabled_ = e;
+    restart();
+}
+
+// ---------------------------------------------------------------- MenuItem
+
+MenuItem::MenuItem(QObject *parent, const QString &name, const QString &caption) : QAction(caption, parent) {
+    setObjectName(name);
+}
+
+// ---------------------------------------------------------------- key routing
+
+int keyAsciiOf(const QKeyEvent *e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return -1;
+    default:
+        break;
+    }
+    const QString t = e->text();
+    if (t.isEmpty()) return -1;
+    return t.at(0).unicode();
+}
+
+namespace {
+
+// Sends every key press of a window with key preview through that window
+// first. A key event that the focused control ignores travels up to its
+// parents; it is previewed once.
+class KeyFilter : public QObject {
+  public:
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w) return false;
+        auto *form = qobject_cast<Form *>(w->window());
+        if (!form) return false;
+        auto *ke = static_cast<QKeyEvent *>(e);
+        if (ke == last_ && ke->timestamp() == lastStamp_) return false;
+        last_ = ke;
+        lastStamp_ = ke->timestamp();
+        return form->routeKey(ke);
+    }
+
+  private:
+    const QKeyEvent *last_ = nullptr;
+    quint64 lastStamp_ = 0;
+};
+
+void installKeyFilter() {
+    static KeyFilter *filter = nullptr;
+    if (!filter && qApp) {
+        filter = new KeyFilter;
+        qApp->installEventFilter(filter);
+    }
+}
+
+} // namespace
+
+bool Form::routeKey(QKeyEvent *e) {
+    int code = keyAsciiOf(e);
+    if (code >= 0 && keyPreview_) {
+        QPointer<Form> self(this);
+        keyPress(code, e);
+        if (!self) return true;
+        if (code == 0) return true;
+    }
+    if (code == 13) {
+        if (auto *b = qobject_cast<QPushButton *>(QApplication::focusWidget());
+            b && b->window() == this && b->isVisible()) {
+            b->click();
+            return true;
+        }
+        if (defaultButton_ && defaultButton_->isEnabled()) {
+            defaultButton_->press();
+            return true;
+        }
+    } else if (code == 27 && cancelButton_ && cancelButton_->isEnabled()) {
+        cancelButton_->press();
+        return true;
+    }
+    return false;
+}
+
+void Form::keyPress(int &, const QKeyEvent *) {}
+
+// ---------------------------------------------------------------- Form
+
+Form::Form(const QString &name, Border border, float clientWidthTwips, float clientHeightTwips,
+           QWidget *parent)
+    : QWidget(parent, Qt::Window), client_(new ClientArea(this)) {
+    installKeyFilter();
+    setObjectName(name);
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (border == Border::FixedSingle)
+        flags |= Qt::WindowMinimizeButtonHint;
+    else
+        flags |= Qt::Dialog;
+    setWindowFlags(flags);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client_);
+    client_->setObjectName(name + QStringLiteral(".client"));
+    client_->setAutoFillBackground(true);
+    client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips / twipsPerPixel)),
+                          static_cast<int>(std::lround(clientHeightTwips / twipsPerPixel)));
+    setBackColor(back_);
+}
+
+Form::~Form() = default;
+
+void Form::setBackColor(const QColor &c) {
+    back_ = c;
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, c);
+    client_->setPalette(pal);
+}
+
+void Form::setForeColor(const QColor &c) {
+    fore_ = c;
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::WindowText, c);
+    client_->setPalette(pal);
+}
+
+void Form::setScale(float x, float y) {
+    client_->scaleX = x;
+    client_->scaleY = y;
+}
+
+float Form::left() const {
+    return static_cast<float>(pos().x()) * twipsPerPixel;
+}
+float Form::top() const {
+    return static_cast<float>(pos().y()) * twipsPerPixel;
+}
+void Form::setLeft(float t) {
+    move(static_cast<int>(std::lround(t / twipsPerPixel)), pos().y());
+}
+void Form::setTop(float t) {
+    move(pos().x(), static_cast<int>(std::lround(t / twipsPerPixel)));
+}
+
+float Form::outerWidth() const {
+    return client_->width() * twipsPerPixel + 2 * borderTwips;
+}
+
+float Form::outerHeight() const {
+    const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
+    return (client_->height() + menu) * twipsPerPixel + captionTwips + 2 * borderTwips;
+}
+
+void Form::setOuterWidth(float t) {
+    const float clientTwips = std::max(0.0f, t - 2 * borderTwips);
+    client_->setFixedWidth(static_cast<int>(std::lround(clientTwips / twipsPerPixel)));
+}
+
+float Form::scaleWidth() const {
+    return client_->width() * twipsPerPixel / client_->scaleX;
+}
+float Form::scaleHeight() const {
+    return client_->height() * twipsPerPixel / client_->scaleY;
+}
+
+void Form::centre() {
+    const QSizeF screen = platform().screenTwips();
+    setTop((static_cast<float>(screen.height()) - outerHeight()) / 2);
+    setLeft((static_cast<float>(screen.width()) - outerWidth()) / 2);
+}
+
+QMenu *Form::addMenu(const QString &name, const QString &caption) {
+    if (!menuBar_) {
+        menuBar_ = new QMenuBar(this);
+        static_cast<QVBoxLayout *>(layout())->setMenuBar(menuBar_);
+    }
+    QMenu *m = menuBar_->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    return m;
+}
+
+void Form::showModal() {
+    platform().showModal(this);
+}
+
+void Form::showEvent(QShowEvent *e) {
+    QWidget::showEvent(e);
+    if (!e->spontaneous()) activate();
+}
+
+void Form::hideEvent(QHideEvent *e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) emit hiddenOrClosed();
+}
+
+void Form::closeEvent(QCloseEvent *e) {
+    if (!queryClose()) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    if (discardOnClose_ && !discarded_) {
+        discarded_ = true;
+        emit hiddenOrClosed();
+        deleteLater();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,159 @@
+#pragma once
+// A top-level window of the game: caption, fixed border, a client area in
+// twips holding the controls, an optional menu bar, window-level key preview,
+// default and cancel buttons, a Tag, centring and modal showing.
+//
+// Key preview: with KeyPreview on, every key press meant for the window or any
+// of its controls reaches keyPress() first, as a character code (Enter 13,
+// Esc 27, Space 32, "0" 48, ...); setting the code to 0 discards the key.
+// Keys that make no character (F1, arrows, Shift) never reach keyPress().
+
+#include "ui/control.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QTimer>
+
+class QMenuBar;
+class QMenu;
+class QKeyEvent;
+
+namespace ui {
+
+class CommandButton;
+
+// A timer with an interval in milliseconds and an enable switch; it fires its
+// tick signal with Qt's precise timer.
+class Timer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Interval READ interval WRITE setInterval)
+    Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+  public:
+    Timer(QObject *parent, const QString &name, int interval, bool enabled);
+    int interval() const { return interval_; }
+    // A new interval restarts a running timer; 0 stops it.
+    void setInterval(int ms);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool e);
+
+  signals:
+    void tick();
+
+  private:
+    void restart();
+    QTimer timer_;
+    int interval_;
+    bool enabled_;
+};
+
+// A menu item: a caption with an access key ("&Finis"), an optional shortcut.
+class MenuItem : public QAction {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+  public:
+    MenuItem(QObject *parent, const QString &name, const QString &caption);
+    QString caption() const { return text(); }
+    void setCaption(const QString &c) { setText(c); }
+};
+
+class Form : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QString Tag READ tag WRITE setTag)
+    Q_PROPERTY(QColor BackColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(float Left READ left WRITE setLeft)
+    Q_PROPERTY(float Top READ top WRITE setTop)
+    Q_PROPERTY(float Width READ outerWidth WRITE setOuterWidth)
+    Q_PROPERTY(float Height READ outerHeight)
+    Q_PROPERTY(float ScaleWidth READ scaleWidth)
+    Q_PROPERTY(float ScaleHeight READ scaleHeight)
+    Q_PROPERTY(bool KeyPreview READ keyPreview WRITE setKeyPreview)
+    Q_PROPERTY(bool Visible READ shown)
+
+  public:
+    enum class Border { FixedSingle, FixedDialog };
+    // Outer frame of a window as the platform's window manager draws it, in
+    // twips: a 4-pixel border and a 23-pixel caption bar. Used for the outer
+    // size in centring.
+    static constexpr float borderTwips = 60.0f;
+    static constexpr float captionTwips = 345.0f;
+
+    Form(const QString &name, Border border, float clientWidthTwips, float clientHeightTwips,
+         QWidget *parent = nullptr);
+    ~Form() override;
+
+    // The container of the window's top-level controls.
+    ClientArea *client() const { return client_; }
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString &c) { setWindowTitle(c); }
+    QString tag() const { return tag_; }
+    void setTag(const QString &t) { tag_ = t; }
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor &c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor &c);
+    // The window's own coordinate units (twips per unit) for its top-level controls.
+    void setScale(float twipsPerUnitX, float twipsPerUnitY);
+
+    float left() const;
+    float top() const;
+    void setLeft(float twips);
+    void setTop(float twips);
+    float outerWidth() const;
+    float outerHeight() const;
+    // Narrows or widens the window, keeping the client's height.
+    void setOuterWidth(float twips);
+    float scaleWidth() const;
+    float scaleHeight() const;
+    // Centres the window on the screen by its outer size.
+    void centre();
+
+    bool keyPreview() const { return keyPreview_; }
+    void setKeyPreview(bool k) { keyPreview_ = k; }
+    void setDefaultButton(CommandButton *b) { defaultButton_ = b; }
+    void setCancelButton(CommandButton *b) { cancelButton_ = b; }
+    bool shown() const { return !isHidden(); }
+
+    // The menu bar, created on first use.
+    QMenu *addMenu(const QString &name, const QString &caption);
+
+    // Shows the window modally (through the platform seam); returns when it
+    // has been hidden, closed or destroyed.
+    void showModal();
+    // With discard-on-close, the close box destroys the window at once.
+    void setDiscardOnClose(bool d) { discardOnClose_ = d; }
+    bool discarded() const { return discarded_; }
+
+    // Routes a key press the way the window's keyboard handling does (used by
+    // the application-wide key filter; tests may call it too).
+    bool routeKey(QKeyEvent *e);
+
+  signals:
+    void hiddenOrClosed();
+
+  protected:
+    // Key preview handler; set keyAscii to 0 to discard the key.
+    virtual void keyPress(int &keyAscii, const QKeyEvent *event);
+    // Runs each time the window is shown.
+    virtual void activate() {}
+    // The close box: return false to keep the window.
+    virtual bool queryClose() { return true; }
+    void showEvent(QShowEvent *e) override;
+    void hideEvent(QHideEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+  private:
+    ClientArea *client_;
+    QMenuBar *menuBar_ = nullptr;
+    QString tag_;
+    QColor back_{240, 240, 240}, fore_{0, 0, 0};
+    bool keyPreview_ = false, discardOnClose_ = false, discarded_ = false;
+    QPointer<CommandButton> defaultButton_, cancelButton_;
+};
+
+// The character code a key press gives (13 Enter, 27 Esc, 8 Backspace, the
+// character otherwise), or -1 for a key that makes no character.
+int keyAsciiOf(const QKeyEvent *e);
+
+} // namespace ui

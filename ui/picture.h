@@ -1,0 +1,41 @@
+#pragma once
+// A picture a control shows: one of the game's SVG drawings, compiled into the
+// program as a resource and rendered at the screen's pixel ratio.
+//
+// Pictures are shared values: assigning a picture from one control to another
+// shares the same drawing, so handle() compares pictures by identity, as the
+// end scene compares a bust's picture with the tipping frame.
+
+#include <QSize>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QSvgRenderer;
+
+namespace ui {
+
+class Picture {
+  public:
+    Picture() = default;
+    // Loads ":/pictures/<name>.svg". A missing resource gives an empty picture
+    // of size `fallback` (and isNull() true).
+    static Picture load(const QString &name, QSize fallback = {});
+
+    bool isNull() const;
+    QString name() const;
+    // Its size in pixels at the design scale.
+    QSize size() const;
+    quintptr handle() const { return reinterpret_cast<quintptr>(data_.get()); }
+    // Draws the picture stretched into `target` (logical coordinates).
+    void render(QPainter &p, const QRectF &target) const;
+
+    friend bool operator==(const Picture &a, const Picture &b) { return a.data_ == b.data_; }
+
+  private:
+    struct Data;
+    std::shared_ptr<const Data> data_;
+};
+
+} // namespace ui
