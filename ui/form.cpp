@@ -35,7 +35,8 @@ void Timer::setInterval(int ms) {
 }
 
 void Timer::setEnabled(bool e) {
-    // Enabling a running timer starts its interval afresh, as a newly enabled one.
+    // Enabling a timer that runs already leaves its rhythm alone.
+    if (e == enabled_) return;
     enabled_ = e;
     restart();
 }

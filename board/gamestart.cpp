@@ -1,0 +1,165 @@
+// Game start: the settings loop, the word pool, and the board made ready for
+// one or two players.
+
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "ui/convert.h"
+#include "ui/platform.h"
+
+using namespace ui;
+
+namespace {
+QString digits(const ControlArray<CheckBox> &boxes) {
+    QString s;
+    for (int k = 1; k <= 4; ++k)
+        s += plainForm(boxes(k)->value());
+    return s;
+}
+} // namespace
+
+void Traduci::Imposta_Click() {
+    ++gameGeneration_;
+    TraduciState &s = state;
+    bool refused = false;
+    for (;;) {
+        if (tag() == QStringLiteral("giaimpostato")) {
+            // From the second game on the window shows the current game's settings.
+            Impostazioni *w = impostazioni();
+            w->Giocatori(s.playerCount == 1 ? 1 : 2)->setValue(true);
+            w->musica->setValue(s.musicOn);
+            w->suoni->setValue(s.soundsOn);
+            w->similino->setValue(s.excludeSimilar);
+            w->velox->setValue(s.gameSpeed);
+            w->Lingue->setListIndex(s.languageIndex);
+            if (s.vocabularyFile == QStringLiteral("vocpers.txt")) {
+                w->Frame3->setShown(false);
+                w->Chfreq(0)->setValue(1);
+            }
+            for (int k = 1; k <= 4; ++k)
+                w->Chclassi(k)->setValue(static_cast<int>(val(s.chosenClasses.mid(k - 1, 1))));
+            for (int k = 1; k <= 4; ++k)
+                w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
+            w->quverbi->setTag(plainForm(s.wordsPerGame));
+        }
+        impostazioni()->showModal();
+        Labelsotto1->setShown(true);
+        Labelsotto2->setShown(true);
+        s.wordsDone = 0;
+        s.gameOver = false;
+        s.errorCount = 0;
+        Impostazioni *w = impostazioni();
+        if (w->tag() != QStringLiteral("fatto")) {
+            closeImpostazioni();
+            show();
+            if (refused) promptAfterRefusal();
+            return;
+        }
+        s.musicOn = w->musica->value();
+        aggiornamusica();
+        s.playerNames[1] = foto1->tag();
+        s.playerNames[2] = foto2->tag();
+        preparamessaggi();
+        s.excludeSimilar = w->similino->value();
+        s.vocabularyFile =
+            w->Chfreq(0)->value() == 1 ? QStringLiteral("vocpers.txt") : QStringLiteral("vocabula.txt");
+        if (!w->Lingue->tag().isEmpty() || s.vocabularyFile != s.loadedFile) {
+            aprivocaboli(s.vocabularyFile);
+            s.loadedFile = s.vocabularyFile;
+            w->Lingue->setTag(QString());
+        }
+        selezionavocaboli();
+        s.playerCount = w->Giocatori(1)->value() ? 1 : 2;
+        s.soundsOn = w->suoni->value();
+        s.gameSpeed = w->velox->value();
+        s.wordsPerGame = val(w->quverbi->text());
+        s.chosenClasses = digits(w->Chclassi);
+        s.chosenFrequencies = digits(w->Chfreq);
+        closeImpostazioni();
+        setTag(QStringLiteral("giaimpostato"));
+        for (int k = 1; k <= 4; ++k)
+            fumetto(k)->setShown(false);
+        battuta(1)->setShown(false);
+        battuta(2)->setShown(false);
+        show();
+        for (int k = 0; k <= 5; ++k) {
+            Iml(k)->setShown(false);
+            Imr(k)->setShown(false);
+        }
+        Timer1->setEnabled(false);
+        const int n = vocabolo->listCount();
+        if (n < 12)
+            platform().messageBox(QStringLiteral("Solo ") + signedForm(n) +
+                                      QStringLiteral(" vocaboli selezionati!"),
+                                  QString(), Icon::Critical, Buttons::Ok);
+        if (n > 6) break;
+        refused = true;
+    }
+
+    // The board for the new game.
+    figura(1)->setPicture(Imr(0)->picture());
+    figura(2)->setPicture(Iml(0)->picture());
+    s.lockoutRemaining = 0; // a lock-out never outlives its game
+    for (int k = 1; k <= 2; ++k) {
+        punti(k)->setCaption(QStringLiteral("0"));
+        s.lockedOut[k] = 0;
+        s.playerScore[k] = 0;
+        Shape *bar = barra(k);
+        Image *track = barrone(k);
+        bar->setLeft(track->left() + (track->width_() - bar->width_()) / 2);
+        bar->setHeight(static_cast<float>(s.barBaseHeight - 30));
+        bar->setTop(track->top() + track->height_() - static_cast<float>(s.barBaseHeight));
+        figura(k)->setLeft(bar->left() + (bar->width_() - figura(k)->width_()) / 2);
+        figura(k)->setTop(bar->top() + 15);
+        colonna(k)->setLeft(figura(k)->left());
+        colonna(k)->setHeight(495);
+        colonna(k)->setTop(figura(k)->top() + figura(k)->height_());
+        base(k)->setLeft(figura(k)->left());
+        base(k)->setTop(colonna(k)->top() + colonna(k)->height_());
+        punti(k)->setLeft(track->left() + (track->width_() - punti(k)->width_()) / 2);
+        punti(k)->setTop(colonna(k)->top() + 60);
+    }
+    Parola->unsetCursor();
+    if (s.playerCount == 1) {
+        for (int k = 1; k <= 2; ++k) {
+            punti(k)->setShown(false);
+            Lab(k)->setShown(true);
+        }
+        for (Control *c : std::initializer_list<Control *>{barra(1), figura(1), colonna(1), base(1)})
+            c->setShown(true);
+        for (Control *c : std::initializer_list<Control *>{barra(2), figura(2), colonna(2), base(2)})
+            c->setShown(false);
+        Lab(1)->setTop(480);
+        Labverbi->setTop(180);
+    } else {
+        Lab(1)->setTop(720);
+        Lab(2)->setShown(false);
+        for (int k = 1; k <= 2; ++k) {
+            for (Control *c :
+                 std::initializer_list<Control *>{punti(k), barra(k), figura(k), colonna(k), base(k)})
+                c->setShown(true);
+        }
+    }
+    mostraritratti();
+    s.gameStartTime = platform().timeOfDay();
+    s.excludedTime = 0;
+    const QString keys =
+        s.playerCount == 1 ? QStringLiteral("(tasto Enter)") : QStringLiteral("(tasto 1 e tasto 0)");
+    for (int k = 0; k <= 11; ++k)
+        sign(k)->setToolTipText(QStringLiteral("Lascia perdere il mouse e usa la tastiera ") + keys);
+    Labelsotto1->setCaption(s.statusTexts[s.playerCount]);
+    Labelsotto1->setForeColor(QColor(0, 0, 0));
+    const double rise = barrone(1)->height_() - barra(1)->height_();
+    s.barStep = s.playerCount == 1 ? rise / s.wordsPerGame : rise / (s.wordsPerGame / 2 + 1);
+    mostrapunteggio();
+    Iml(7)->setShown(false);
+    Imr(7)->setShown(false);
+    prossimovocabolo();
+}
+
+void Traduci::promptAfterRefusal() {
+    // The refused pool is never asked: the board waits at the prompt, and any
+    // key opens the settings again.
+    state.answering = 0;
+    showWord(QStringLiteral("Quamlibet clavem tange"), 13);
+    Parola->setTop(Frame1->height_() - Parola->height_() - 300);
+}

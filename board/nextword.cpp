@@ -1,0 +1,59 @@
+// The next word and its twelve candidate translations.
+
+#include "board/traduci.h"
+#include "ui/convert.h"
+#include "ui/platform.h"
+
+using namespace ui;
+
+void Traduci::prossimovocabolo() {
+    const int generation = gameGeneration_;
+    const float t0 = platform().timeOfDay();
+    for (int i = 0; i < state.candidateCount; ++i) {
+        sign(i)->setBackColor(QColor(255, 255, 255));
+        sign(i)->setShown(true);
+    }
+    Timer1->setEnabled(true);
+    sceglivocabolo();
+    platform().doEvents();
+    state.answering = 1;
+    // The time spent here is left out of the elapsed time, unless a new game
+    // was started meanwhile (it has its own start time).
+    if (generation == gameGeneration_) {
+        float spent = platform().timeOfDay() - t0;
+        if (spent < 0) spent += 1.0f;
+        state.excludedTime += spent;
+    }
+}
+
+void Traduci::sceglivocabolo() {
+    platform().randomize();
+    const int n = vocabolo->listCount();
+    const int k = intScaled(platform().rnd(), n);
+    state.correctCandidate = intScaled(platform().rnd(), state.candidateCount);
+
+    // Distractors: the translations of the other words of the same grammatical class.
+    errati->clear();
+    const QString c = categoria->list(k);
+    for (int j = 0; j < traduzione->listCount(); ++j) {
+        if (categoria->list(j) == c && j != k) errati->addItem(traduzione->list(j));
+    }
+
+    // The word at the largest whole point size from 14 down that fits the panel.
+    Parola->setShown(false);
+    Parola->setCaption(vocabolo->list(k));
+    Parola->setFontSize(14);
+    while (Parola->width_() >= Frame1->width_() && Parola->fontSize() > 1)
+        Parola->setFontSize(Parola->fontSize() - 1);
+    Parola->setShown(true);
+
+    for (int i = 0; i < state.candidateCount; ++i) {
+        if (i == state.correctCandidate) {
+            sign(i)->setCaption(traduzione->list(k));
+        } else {
+            platform().randomize();
+            const int m = errati->listCount();
+            sign(i)->setCaption(errati->list(intScaled(platform().rnd(), m)));
+        }
+    }
+}

@@ -1,0 +1,4 @@
+// Operations still to be written.
+#include "board/traduci.h"
+
+void Traduci::Info_Click() {}

@@ -1,0 +1,151 @@
+#pragma once
+// Traduci, the main window: the game board and the owner of all game state.
+//
+// The window's controls carry the names of the board's design (see
+// composition.cpp); its shared state is the struct TraduciState, whose members
+// carry the design's names and which tests read directly (window.state).
+// Operations live in several files by concern: start-up, the vocabulary
+// loader, word selection, game start, the tick, key judging, right-answer
+// progress, the end of a game, the layout, the portraits, the status texts and
+// the sounds.
+
+#include "ui/controlarray.h"
+#include "ui/form.h"
+
+#include <QPointer>
+#include <array>
+#include <vector>
+
+namespace ui {
+class MultimediaDevice;
+}
+class Impostazioni;
+
+// One record of a vocabulary file: frequency class, grammatical class, Latin
+// word, translation in the chosen language.
+using VocabularyRecord = std::array<QString, 4>;
+
+struct TraduciState {
+    std::vector<VocabularyRecord> vocabularyTable; // row 0 is the file's heading record
+    int lastWordIndex = 0;
+    int languageIndex = 0;
+    QString vocabularyFile;
+    QString loadedFile;
+    int playerCount = 0;
+    int musicOn = 0;  // 0 off, any other value on
+    int soundsOn = 0; // 0 off, any other value on
+    int excludeSimilar = 0;
+    QString chosenClasses;
+    QString chosenFrequencies;
+    int gameSpeed = 0;
+    double wordsPerGame = 0;
+    int candidateCount = 0;
+    int currentCandidate = 0;
+    int correctCandidate = 0;
+    int wordsDone = 0;
+    double errorCount = 0;
+    std::array<int, 3> playerScore{};
+    std::array<int, 3> lockedOut{};
+    int lockoutRemaining = 0;
+    bool gameOver = false;
+    int answering = 0;
+    int walkFrame = 0;
+    float gameStartTime = 0;
+    float excludedTime = 0;
+    int barBaseHeight = 0;
+    double barStep = 0;
+    std::array<QString, 3> playerNames;
+    std::array<QString, 5> statusTexts;
+};
+
+class Traduci : public ui::Form {
+    Q_OBJECT
+  public:
+    // Creates the window with its whole composition and runs its start-up.
+    Traduci();
+    ~Traduci() override;
+
+    TraduciState state;
+
+    // ---- controls (names and indices as designed)
+    ui::MultimediaDevice *MCImusica = nullptr, *MCiwrong = nullptr, *MCIright = nullptr,
+                         *MCIvittoria = nullptr;
+    ui::ControlArray<ui::PictureBox> figura;
+    ui::Frame *Frame1 = nullptr;
+    ui::ControlArray<ui::Label> battuta;
+    ui::ControlArray<ui::Image> fumetto;
+    ui::ControlArray<ui::Label> sign;
+    ui::Label *Parola = nullptr;
+    ui::Frame *Frame2 = nullptr;
+    ui::ListBox *frequenza = nullptr, *categoria = nullptr, *traduzione = nullptr, *vocabolo = nullptr;
+    ui::Frame *Cornice = nullptr;
+    ui::ControlArray<ui::Label> Lab;
+    ui::Label *Labverbi = nullptr;
+    ui::ListBox *errati = nullptr;
+    ui::Timer *Timer1 = nullptr;
+    ui::ControlArray<ui::Image> Iml, Imr;
+    ui::Image *arapacis = nullptr;
+    ui::Label *Labelsotto1 = nullptr;
+    ui::ControlArray<ui::Label> punti;
+    ui::ControlArray<ui::Image> colonna;
+    ui::Image *foto2 = nullptr;
+    ui::Label *Labelsotto2 = nullptr;
+    ui::Image *foto1 = nullptr;
+    ui::ControlArray<ui::Image> base;
+    ui::ControlArray<ui::Shape> barra;
+    ui::ControlArray<ui::Image> barrone;
+    ui::MenuItem *Imposta = nullptr, *Esci = nullptr, *Info = nullptr;
+
+    // ---- the settings window, created on first reference
+    Impostazioni *impostazioni();
+    bool hasImpostazioni() const;
+    // Discards the settings window (the next reference creates a new one).
+    void closeImpostazioni();
+
+    // ---- public operations
+    void aprivocaboli(const QString &fv);
+    static QString vocativo(const QString &nom);
+
+    // ---- handlers
+    void Timer1_Timer();
+    void Imposta_Click();
+    void Esci_Click();
+    void Info_Click();
+    // The window's key handler (key preview); keyAscii 0 discards the key.
+    void handleKey(int &keyAscii);
+
+    // ---- sound
+    void suona(const QString &name);
+    void aggiornamusica();
+    void closeSoundDevices();
+
+  protected:
+    void keyPress(int &keyAscii, const QKeyEvent *event) override;
+    bool queryClose() override;
+
+  private:
+    void createControls();
+    void createMenu();
+    void Form_Load();
+    void openSoundDevices();
+    void disponitavola();
+    void mostraritratti();
+    void selezionavocaboli();
+    void prossimovocabolo();
+    void sceglivocabolo();
+    void preparamessaggi();
+    void mostrapunteggio();
+    void rispostagiusta(int p);
+    void finepartita();
+    void giudica1(int h);
+    void giudica2(int p, int h);
+    void esci();
+    void promptAfterRefusal();
+    void connectClicks();
+    // Places `Parola` after its text or font changed, keeping its centre.
+    void showWord(const QString &text, double points);
+
+    QPointer<Impostazioni> impostazioni_;
+    int gameStartDepth_ = 0; // game starts running now, for nested starts
+    int gameGeneration_ = 0; // counts game starts
+};

@@ -1,0 +1,64 @@
+#include "support/fakeplatform.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+FakePlatform::FakePlatform() {
+    ui::setPlatform(this);
+}
+FakePlatform::~FakePlatform() {
+    ui::setPlatform(nullptr);
+}
+
+ui::Answer FakePlatform::messageBox(const QString &text, const QString &title, ui::Icon icon,
+                                    ui::Buttons buttons) {
+    messages.append({text, title, icon, buttons});
+    return answers.isEmpty() ? ui::Answer::Ok : answers.dequeue();
+}
+
+void FakePlatform::endProgram(int) {
+    ++endCount;
+}
+
+float FakePlatform::timeOfDay() {
+    double s = clockSeconds;
+    while (s >= 86400)
+        s -= 86400;
+    return static_cast<float>(s / 86400.0);
+}
+
+void FakePlatform::holdOneSecond(QWidget *) {
+    ++holds;
+    advance(1.0);
+}
+
+void FakePlatform::doEvents() {
+    if (onDoEvents) {
+        auto f = onDoEvents;
+        onDoEvents = nullptr;
+        f();
+    }
+    QCoreApplication::processEvents();
+}
+
+float FakePlatform::rnd() {
+    return draws.isEmpty() ? 0.0f : draws.dequeue();
+}
+
+void FakePlatform::showModal(ui::Form *form) {
+    modalWindows.append(form->objectName());
+    form->show();
+    if (onModal)
+        onModal(form);
+    else
+        form->hide();
+}
+
+void useTemporarySettings() {
+    static QTemporaryDir dir;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}

@@ -1,0 +1,58 @@
+#pragma once
+// A platform for tests: message boxes are recorded and answered from a queue
+// (OK when empty), the end of the program is recorded, the clock stands still
+// until the test moves it (each one-second hold moves it by a second), random
+// draws come from a script (then 0), and a modal window is handed to a
+// callback instead of running a loop of its own.
+
+#include "ui/form.h"
+#include "ui/platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <functional>
+
+struct RecordedMessage {
+    QString text;
+    QString title;
+    ui::Icon icon;
+    ui::Buttons buttons;
+};
+
+class FakePlatform : public ui::Platform {
+  public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    ui::Answer messageBox(const QString &text, const QString &title, ui::Icon icon,
+                          ui::Buttons buttons) override;
+    void endProgram(int code) override;
+    float timeOfDay() override;
+    void holdOneSecond(QWidget *window) override;
+    void doEvents() override;
+    void randomize() override { ++randomizeCount; }
+    float rnd() override;
+    QSizeF screenTwips() override { return screen; }
+    void showModal(ui::Form *form) override;
+
+    // Moves the clock on.
+    void advance(double seconds) { clockSeconds += seconds; }
+
+    QList<RecordedMessage> messages;
+    QQueue<ui::Answer> answers;
+    int endCount = 0;
+    double clockSeconds = 10 * 3600; // ten in the morning
+    int holds = 0;
+    QQueue<float> draws;
+    int randomizeCount = 0;
+    QSizeF screen{1280 * 15.0, 1024 * 15.0};
+    // Called with each window shown modally; it should hide the window (press
+    // O.K. or Exit). Without it the window is hidden at once.
+    std::function<void(ui::Form *)> onModal;
+    QList<QString> modalWindows;
+    // Runs at each event pause, before pending events are processed.
+    std::function<void()> onDoEvents;
+};
+
+// Points the settings store at a fresh temporary place for the test program.
+void useTemporarySettings();

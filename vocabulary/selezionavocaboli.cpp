@@ -1,0 +1,46 @@
+// Choosing the word pool of a game from the loaded vocabulary.
+
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "ui/convert.h"
+#include "ui/platform.h"
+
+using namespace ui;
+
+void Traduci::selezionavocaboli() {
+    Impostazioni *settings = impostazioni();
+    // Nothing changed since the last game: the pool stands.
+    if (tag() == QStringLiteral("giaimpostato") && settings->Frame2->tag().isEmpty()) return;
+    Parola->setCaption(QStringLiteral("Attendere caricamento"));
+    vocabolo->clear();
+    categoria->clear();
+    traduzione->clear();
+    frequenza->clear();
+    int selected = 0;
+    QString outOfRange;
+    const int last = std::min(state.lastWordIndex, static_cast<int>(state.vocabularyTable.size()) - 1);
+    for (int r = 1; r <= last; ++r) {
+        const VocabularyRecord &row = state.vocabularyTable[r];
+        const long long f = roundHalfEven(val(row[0]));
+        const long long c = roundHalfEven(val(row[1]));
+        // A class no box stands for admits the record nowhere; it is reported below.
+        if (f < 0 || f > 4 || c < 1 || c > 4) {
+            outOfRange += row[0] + QLatin1Char(';') + row[1] + QLatin1Char(';') + row[2] + QLatin1Char(';') +
+                          row[3] + QStringLiteral("\r\n");
+            continue;
+        }
+        if (settings->Chfreq(static_cast<int>(f))->value() != 1) continue;
+        if (settings->Chclassi(static_cast<int>(c))->value() != 1) continue;
+        if (state.excludeSimilar != 0 && row[2].left(2) == row[3].left(2)) continue;
+        ++selected;
+        Parola->setCaption(QStringLiteral("Vocabula n.") + signedForm(selected));
+        frequenza->addItem(row[0]);
+        categoria->addItem(row[1]);
+        vocabolo->addItem(row[2]);
+        traduzione->addItem(row[3]);
+    }
+    Labelsotto2->setCaption(plainForm(selected) + QStringLiteral(" vocabula"));
+    if (!outOfRange.isEmpty())
+        platform().messageBox(outOfRange, QStringLiteral("Record fuori classe nel file  ") + state.loadedFile,
+                              Icon::Exclamation, Buttons::Ok);
+}

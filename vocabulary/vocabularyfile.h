@@ -1,0 +1,34 @@
+#pragma once
+// Reading a vocabulary file: ";"-separated records, one a line, comment lines
+// beginning with "/", a heading record first. Lines end with CR + LF, CR alone
+// or LF alone. The file is read as UTF-8 when it is valid UTF-8 holding
+// non-ASCII bytes (with or without a byte-order mark), else as Windows-1252.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace vocabulary {
+
+using Record = std::array<QString, 4>;
+
+// A defect report longer than this ends the load.
+inline constexpr int maxReportLength = 400;
+
+struct ParseResult {
+    std::vector<Record> rows; // row 0 is the heading record
+    QString report;           // defective lines, each followed by CR + LF
+    bool tooManyDefects = false;
+};
+
+// Decodes the file's bytes (UTF-8 or Windows-1252, see above).
+QString decode(const QByteArray &bytes);
+// Splits text into lines at CR + LF, CR or LF; a final line end adds no empty line.
+QStringList splitLines(const QString &text);
+// Parses the file's bytes, taking the translation from field 4 + languageIndex.
+// Stops as soon as the defect report grows past maxReportLength.
+ParseResult parse(const QByteArray &bytes, int languageIndex);
+
+} // namespace vocabulary
