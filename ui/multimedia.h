@@ -1,24 +1,101 @@
 #pragma once
-// PLACEHOLDER (silent device) until the SDL2_mixer device replaces this file.
+// A multimedia device: one sound file played on command, as the main window's
+// hidden sound controls do (background music, victory, right, wrong).
+//
+// The device is driven by text commands written to Command: "Open" finds the
+// file (a bare name, looked up in the current folder at that moment; ".mid"
+// is MIDI music, ".wav" a waveform effect), "Close" stops and releases it,
+// "Prev" stops and rewinds, "Play" plays from the start. Mode is 526 while a
+// play is under way (for music also while the synthesiser's notes die away),
+// 525 when open and stopped, 524 when not open. The end of a play is reported
+// with Done(1), always later, from the event loop; a play cut short by Prev or
+// Close reports 4, one taken over by another Play reports 2, one that could
+// not sound reports 8. Done is sent whatever Notify says: the game switches
+// Notify off for its music and still relies on the music's end being reported.
+//
+// Nothing here throws, blocks or shows a message. A missing or unplayable
+// file, or a machine without a sound device, leaves the device silent: Open
+// fails (Error set, Mode 524) and every later Prev or Play fails quietly.
+// The sound library works on a thread of its own, so the first Open costs the
+// window nothing; a failure found there (no sound device, a file it cannot
+// read) turns the device silent a moment later, and a play already asked for
+// then ends with Done(8).
+
 #include <QObject>
+#include <QString>
 #include <QStringList>
+
 namespace ui {
+
+class AudioEngine;
+
 class MultimediaDevice : public QObject {
     Q_OBJECT
+    Q_PROPERTY(QString FileName READ fileName WRITE setFileName)
+    Q_PROPERTY(QString Command READ lastCommand WRITE setCommand)
     Q_PROPERTY(int Mode READ mode)
+    Q_PROPERTY(bool Notify READ notify WRITE setNotify)
+    Q_PROPERTY(int Error READ error)
+
   public:
-    MultimediaDevice(const QString &name, const QString &file, QObject *parent);
-    void setCommand(const QString &c) { history_ << c; }
+    enum ModeValue { NotOpen = 524, Stopped = 525, Playing = 526 };
+    enum NotifyCode { Successful = 1, Superseded = 2, Aborted = 4, Failure = 8 };
+    // Values of Error; the game itself never reads them.
+    enum ErrorCode {
+        NoError = 0,
+        UnknownCommand = 261,
+        NoSoundDevice = 262,
+        FileNotFound = 275,
+        DeviceNotOpen = 276,
+        UnplayableFile = 296,
+    };
+
+    MultimediaDevice(const QString &objectName, const QString &fileName, QObject *parent);
+    ~MultimediaDevice() override;
+
+    QString fileName() const { return fileName_; }
+    // Takes effect at the next Open.
+    void setFileName(const QString &name) { fileName_ = name; }
+    QString lastCommand() const { return lastCommand_; }
+    void setCommand(const QString &cmd);
+    int mode() const { return mode_; }
+    bool notify() const { return notify_; }
+    void setNotify(bool on) { notify_ = on; }
+    int error() const { return error_; }
+    // Every command sent, in order.
     QStringList history() const { return history_; }
-    int mode() const { return 524; }
-    void setNotify(bool) {}
+
   signals:
     void Done(int notifyCode);
 
   private:
-    QString file_;
+    friend class AudioEngine;
+    void open();
+    void close(int code);
+    void prev();
+    void play();
+    // Sends Done(code) from the event loop, never from inside a command.
+    void postDone(int code);
+    // A report from the sound thread about the play or the open with this ticket.
+    void report(int what, quint64 ticket, int errorCode);
+    // The sound library has been closed: the device is silent from now on.
+    void forget();
+
+    QString fileName_;
+    QString lastCommand_;
     QStringList history_;
+    int mode_ = NotOpen;
+    bool notify_ = false;
+    int error_ = NoError;
+    const int id_;
+    quint64 openTicket_ = 0;
+    quint64 playTicket_ = 0;
 };
-inline void setAudioEnabled(bool) {}
-inline void shutdownAudio() {}
+
+// Off: every Open fails quietly, so the whole game stays silent. On by default.
+void setAudioEnabled(bool on);
+// Stops every sound and closes the sound library (at program end). Devices
+// left open become silent; later Opens fail.
+void shutdownAudio();
+
 } // namespace ui
