@@ -1,4 +1,2 @@
 // Operations still to be written.
 #include "board/traduci.h"
-
-void Traduci::Info_Click() {}
