@@ -413,7 +413,30 @@ CommandButton::CommandButton(QWidget *container, const QString &name, int index)
 
 void CommandButton::setCaption(const QString &c) {
     Control::setCaption(c);
-    button_->setText(c);
+}
+
+void CommandButton::fontOrTextChanged() {
+    // Greedy wrapping at blanks within the button's inner width; the access
+    // key's "&" takes no room.
+    const QFontMetricsF fm(font());
+    const double room = std::max(1, width() - 6);
+    auto advance = [&](QString s) { return fm.horizontalAdvance(s.remove(QLatin1Char('&'))); };
+    QString text, line;
+    for (const QString &word : caption_.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && advance(longer) > room) {
+            text += line + QLatin1Char('\n');
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    button_->setText(text + line);
+}
+
+void CommandButton::resizeEvent(QResizeEvent *e) {
+    Control::resizeEvent(e);
+    fontOrTextChanged();
 }
 
 void CommandButton::setBackColor(const QColor &c) {
@@ -450,7 +473,10 @@ void CheckBox::setValue(int v) {
 
 void CheckBox::setCaption(const QString &c) {
     Control::setCaption(c);
-    box_->setText(c);
+    QString t = c;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    box_->setText(t);
 }
 void CheckBox::setBackColor(const QColor &c) {
     Control::setBackColor(c);

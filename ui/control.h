@@ -291,7 +291,8 @@ class ListBox : public Control {
 };
 
 // A command button. Whether it is the window's default (Enter) or cancel (Esc)
-// button is kept by the window.
+// button is kept by the window. A caption too wide for the button wraps at its
+// blanks onto further lines.
 class CommandButton : public Control {
     Q_OBJECT
   public:
@@ -301,11 +302,16 @@ class CommandButton : public Control {
     // Presses the button as a click does.
     void press();
 
+  protected:
+    void fontOrTextChanged() override;
+    void resizeEvent(QResizeEvent *e) override;
+
   private:
     QPushButton *button_;
 };
 
-// A check box; Value 0 cleared, 1 ticked.
+// A check box; Value 0 cleared, 1 ticked. Line breaks in the caption are
+// carriage returns, as in a label.
 class CheckBox : public Control {
     Q_OBJECT
     Q_PROPERTY(int Value READ value WRITE setValue)
