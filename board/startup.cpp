@@ -1,5 +1,6 @@
 // Start-up of the main window: from the sound devices to the idle board.
 
+#include "board/guard.h"
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "ui/convert.h"
@@ -8,12 +9,7 @@
 
 using namespace ui;
 
-namespace {
-
-// Runs one step of the start-up under its guard: a step that fails because a
-// file is not found lets the next step run; any other failure is reported
-// with its code and ends the program. Returns false when the program ends.
-bool guarded(const std::function<void()> &step) {
+bool runUnderGuard(const std::function<void()> &step) {
     try {
         step();
         return true;
@@ -25,8 +21,6 @@ bool guarded(const std::function<void()> &step) {
         return false;
     }
 }
-
-} // namespace
 
 void Traduci::Form_Load() {
     openSoundDevices();
@@ -66,6 +60,6 @@ void Traduci::Form_Load() {
         [this] { Timer1->setEnabled(true); },
     };
     for (const auto &step : steps) {
-        if (!guarded(step)) return;
+        if (!runUnderGuard(step)) return;
     }
 }

@@ -119,15 +119,7 @@ class Traduci : public ui::Form {
     void aggiornamusica();
     void closeSoundDevices();
 
-  protected:
-    void keyPress(int &keyAscii, const QKeyEvent *event) override;
-    bool queryClose() override;
-
-  private:
-    void createControls();
-    void createMenu();
-    void Form_Load();
-    void openSoundDevices();
+    // ---- the window's own operations (public so that tests can drive them)
     void disponitavola();
     void mostraritratti();
     void selezionavocaboli();
@@ -144,6 +136,16 @@ class Traduci : public ui::Form {
     void connectClicks();
     // Places `Parola` after its text or font changed, keeping its centre.
     void showWord(const QString &text, double points);
+
+  protected:
+    void keyPress(int &keyAscii, const QKeyEvent *event) override;
+    bool queryClose() override;
+
+  private:
+    void createControls();
+    void createMenu();
+    void Form_Load();
+    void openSoundDevices();
 
     QPointer<Impostazioni> impostazioni_;
     int gameStartDepth_ = 0; // game starts running now, for nested starts

@@ -35,6 +35,11 @@ class FakePlatform : public ui::Platform {
     QSizeF screenTwips() override { return screen; }
     void showModal(ui::Form *form) override;
 
+    // Scripts the next random draws.
+    void script(std::initializer_list<float> r) {
+        for (float x : r)
+            draws.enqueue(x);
+    }
     // Moves the clock on.
     void advance(double seconds) { clockSeconds += seconds; }
 
