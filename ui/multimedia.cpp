@@ -39,14 +39,25 @@ bool audioEnabled = true;
 int lastDeviceId = 0;
 quint64 lastTicket = 0;
 
+// Whether the file starts as a file of its kind does. FluidSynth reads a MIDI
+// file only when it starts playing, and then ends at once as if the piece were
+// over, so a file that is no MIDI file at all is turned away here.
+bool looksPlayable(const QString &path, Kind kind) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(12);
+    if (kind == Kind::Music) return head.startsWith("MThd");
+    return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
 } // namespace
 
 // The one owner of SDL audio in the process.
 //
 // Every SDL_mixer call runs on the engine's own thread, one job at a time in
 // the order the devices' commands were given, so that opening the audio
-// device and loading the MIDI SoundFont (tens of milliseconds, more without a
-// sound card) never hold up the window. SDL tells of a finished sound on its
+// device and loading the MIDI SoundFont (together a tenth of a second or more)
+// never hold up the window. SDL tells of a finished sound on its
 // audio thread; the engine passes that on, like its own failures, as a queued
 // call to the GUI thread, where the device compares the play ticket with the
 // one it is waiting for, so the end of a superseded play is never taken for
@@ -71,11 +82,11 @@ class AudioEngine {
     }
 
     void open(int id, Kind kind, const QString &path, quint64 ticket) {
-        start();
+        startWorker();
         post([this, id, kind, file = QFile::encodeName(path), ticket] { load(id, kind, file, ticket); });
     }
     void play(int id, quint64 ticket) {
-        post([this, id, ticket] { start(id, ticket); });
+        post([this, id, ticket] { playSound(id, ticket); });
     }
     void stop(int id) {
         post([this, id] { silence(id); });
@@ -99,7 +110,7 @@ class AudioEngine {
     }
 
   private:
-    void start() {
+    void startWorker() {
         if (worker_.joinable() || audio_ == Audio::Shut) return;
         receiver_ = new QObject; // lives in this (the GUI) thread; kept to the end
         qAddPostRoutine(shutdownAudio);
@@ -131,10 +142,11 @@ class AudioEngine {
             std::function<void()> job;
             {
                 std::unique_lock lock(jobsMutex_);
-                jobsReady_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-                if (jobs_.empty()) break;
-                job = std::move(jobs_.front());
-                jobs_.pop_front();
+                jobsReady_.wait(lock, [this] { return stopping_ || !jobs_.empty() || !idleJobs_.empty(); });
+                auto &queue = !jobs_.empty() ? jobs_ : idleJobs_;
+                if (queue.empty() || (stopping_ && &queue == &idleJobs_)) break;
+                job = std::move(queue.front());
+                queue.pop_front();
             }
             job();
         }
@@ -193,25 +205,44 @@ class AudioEngine {
             return;
         }
         release(id);
-        Sound s;
-        if (kind == Kind::Wave)
-            s.chunk = Mix_LoadWAV(file.constData());
-        else
-            s.music = Mix_LoadMUS(file.constData()); // also fails when there is no SoundFont
-        if (!s.chunk && !s.music) {
-            qCInfo(lcSound) << "cannot play" << file << Mix_GetError();
-            report(id, OpenFailed, ticket, MultimediaDevice::UnplayableFile);
+        if (kind == Kind::Music) {
+            pendingMusic_[id] = {file, ticket};
+            std::lock_guard lock(jobsMutex_);
+            idleJobs_.push_back([this, id, ticket] { loadMusic(id, ticket); });
             return;
         }
-        if (s.chunk) s.channel = takeChannel();
+        Sound s;
+        s.chunk = Mix_LoadWAV(file.constData());
+        if (!s.chunk) return cannotLoad(id, file, ticket);
+        s.channel = takeChannel();
         sounds_[id] = s;
+    }
+
+    // Loading MIDI music means loading the SoundFont, a tenth of a second or
+    // more. It waits until the engine has nothing else to do, or until the
+    // music is played, so a sound asked for meanwhile (the start-up fanfare)
+    // is not held up.
+    void loadMusic(int id, quint64 ticket) {
+        const auto it = pendingMusic_.find(id);
+        if (it == pendingMusic_.end() || it->second.ticket != ticket) return; // closed meanwhile
+        const QByteArray file = it->second.file;
+        pendingMusic_.erase(it);
+        Sound s;
+        s.music = Mix_LoadMUS(file.constData()); // also fails when there is no SoundFont
+        if (!s.music) return cannotLoad(id, file, ticket);
+        sounds_[id] = s;
+    }
+
+    void cannotLoad(int id, const QByteArray &file, quint64 ticket) {
+        qCInfo(lcSound) << "cannot play" << file << Mix_GetError();
+        report(id, OpenFailed, ticket, MultimediaDevice::UnplayableFile);
     }
 
     // Each waveform gets a channel of its own, so effects sound together and a
     // replay of one cuts only itself.
     int takeChannel() {
         if (freeChannels_.empty()) {
-            const int had = Mix_AllocateChannels(-1);
+            const int had = int(channelOwners_.size());
             const int now = had + 16;
             Mix_AllocateChannels(now);
             {
@@ -226,7 +257,8 @@ class AudioEngine {
         return c;
     }
 
-    void start(int id, quint64 ticket) {
+    void playSound(int id, quint64 ticket) {
+        if (const auto p = pendingMusic_.find(id); p != pendingMusic_.end()) loadMusic(id, p->second.ticket);
         const auto it = sounds_.find(id);
         if (it == sounds_.end()) return; // its Open failed, and that has been reported
         const Sound &s = it->second;
@@ -278,6 +310,7 @@ class AudioEngine {
     }
 
     void release(int id) {
+        pendingMusic_.erase(id);
         const auto it = sounds_.find(id);
         if (it == sounds_.end()) return;
         silence(id);
@@ -326,9 +359,15 @@ class AudioEngine {
     std::mutex jobsMutex_;
     std::condition_variable jobsReady_;
     std::deque<std::function<void()>> jobs_;
+    std::deque<std::function<void()>> idleJobs_; // run only when jobs_ is empty
     bool stopping_ = false;
 
+    struct PendingMusic {
+        QByteArray file;
+        quint64 ticket;
+    };
     std::unordered_map<int, Sound> sounds_; // the engine's thread only
+    std::unordered_map<int, PendingMusic> pendingMusic_;
     std::vector<int> freeChannels_;
 
     // Shared with SDL's audio thread. Never held while calling into SDL_mixer,
@@ -382,6 +421,7 @@ void MultimediaDevice::open() {
         kind = Kind::Music;
     else
         return fail(UnplayableFile);
+    if (!looksPlayable(file.absoluteFilePath(), kind)) return fail(UnplayableFile);
     openTicket_ = ++lastTicket;
     engine.open(id_, kind, file.absoluteFilePath(), openTicket_);
     mode_ = Stopped;

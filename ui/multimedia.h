@@ -5,9 +5,10 @@
 // The device is driven by text commands written to Command: "Open" finds the
 // file (a bare name, looked up in the current folder at that moment; ".mid"
 // is MIDI music, ".wav" a waveform effect), "Close" stops and releases it,
-// "Prev" stops and rewinds, "Play" plays from the start. Mode is 526 while a
-// play is under way (for music also while the synthesiser's notes die away),
-// 525 when open and stopped, 524 when not open. The end of a play is reported
+// "Prev" stops and rewinds, "Play" plays from the start (a Play while the
+// sound is still going lets it go on; "Prev" before it restarts it). Mode is
+// 526 while a play is under way (for music also while the synthesiser's notes
+// die away), 525 when open and stopped, 524 when not open. The end of a play is reported
 // with Done(1), always later, from the event loop; a play cut short by Prev or
 // Close reports 4, one taken over by another Play reports 2, one that could
 // not sound reports 8. Done is sent whatever Notify says: the game switches
