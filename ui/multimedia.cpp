@@ -151,6 +151,9 @@ class AudioEngine {
             job();
         }
         closeAudio();
+        // SDL keeps its error text per thread and frees it by itself only for
+        // threads it started.
+        SDL_TLSCleanup();
     }
 
     bool openAudio() {
