@@ -155,7 +155,12 @@ void Control::resizeEvent(QResizeEvent *e) {
 }
 
 void Control::mouseReleaseEvent(QMouseEvent *e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit Click();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        // The click is this control's alone: its container does not see it too.
+        e->accept();
+        emit Click();
+        return;
+    }
     QWidget::mouseReleaseEvent(e);
 }
 
