@@ -22,8 +22,16 @@ Timer::Timer(QObject *parent, const QString &name, int interval, bool enabled)
     restart();
 }
 
+namespace {
+bool timersByHand = false;
+}
+
+void Timer::setDrivenByHand(bool byHand) {
+    timersByHand = byHand;
+}
+
 void Timer::restart() {
-    if (enabled_ && interval_ > 0)
+    if (enabled_ && interval_ > 0 && !timersByHand)
         timer_.start(interval_);
     else
         timer_.stop();
@@ -73,7 +81,8 @@ namespace {
 
 // Sends every key press of a window with key preview through that window
 // first. A key event that the focused control ignores travels up to its
-// parents; it is previewed once.
+// parents (the same event, delivered to an ancestor of the last receiver);
+// it is previewed only once.
 class KeyFilter : public QObject {
   public:
     bool eventFilter(QObject *o, QEvent *e) override {
@@ -83,15 +92,16 @@ class KeyFilter : public QObject {
         auto *form = qobject_cast<Form *>(w->window());
         if (!form) return false;
         auto *ke = static_cast<QKeyEvent *>(e);
-        if (ke == last_ && ke->timestamp() == lastStamp_) return false;
+        if (ke == last_ && lastReceiver_ && w != lastReceiver_ && w->isAncestorOf(lastReceiver_))
+            return false;
         last_ = ke;
-        lastStamp_ = ke->timestamp();
+        lastReceiver_ = w;
         return form->routeKey(ke);
     }
 
   private:
     const QKeyEvent *last_ = nullptr;
-    quint64 lastStamp_ = 0;
+    QPointer<QWidget> lastReceiver_;
 };
 
 void installKeyFilter() {

@@ -35,6 +35,9 @@ class Timer : public QObject {
     void setInterval(int ms);
     bool enabled() const { return enabled_; }
     void setEnabled(bool e);
+    // Tests run the ticks themselves: with this on, no timer fires by itself
+    // (interval and enable switch keep their values).
+    static void setDrivenByHand(bool byHand);
 
   signals:
     void tick();

@@ -31,6 +31,10 @@ float FakePlatform::timeOfDay() {
 
 void FakePlatform::holdOneSecond(QWidget *) {
     ++holds;
+    if (onHold) {
+        const auto f = onHold;
+        f();
+    }
     advance(1.0);
 }
 
@@ -50,10 +54,12 @@ float FakePlatform::rnd() {
 void FakePlatform::showModal(ui::Form *form) {
     modalWindows.append(form->objectName());
     form->show();
-    if (onModal)
-        onModal(form);
-    else
+    if (onModal) {
+        const auto f = onModal; // the callback may replace itself
+        f(form);
+    } else {
         form->hide();
+    }
 }
 
 void useTemporarySettings() {

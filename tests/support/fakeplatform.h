@@ -55,6 +55,8 @@ class FakePlatform : public ui::Platform {
     // O.K. or Exit). Without it the window is hidden at once.
     std::function<void(ui::Form *)> onModal;
     QList<QString> modalWindows;
+    // Runs at each one-second hold, while the held state is shown.
+    std::function<void()> onHold;
     // Runs at each event pause, before pending events are processed.
     std::function<void()> onDoEvents;
 };
