@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +98,14 @@ inline QString boxStates(const ui::ControlArray<ui::CheckBox> &boxes) {
     for (int k = 1; k <= 4; ++k)
         s += QString::number(boxes(k)->value());
     return s;
+}
+
+// A key press as the keyboard sends it, each with a time stamp of its own.
+inline void pressKey(QWidget *w, Qt::Key key, const QString &text = QString()) {
+    static ulong stamp = 1000;
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+    e.setTimestamp(++stamp);
+    QCoreApplication::sendEvent(w, &e);
 }
 
 // Moves player `g` on through the roster until he shows character `n`.

@@ -245,26 +245,26 @@ class TestSettingsWindow : public QObject {
     void keysMoveThePlayers() {
         Impostazioni *w = fx.window();
         w->show();
-        QTest::keyClick(w, Qt::Key_0);
+        pressKey(w, Qt::Key_0, QStringLiteral("0"));
         QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("2"));
-        QTest::keyClick(w, Qt::Key_1);
+        pressKey(w, Qt::Key_1, QStringLiteral("1"));
         QCOMPARE(w->Picture1(2)->tag(), QStringLiteral("3"));
         QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("2"));
         w->Giocatori(1)->setValue(true);
-        QTest::keyClick(w, Qt::Key_1);
+        pressKey(w, Qt::Key_1, QStringLiteral("1"));
         QCOMPARE(w->Picture1(2)->tag(), QStringLiteral("3"));
-        QTest::keyClick(w, Qt::Key_0);
+        pressKey(w, Qt::Key_0, QStringLiteral("0"));
         QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("3"));
     }
 
     void enterConfirmsAndEscLeaves() {
         Impostazioni *w = fx.window();
         w->show();
-        QTest::keyClick(w, Qt::Key_Return);
+        pressKey(w, Qt::Key_Return, QStringLiteral("\r"));
         QCOMPARE(w->tag(), QStringLiteral("fatto"));
         QVERIFY(!w->shown());
         w->show();
-        QTest::keyClick(w, Qt::Key_Escape);
+        pressKey(w, Qt::Key_Escape, QStringLiteral("\x1b"));
         QVERIFY(w->tag().isEmpty());
         QVERIFY(!w->shown());
     }
