@@ -1,0 +1,194 @@
+#!/usr/bin/env bash
+# Installs the built game into a temporary prefix and checks it as a desktop
+# would see it: the installed tree, the desktop entry and the AppStream
+# metainfo, then the launcher started from the entry's Exec line under Xvfb with
+# a temporary home, which must show the window and give the game its per-user
+# folder without touching the user's own vocabulary.
+#
+# usage: install_test.sh BUILD_DIR SOURCE_DIR
+# The display number is 121, or $LESSICORSA_INSTALL_TEST_DISPLAY.
+set -uo pipefail
+
+build=$1
+source=$2
+display=:${LESSICORSA_INSTALL_TEST_DISPLAY:-121}
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); }
+fail() {
+    failed=$((failed + 1))
+    echo "FAIL: $*"
+}
+check() { # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then pass; else fail "$what"; fi
+}
+finish() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit
+}
+
+tmp=$(mktemp -d /tmp/lessicorsa-install-test.XXXXXX)
+xvfb_pid=
+game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+prefix=$tmp/prefix
+echo "== cmake --install into $prefix"
+if ! cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
+    cat "$tmp/install.log"
+    fail "cmake --install"
+    finish
+fi
+prefix=$(cd "$prefix" && pwd -P)
+
+echo "== the installed tree"
+desktop=$(ls "$prefix"/share/applications/*.desktop 2>/dev/null)
+metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null)
+check "one desktop entry" [ "$(echo "$desktop" | grep -c .)" -eq 1 ]
+check "one metainfo file" [ "$(echo "$metainfo" | grep -c .)" -eq 1 ]
+app_id=$(basename "$desktop" .desktop)
+check "metainfo named after the desktop entry" [ "$metainfo" = "$prefix/share/metainfo/$app_id.metainfo.xml" ]
+
+check "launcher is executable" [ -x "$prefix/bin/lessicorsa" ]
+program=$prefix/libexec/lessicorsa/lessicorsa
+check "program is an executable ELF file" \
+    bash -c '[ -x "$1" ] && file -b "$1" | grep -q ELF' _ "$program"
+for f in vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+    check "data file $f is the shipped one" cmp -s "$source/assets/$f" "$prefix/share/lessicorsa/$f"
+done
+check "no game file is writable by others" \
+    [ -z "$(find "$prefix" -perm /022 ! -type l)" ]
+
+icons=$prefix/share/icons/hicolor
+check "scalable icon is icon.svg" cmp -s "$source/assets/pictures/icon.svg" "$icons/scalable/apps/$app_id.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    png=$icons/${size}x${size}/apps/$app_id.png
+    check "${size}x${size} icon is a ${size} x ${size} PNG" \
+        bash -c 'file -b "$1" | grep -q "^PNG image data, $2 x $2,"' _ "$png" "$size"
+done
+# The PNGs are rendered, not blank: the 256 one has many colours.
+check "256 icon has a picture in it" \
+    [ "$(identify -format '%k' "$icons/256x256/apps/$app_id.png" 2>/dev/null || echo 0)" -gt 100 ]
+
+echo "== desktop entry and metainfo"
+check "desktop-file-validate" desktop-file-validate "$desktop"
+check "appstreamcli validate" appstreamcli validate --no-net --no-color "$metainfo"
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+check "Latin name" [ "$(entry Name)" = LessiCorsa ]
+check "Categories" [ "$(entry Categories)" = "Education;Game;" ]
+check "English comment" [ -n "$(entry Comment)" ]
+check "Italian comment" [ -n "$(entry 'Comment\[it\]')" ]
+check "Icon names the installed icon" [ "$(entry Icon)" = "$app_id" ]
+check "metainfo id is the app id" grep -q "<id>$app_id</id>" "$metainfo"
+check "metainfo launches the desktop entry" \
+    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
+shots=$(sed -n 's:.*<image>.*/\([^/]*\)</image>.*:\1:p' "$metainfo")
+check "metainfo lists screenshots" [ -n "$shots" ]
+for shot in $shots; do
+    check "screenshot $shot is in packaging/screenshots" [ -f "$source/packaging/screenshots/$shot" ]
+done
+
+echo "== the launcher under Xvfb $display"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 40); do
+    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.25
+done
+if ! DISPLAY=$display xdpyinfo >/dev/null 2>&1; then
+    cat "$tmp/xvfb.log"
+    fail "Xvfb on $display did not start (display taken? set LESSICORSA_INSTALL_TEST_DISPLAY)"
+    finish
+fi
+
+exec_line=$(entry Exec)
+launcher_dir=$prefix/bin
+# Starts the desktop entry's Exec line as a desktop would, with the installed
+# launcher's folder first on PATH and the given home, waits for the window and leaves the
+# program's pid in game_pid. Extra arguments are environment settings.
+start_game() {
+    local home=$1
+    shift
+    # shellcheck disable=SC2086 # the Exec line is split into words, as desktops do
+    (cd / && exec env -u XDG_DATA_HOME -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR \
+        DISPLAY="$display" HOME="$home" PATH="$launcher_dir:$PATH" SDL_AUDIODRIVER=dummy "$@" \
+        $exec_line >"$tmp/game.log" 2>&1) &
+    game_pid=$!
+    if timeout 60 env DISPLAY="$display" xdotool search --sync --name '^LessiCorsa!$' >/dev/null; then
+        return 0
+    fi
+    cat "$tmp/game.log"
+    return 1
+}
+stop_game() {
+    kill "$game_pid" 2>/dev/null
+    wait "$game_pid" 2>/dev/null
+    game_pid=
+}
+link_is() { [ -L "$1" ] && [ "$(readlink "$1")" = "$2" ]; }
+
+# A returning player: their folder has their own vocabulary, a link left by an
+# installation elsewhere, and a sound of their own in place of a shipped one.
+home=$tmp/home-returning
+folder=$home/.local/share/lessicorsa
+mkdir -p "$folder"
+printf 'Ordo;Classis;Verbum latinum;Traduzione;Translation\r\n0;1;atrium, -ii n.;atrio;hall\r\n' >"$folder/vocpers.txt"
+cp "$folder/vocpers.txt" "$tmp/vocpers.mine"
+ln -s /nonexistent/old/share/lessicorsa/vocabula.txt "$folder/vocabula.txt"
+printf 'my own sound' >"$folder/Right.wav"
+if check "window appears (returning player)" start_game "$home"; then
+    check "the game runs the installed program" [ "$(readlink "/proc/$game_pid/exe")" = "$program" ]
+    check "the game runs in the per-user folder" [ "$(readlink "/proc/$game_pid/cwd")" = "$folder" ]
+    check "the user's vocpers.txt survives" cmp -s "$tmp/vocpers.mine" "$folder/vocpers.txt"
+    check "a stale vocabula.txt link is pointed at the installed one" \
+        link_is "$folder/vocabula.txt" "$prefix/share/lessicorsa/vocabula.txt"
+    check "the user's own Right.wav stays" [ "$(cat "$folder/Right.wav")" = "my own sound" ]
+    for f in musica.mid Vittoria.wav Wrong.wav; do
+        check "$f is linked to the installed one" link_is "$folder/$f" "$prefix/share/lessicorsa/$f"
+    done
+fi
+stop_game
+
+# A first start with XDG_DATA_HOME set, through a link to the launcher (as a
+# distribution's /usr/games link would be).
+home=$tmp/home-first
+xdg=$tmp/xdg-data
+mkdir -p "$home" "$tmp/elsewhere"
+ln -s "$prefix/bin/lessicorsa" "$tmp/elsewhere/lessicorsa"
+launcher_dir=$tmp/elsewhere
+if check "window appears (first start, XDG_DATA_HOME)" start_game "$home" XDG_DATA_HOME="$xdg"; then
+    folder=$xdg/lessicorsa
+    check "the game runs in \$XDG_DATA_HOME/lessicorsa" [ "$(readlink "/proc/$game_pid/cwd")" = "$folder" ]
+    check "the sample vocpers.txt is copied" cmp -s "$prefix/share/lessicorsa/vocpers.txt" "$folder/vocpers.txt"
+    check "the copied vocpers.txt is a file the user can edit" \
+        bash -c '[ -f "$1" ] && [ ! -L "$1" ] && [ -w "$1" ]' _ "$folder/vocpers.txt"
+    for f in vocabula.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+        check "$f is linked to the installed one" link_is "$folder/$f" "$prefix/share/lessicorsa/$f"
+    done
+    check "nothing made under ~/.local/share" [ ! -e "$home/.local/share/lessicorsa" ]
+fi
+stop_game
+launcher_dir=$prefix/bin
+
+# A relative XDG_DATA_HOME is invalid and must be ignored.
+home=$tmp/home-relative
+mkdir -p "$home"
+if check "window appears (relative XDG_DATA_HOME)" start_game "$home" XDG_DATA_HOME=relative/data; then
+    check "a relative XDG_DATA_HOME falls back to ~/.local/share" \
+        [ "$(readlink "/proc/$game_pid/cwd")" = "$home/.local/share/lessicorsa" ]
+    check "nothing made under the relative folder" [ ! -e /relative/data ]
+fi
+stop_game
+
+finish
