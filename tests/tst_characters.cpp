@@ -1,4 +1,4 @@
-// The characters of the settings window: the roster, the pair quotations and
+// The characters of the settings window: the pair quotations and
 // who says them, the quotation font sizes, the next character on clicks of
 // portraits, bubbles, quotations and names, and the names' focus colouring.
 #include "settings_fixture.h"
@@ -13,21 +13,6 @@ class TestCharacters : public QObject {
     void initTestCase() { fx.prepare(); }
     void init() { fx.begin(); }
     void cleanup() { fx.end(); }
-
-    void roster() {
-        Impostazioni *w = fx.window();
-        const QStringList names = {"Cicero", "Caesar", "Catullus", "Vergilius", "Horatius", "Seneca"};
-        for (int r = 1; r <= 6; ++r) {
-            QCOMPARE(w->persone[r][1], names[r - 1]);
-            for (int c = 2; c <= 4; ++c)
-                QVERIFY(!w->persone[r][c].isEmpty());
-            QVERIFY(w->persone[r][0].isEmpty());
-        }
-        for (int c = 0; c <= 4; ++c)
-            QVERIFY(w->persone[0][c].isEmpty());
-        QCOMPARE(w->persone[3][4], QStringLiteral("Lugete o Veneres Cupinesque"));
-        QCOMPARE(w->persone[6][3], QStringLiteral("Verum gaudium res severa est"));
-    }
 
     void quotations_data() {
         QTest::addColumn<int>("players");
