@@ -50,7 +50,7 @@ void Traduci::Imposta_Click() {
         Impostazioni *w = impostazioni();
         if (w->tag() != QStringLiteral("fatto")) {
             closeImpostazioni();
-            show();
+            showBoard();
             if (refused) promptAfterRefusal();
             return;
         }
@@ -80,7 +80,7 @@ void Traduci::Imposta_Click() {
             fumetto(k)->setShown(false);
         battuta(1)->setShown(false);
         battuta(2)->setShown(false);
-        show();
+        showBoard();
         for (int k = 0; k <= 5; ++k) {
             Iml(k)->setShown(false);
             Imr(k)->setShown(false);
@@ -162,4 +162,10 @@ void Traduci::promptAfterRefusal() {
     state.answering = 0;
     showWord(QStringLiteral("Quamlibet clavem tange"), 13);
     Parola->setTop(Frame1->height_() - Parola->height_() - 300);
+}
+
+void Traduci::showBoard() {
+    // The board takes the keyboard again as the settings window goes.
+    show();
+    activateWindow();
 }

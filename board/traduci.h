@@ -134,6 +134,7 @@ class Traduci : public ui::Form {
     void esci();
     void promptAfterRefusal();
     void connectClicks();
+    void showBoard();
     // Places `Parola` after its text or font changed, keeping its centre.
     void showWord(const QString &text, double points);
 
