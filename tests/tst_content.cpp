@@ -1,0 +1,129 @@
+// The shipped content: the standard and the sample personal vocabulary load
+// without a message and are well formed, every translation fits its candidate
+// box, and every picture a window uses is in the program at its design size.
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "support/boardfixture.h"
+#include "ui/picture.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QSet>
+#include <QTest>
+
+namespace {
+QByteArray asset(const char *name) {
+    QFile f(QStringLiteral(ASSETS_DIR "/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class TestContent : public QObject {
+    Q_OBJECT
+  private slots:
+    void standardVocabularyIsWellFormed() {
+        const QByteArray bytes = asset("vocabula.txt");
+        QVERIFY(!bytes.isEmpty());
+        QVERIFY(!bytes.contains("\n\n") && !bytes.contains("\r\r"));
+        QCOMPARE(bytes.count("\r\n"), bytes.count('\n')); // CR + LF line ends
+        QVERIFY2(!QString::fromUtf8(bytes).isValidUtf16() || bytes.indexOf("\xC3") < 0, "cp1252, not UTF-8");
+        BoardFixture fx(bytes);
+        Traduci &b = fx.board();
+        QVERIFY2(fx.platform.messages.isEmpty(), qPrintable(fx.platform.messages.value(0).text));
+        QCOMPARE(b.state.lastWordIndex, 1600);
+        const VocabularyRecord &heading = b.state.vocabularyTable[0];
+        QVERIFY(!bytes.left(bytes.indexOf('\r')).contains(','));
+        Q_UNUSED(heading);
+        // The settings window lists the heading's languages.
+        QCOMPARE(b.impostazioni()->Lingue->items(), (QStringList{"Italiano", "English"}));
+
+        int perClass[5] = {};
+        QSet<QString> pairs;
+        for (int language = 0; language <= 1; ++language) {
+            b.impostazioni()->Lingue->setListIndex(language);
+            b.aprivocaboli(QStringLiteral("vocabula.txt"));
+            QVERIFY(fx.platform.messages.isEmpty());
+            for (int r = 1; r <= 1600; ++r) {
+                const VocabularyRecord &rec = b.state.vocabularyTable[r];
+                const int f = rec[0].toInt(), c = rec[1].toInt();
+                QVERIFY2(f == (r - 1) / 400 + 1, qPrintable(rec[2])); // ranks in four classes of 400
+                QVERIFY2(c >= 1 && c <= 4, qPrintable(rec[2]));
+                QVERIFY2(!rec[2].trimmed().isEmpty() && !rec[3].trimmed().isEmpty(), qPrintable(rec[2]));
+                if (language == 0) ++perClass[f];
+                const QString pair = rec[2] + QLatin1Char('|') + rec[3];
+                QVERIFY2(!pairs.contains(pair), qPrintable(pair));
+                pairs.insert(pair);
+            }
+        }
+        for (int f = 1; f <= 4; ++f)
+            QCOMPARE(perClass[f], 400);
+    }
+
+    void everyTranslationFitsItsBox() {
+        BoardFixture fx(asset("vocabula.txt"));
+        Traduci &b = fx.board();
+        // The box's font, two lines within its width (a pixel of border each side).
+        const QFontMetricsF fm(b.sign(0)->font());
+        const qreal width = b.sign(0)->width() - 2;
+        const qreal twoLines = 2 * fm.lineSpacing();
+        QStringList tooLong;
+        for (int language = 0; language <= 1; ++language) {
+            b.impostazioni()->Lingue->setListIndex(language);
+            b.aprivocaboli(QStringLiteral("vocabula.txt"));
+            for (int r = 1; r <= b.state.lastWordIndex; ++r) {
+                const QString t = b.state.vocabularyTable[r][3];
+                const QRectF box = fm.boundingRect(QRectF(0, 0, width, 1000), Qt::TextWordWrap, t);
+                if (box.height() > twoLines + 0.5 || box.width() > width + 0.5) tooLong << t;
+            }
+        }
+        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(QStringLiteral(" | "))));
+    }
+
+    void samplePersonalVocabulary() {
+        const QByteArray bytes = asset("vocpers.txt");
+        BoardFixture fx;
+        fx.write(QStringLiteral("vocpers.txt"), bytes);
+        Traduci &b = fx.board();
+        fx.platform.messages.clear();
+        b.aprivocaboli(QStringLiteral("vocpers.txt"));
+        // a small file: only the "fewer than 100" notice, no defect
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QVERIFY(fx.platform.messages[0].text.startsWith(QStringLiteral("Solo ")));
+        QVERIFY(b.state.lastWordIndex >= 40 && b.state.lastWordIndex <= 60);
+        for (int r = 1; r <= b.state.lastWordIndex; ++r)
+            QCOMPARE(b.state.vocabularyTable[r][0], QStringLiteral("0"));
+    }
+
+    void picturesHaveTheirDesignSizes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (const char *side : {"iml", "imr"}) {
+            for (int k = 0; k <= 6; ++k)
+                QTest::addRow("%s%d", side, k)
+                    << QStringLiteral("%1%2").arg(side).arg(k) << QSize(k == 4 ? 33 : 34, 44);
+            QTest::addRow("%s7", side) << QStringLiteral("%1").arg(side) + QLatin1Char('7') << QSize(25, 21);
+        }
+        const std::pair<const char *, QSize> others[] = {
+            {"fumetto1", {290, 288}},   {"fumetto2", {290, 288}},   {"fumetto3", {158, 161}},
+            {"fumetto4", {145, 158}},   {"bubble_left", {143, 70}}, {"bubble_right", {143, 70}},
+            {"colonna_blue", {34, 31}}, {"colonna_red", {34, 31}},  {"base_blue", {34, 26}},
+            {"base_red", {34, 26}},     {"barrone", {46, 416}},     {"arapacis", {180, 70}},
+            {"keyboard", {450, 152}},   {"freccia_up", {52, 107}},  {"freccia_bent", {129, 76}},
+            {"artifex", {140, 174}},    {"icon", {32, 32}},         {"pointer", {32, 32}},
+        };
+        for (const auto &[name, size] : others)
+            QTest::addRow("%s", name) << QString::fromLatin1(name) << size;
+        for (int k = 1; k <= 6; ++k)
+            QTest::addRow("foto%d", k) << QStringLiteral("foto%1").arg(k) << QSize(70, 70);
+    }
+    void picturesHaveTheirDesignSizes() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const ui::Picture p = ui::Picture::load(name);
+        QVERIFY2(!p.isNull(), qPrintable(name));
+        QCOMPARE(p.size(), size);
+    }
+};
+
+QTEST_MAIN(TestContent)
+#include "tst_content.moc"
