@@ -8,8 +8,6 @@
 
 #include <QFontMetrics>
 #include <QIcon>
-#include <QPushButton>
-#include <QResizeEvent>
 
 using namespace ui;
 
@@ -25,41 +23,6 @@ const QString authorLine = QStringLiteral("Ludum fecit artifex");
 const QString placeLine = QStringLiteral("Romae, in Latio");
 const QString yearsLine = QStringLiteral("A. D. MMXXVI");
 const QString contactAddress = QStringLiteral("lessicorsa@example.org");
-
-// A command button whose caption wraps at word boundaries within the button's
-// width, as the tall button over the author's portrait needs. Its Caption
-// stays the text as given.
-class WrappingButton : public CommandButton {
-  public:
-    using CommandButton::CommandButton;
-    void setCaption(const QString &c) override {
-        CommandButton::setCaption(c);
-        rewrap();
-    }
-
-  protected:
-    void fontOrTextChanged() override { rewrap(); }
-    void resizeEvent(QResizeEvent *e) override {
-        CommandButton::resizeEvent(e);
-        rewrap();
-    }
-
-  private:
-    void rewrap() {
-        auto *button = qobject_cast<QPushButton *>(inner());
-        if (!button) return;
-        const QFontMetrics fm(font());
-        const int room = std::max(1, width() - 8);
-        QStringList lines;
-        for (const QString &word : caption_.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (!lines.isEmpty() && fm.horizontalAdvance(lines.last() + QLatin1Char(' ') + word) <= room)
-                lines.last() += QLatin1Char(' ') + word;
-            else
-                lines.append(word);
-        }
-        button->setText(lines.join(QLatin1Char('\n')));
-    }
-};
 
 } // namespace
 
@@ -114,7 +77,7 @@ void frmAbout::createControls() {
         Picture1.add(k, p);
     }
 
-    Command3 = new WrappingButton(w, QStringLiteral("Command3"));
+    Command3 = new CommandButton(w, QStringLiteral("Command3"));
     place(Command3, 120, 240, 1335, 1695);
     Command3->setBackColor(paleYellow);
     Command3->setFontSpec(sansSerif, 8.25, true);
