@@ -5,8 +5,18 @@
 #include "ui/platform.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char **argv) {
+#if defined(Q_OS_LINUX)
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr,
+                     "lessicorsa: no display available (DISPLAY is not set); start it from a graphical "
+                     "session or under Xvfb\n");
+        return 1;
+    }
+#endif
     ui::prepareEnvironment();
     QApplication app(argc, argv);
     ui::setUpApplication();
