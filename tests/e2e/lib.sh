@@ -214,12 +214,12 @@ geometry() {
 press() {
     local id=$1
     shift
-    xdotool windowfocus --sync "$id" key --delay 80 "$@"
+    timeout 10 xdotool windowfocus --sync "$id" key --delay 80 "$@"
 }
 
 # click ID X Y: a left click at X,Y relative to the window's client area.
 click() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    timeout 10 xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 # shot NAME [ID]: a screenshot of the window ID (default: the whole screen),
