@@ -6,12 +6,14 @@
 # folder without touching the user's own vocabulary.
 #
 # usage: install_test.sh BUILD_DIR SOURCE_DIR
-# The display number is 121, or $LESSICORSA_INSTALL_TEST_DISPLAY.
+# The X display is the first free one of 120, 140, ... (the first one may be
+# set with $LESSICORSA_INSTALL_TEST_DISPLAY).
 set -uo pipefail
 
 build=$1
 source=$2
-display=:${LESSICORSA_INSTALL_TEST_DISPLAY:-121}
+first_display=${LESSICORSA_INSTALL_TEST_DISPLAY:-120}
+display=
 
 passed=0
 failed=0
@@ -98,19 +100,34 @@ for shot in $shots; do
     check "screenshot $shot is in packaging/screenshots" [ -f "$source/packaging/screenshots/$shot" ]
 done
 
-echo "== the launcher under Xvfb $display"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 40); do
-    DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.25
-done
-if ! DISPLAY=$display xdpyinfo >/dev/null 2>&1; then
+# Our own X server on the first free display from 120 on, in steps of 20: the
+# end-to-end tests take 101 and up in the same steps, so they never meet ours.
+start_xvfb() {
+    local n=$1
+    for _ in 1 2 3 4 5; do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+            xvfb_pid=$!
+            display=:$n
+            for _ in $(seq 1 40); do
+                sleep 0.25
+                kill -0 "$xvfb_pid" 2>/dev/null || break
+                DISPLAY=$display xdpyinfo >/dev/null 2>&1 && return 0
+            done
+            kill "$xvfb_pid" 2>/dev/null
+            wait "$xvfb_pid" 2>/dev/null
+            xvfb_pid=
+        fi
+        n=$((n + 20))
+    done
+    return 1
+}
+if ! start_xvfb "$first_display"; then
     cat "$tmp/xvfb.log"
-    fail "Xvfb on $display did not start (display taken? set LESSICORSA_INSTALL_TEST_DISPLAY)"
+    fail "Xvfb did not start"
     finish
 fi
+echo "== the launcher under Xvfb $display"
 
 exec_line=$(entry Exec)
 launcher_dir=$prefix/bin
