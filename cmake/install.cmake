@@ -88,3 +88,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# The program names its desktop entry, so that desktops match its window to the menu entry.
+target_compile_definitions(lessicorsa_core PUBLIC LESSICORSA_APP_ID="${LESSICORSA_APP_ID}")

@@ -22,6 +22,9 @@ void setUpApplication() {
                                {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
     QApplication::setApplicationName(QStringLiteral("Lessicorsa"));
     QApplication::setOrganizationName(QStringLiteral("Lessicorsa"));
+#ifdef LESSICORSA_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(LESSICORSA_APP_ID));
+#endif
 }
 
 } // namespace ui
