@@ -1,0 +1,21 @@
+#pragma once
+// The figures measured inside the benchmark process on a main window driven
+// through the platform seam: loading vocabularies and rebuilding a game's
+// word pool, each beside its floor.
+
+#include <QStringList>
+
+namespace bench {
+
+struct InProcessFigures {
+    double load1600Ms = 0, read1600Ms = 0; // vocabula.txt: the loader, a plain read
+    double load100kMs = 0, read100kMs = 0; // 100,000 records: the loader, a plain read
+    double poolMs = 0, poolFloorMs = 0;    // the pool with its caption, plain selection
+    int poolSize = 0;                      // words in the rebuilt pool
+    QStringList problems;                  // anything that makes a figure doubtful
+};
+
+// Runs in the current folder, which must hold vocabula.txt; needs a QApplication.
+InProcessFigures measureInProcess();
+
+} // namespace bench

@@ -1,0 +1,246 @@
+#include "bench/probe.h"
+
+#include "bench/measure.h"
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "ui/application.h"
+#include "ui/multimedia.h"
+#include "ui/platform.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace bench {
+
+QStringList probeArguments(const ProbeOptions &o) {
+    QStringList a{QStringLiteral("--probe"), o.game ? QStringLiteral("game") : QStringLiteral("bare")};
+    if (o.paintOnly) return a << QStringLiteral("--paint-only");
+    return a << QStringLiteral("--interval") << QString::number(o.intervalMs) << QStringLiteral("--ticks")
+             << QString::number(o.ticks) << QStringLiteral("--idle") << QString::number(o.idleSeconds);
+}
+
+bool isProbe(int argc, char **argv) {
+    return argc > 2 && std::strcmp(argv[1], "--probe") == 0;
+}
+
+namespace {
+
+void say(const QByteArray &line) {
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void finish(int code) {
+    std::fflush(stdout);
+    // Leave at once: nothing after the report is measured, and the sound
+    // thread need not be wound down.
+    std::_Exit(code);
+}
+
+ProbeOptions parse(int argc, char **argv) {
+    ProbeOptions o;
+    o.game = std::strcmp(argv[2], "game") == 0;
+    for (int i = 3; i < argc; ++i) {
+        const QByteArray a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--paint-only")
+            o.paintOnly = true;
+        else if (a == "--interval" && hasValue)
+            o.intervalMs = std::atoi(argv[++i]);
+        else if (a == "--ticks" && hasValue)
+            o.ticks = std::atoi(argv[++i]);
+        else if (a == "--idle" && hasValue)
+            o.idleSeconds = std::atof(argv[++i]);
+    }
+    return o;
+}
+
+// Calls `then` once the first paint of `window` (any of its widgets) is done:
+// the paint event starts the window's painting, a zero timer runs after it
+// has been painted and flushed to the screen.
+class FirstPaint : public QObject {
+  public:
+    FirstPaint(QWidget *window, std::function<void()> then) : window_(window), then_(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (!seen_ && e->type() == QEvent::Paint) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (w && w->window() == window_) {
+                seen_ = true;
+                QTimer::singleShot(0, this, [this] {
+                    say("paint " + QByteArray::number(static_cast<qint64>(nowNs())));
+                    qApp->removeEventFilter(this);
+                    then_();
+                });
+            }
+        }
+        return false;
+    }
+
+  private:
+    QWidget *window_;
+    std::function<void()> then_;
+    bool seen_ = false;
+};
+
+// The floor: twelve labels in a grid, one of them highlighted at a time.
+class BareWindow : public QWidget {
+  public:
+    BareWindow() {
+        setWindowTitle(QStringLiteral("bare"));
+        auto *grid = new QGridLayout(this);
+        for (int k = 0; k < 12; ++k) {
+            labels_[k] = new QLabel(QStringLiteral("parola %1").arg(k + 1), this);
+            labels_[k]->setAutoFillBackground(true);
+            labels_[k]->setAlignment(Qt::AlignCenter);
+            paint(k, Qt::white);
+            grid->addWidget(labels_[k], k / 3, k % 3);
+        }
+        resize(800, 600);
+    }
+    // Moves the highlight to the next label, as the board does.
+    void step() {
+        paint(current_, Qt::white);
+        current_ = (current_ + 1) % 12;
+        paint(current_, Qt::yellow);
+    }
+
+  private:
+    void paint(int k, const QColor &c) {
+        QPalette p = labels_[k]->palette();
+        p.setColor(QPalette::Window, c);
+        labels_[k]->setPalette(p);
+    }
+    std::array<QLabel *, 12> labels_{};
+    int current_ = 0;
+};
+
+// Records the times of `count` + 1 ticks, then reports them with the CPU used
+// meanwhile and the peak memory, and ends the probe.
+class TickLog {
+  public:
+    explicit TickLog(int count) : count_(count) {}
+    void tick(int intervalMs) {
+        const std::int64_t t = nowNs();
+        if (times_.empty()) {
+            cpu0_ = cpuNs();
+            say("interval " + QByteArray::number(intervalMs));
+        }
+        times_.push_back(t);
+        if (static_cast<int>(times_.size()) <= count_) return;
+        const double cpu = static_cast<double>(cpuNs() - cpu0_) / static_cast<double>(t - times_.front());
+        QByteArray line = "ticks";
+        for (std::int64_t x : times_)
+            line += ' ' + QByteArray::number(static_cast<qint64>(x));
+        say(line);
+        say("gamecpu " + QByteArray::number(cpu * 100, 'f', 3));
+        say("rss " + QByteArray::number(static_cast<qint64>(peakRssKb())));
+        finish(0);
+    }
+
+  private:
+    int count_;
+    std::vector<std::int64_t> times_;
+    std::int64_t cpu0_ = 0;
+};
+
+// Measures CPU use over `seconds` of idling, then calls `then`.
+void measureIdle(double seconds, std::function<void()> then) {
+    if (seconds <= 0) {
+        then();
+        return;
+    }
+    // Let start-up settle first (the opening sound, fonts, the first idle tick).
+    QTimer::singleShot(2000, qApp, [seconds, then] {
+        const std::int64_t c0 = cpuNs(), t0 = nowNs();
+        QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, [c0, t0, then] {
+            const double pct = 100.0 * static_cast<double>(cpuNs() - c0) / static_cast<double>(nowNs() - t0);
+            say("idlecpu " + QByteArray::number(pct, 'f', 3));
+            then();
+        });
+    });
+}
+
+// Starts a one-player game at `speed` the way a player does: a key on the
+// idle board opens the settings window, which is filled in and confirmed
+// while it is shown modally.
+void startGame(Traduci *board, int speed) {
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, speed] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *settings = qobject_cast<Impostazioni *>(w);
+            if (!settings || !settings->isVisible()) continue;
+            poll->stop();
+            poll->deleteLater();
+            settings->Giocatori(1)->setValue(true);
+            settings->velox->setValue(speed);
+            settings->okay_Click(0);
+            return;
+        }
+    });
+    poll->start();
+    QCoreApplication::postEvent(
+        board, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
+}
+
+int runGame(const ProbeOptions &o) {
+    // As app/main.cpp.
+    auto board = std::make_unique<Traduci>();
+    Traduci *b = board.get();
+    TickLog log(o.ticks);
+    QObject::connect(b->Timer1, &ui::Timer::tick, b, [b, &log] {
+        // Ticks of the running game only: not the idle screen, not the end scene.
+        if (b->state.answering == 1 && !b->state.gameOver) log.tick(b->Timer1->interval());
+    });
+    FirstPaint watch(b, [b, &o] {
+        if (o.paintOnly) finish(0);
+        measureIdle(o.idleSeconds, [b, &o] { startGame(b, (600 - o.intervalMs) / 100); });
+    });
+    b->show();
+    return QApplication::exec();
+}
+
+int runBare(const ProbeOptions &o) {
+    BareWindow window;
+    TickLog log(o.ticks);
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(o.intervalMs);
+    QObject::connect(&timer, &QTimer::timeout, &window, [&] {
+        window.step();
+        log.tick(timer.interval());
+    });
+    FirstPaint watch(&window, [&] {
+        if (o.paintOnly) finish(0);
+        measureIdle(o.idleSeconds, [&] { timer.start(); });
+    });
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int runProbe(int argc, char **argv) {
+    const ProbeOptions o = parse(argc, argv);
+    ui::prepareEnvironment();
+    QApplication app(argc, argv);
+    if (o.game) {
+        ui::setUpApplication();
+        ui::setBeforeEnd(&ui::shutdownAudio);
+        return runGame(o);
+    }
+    return runBare(o);
+}
+
+} // namespace bench

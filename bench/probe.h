@@ -1,0 +1,37 @@
+#pragma once
+// The processes the benchmark starts: the game, created and shown exactly as
+// app/main.cpp does, or the floor, a bare Qt window with twelve labels. Each
+// reports its first paint; a full probe then measures its CPU use while idle,
+// runs its highlight (the game: a real one-player game started through the
+// settings window; the bare window: a timer moving a coloured label), records
+// the times of its ticks and reports its peak memory.
+//
+// A probe speaks on standard output, one fact a line:
+//   paint <ns>        first paint done, on the shared monotonic clock
+//   idlecpu <pct>     CPU use while idle, percent of one core
+//   interval <ms>     the interval the highlight actually runs at
+//   ticks <ns>...     the time of each tick
+//   gamecpu <pct>     CPU use while the highlight runs
+//   rss <kB>          peak resident memory
+//   error <text>
+
+#include <QStringList>
+
+namespace bench {
+
+struct ProbeOptions {
+    bool game = true;       // the game, or the bare window
+    bool paintOnly = false; // stop after the first paint
+    int intervalMs = 100;   // the highlight's interval (game: 600 - 100 x speed)
+    int ticks = 300;        // intervals to record
+    double idleSeconds = 5; // idle time measured before the highlight starts (0: none)
+};
+
+// The command-line arguments that make the benchmark program a probe.
+QStringList probeArguments(const ProbeOptions &o);
+// True when the arguments ask for a probe.
+bool isProbe(int argc, char **argv);
+// Runs the probe process and returns its exit code.
+int runProbe(int argc, char **argv);
+
+} // namespace bench
