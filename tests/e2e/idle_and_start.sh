@@ -18,7 +18,7 @@ idle=$(shot idle "$MAIN")
 find_boxes "$idle"
 [ "$(panel_colour "$idle")" = "$PANEL" ] || fail "idle panel is not dark red: $(colours "$idle" "${PANEL_POINTS[@]}")"
 [ "$(box_states "$idle")" = wwwwwwwwwwww ] || fail "idle boxes: $(box_states "$idle")"
-read -r bx by bw bh <<<"${BOXES[11]}"
+read -r _ by bw bh <<<"${BOXES[11]}"
 read -r px _ _ _ <<<"${BOXES[9]}"
 below="$((3 * bw))x$((WH - by - bh - 60))+$px+$((by + bh + 5))"
 text=$(count_colour "$idle" "$YELLOW" "$below" 20)
@@ -27,7 +27,7 @@ text=$(count_colour "$idle" "$YELLOW" "$below" 20)
 # The two portraits are drawn anew every second: within a few seconds the
 # picture changes (two random draws of six repeat both with odds 1/36).
 changed=0
-for i in 1 2 3 4; do
+for _ in 1 2 3 4; do
     sleep 1.2
     later=$(shot idle-later "$MAIN")
     if ! same "$idle" "$later" "${WW}x${WH}+0+0"; then
@@ -64,7 +64,7 @@ wait_gone "$settings_win" 10
 main_window 10
 seen=""
 last=""
-for i in $(seq 1 8); do
+for _ in $(seq 1 8); do
     sleep 0.4
     f=$(shot game "$MAIN")
     states=$(box_states "$f")

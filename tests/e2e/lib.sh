@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034 # constants and results are used by the scripts
 # Shared helpers of the end-to-end tests, sourced by each test script.
 #
 # Every test runs the built program on its own Xvfb display, in a temporary
@@ -60,8 +61,8 @@ e2e_begin() {
 # Our own X server on the first free display from $1 on, in steps of 20 so that
 # tests with different base numbers never compete for one.
 start_xvfb() {
-    local n=$1 tries
-    for tries in 1 2 3 4 5; do
+    local n=$1 _
+    for _ in 1 2 3 4 5; do
         if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
             Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
             XVFB=$!
@@ -273,10 +274,10 @@ find_boxes() {
         sort -k2,2n -k1,1n)
     [ "${#BOXES[@]}" -eq 12 ] || fail "found ${#BOXES[@]} candidate boxes on the idle board, not 12"
     # The panel: sample points in the dark red between and above the boxes.
-    local x0 y0 w0 h0 x1 y1 x3 y3
+    local x0 y0 w0 h0 x1 y1 y3
     read -r x0 y0 w0 h0 <<<"${BOXES[0]}"
     read -r x1 y1 _ _ <<<"${BOXES[2]}"
-    read -r x3 y3 _ _ <<<"${BOXES[3]}"
+    read -r _ y3 _ _ <<<"${BOXES[3]}"
     PANEL_POINTS=("$((x0 + w0 / 2)),$((y0 - 8))" "$((x1 + w0 / 2)),$((y1 - 8))"
         "$((x0 + w0 / 2)),$(((y0 + h0 + y3) / 2))" "$((x0 - 3)),$((y0 + h0 / 2))")
     # Its edges: the run of dark red through the margin left of the boxes, and
@@ -385,4 +386,32 @@ text_lines() {
                  if (ink && !inl) { first = y; inl = 1 }
                  if (!ink && inl) { print first, y - 1; inl = 0 } }
         END { if (inl) print first, y }' | awk '$2 - $1 >= 4'
+}
+
+# wait_prompt SECONDS: waits for the end of a game: no box on the dark red
+# panel and the yellow prompt "Quamlibet clavem tange" on it. Prints the
+# screenshot. (The word of a right answer is yellow as well, but it stands
+# with the answered box on a blue or red panel.)
+wait_prompt() {
+    local limit=$1 start f yellow area pc
+    area="$((PANEL_RIGHT - PANEL_LEFT - 10))x$((PANEL_BOTTOM - PANEL_TOP - 10))+$((PANEL_LEFT + 5))+$((PANEL_TOP + 5))"
+    start=$SECONDS
+    while :; do
+        f=$(shot prompt "$MAIN")
+        # The speech bubbles cover part of the panel: some of it is dark red
+        # and none is in a player's colour.
+        pc=" $(colours "$f" "${PANEL_POINTS[@]}") "
+        if [[ $pc == *" $PANEL "* ]] && [[ $pc != *" $BLUE "* ]] && [[ $pc != *" $RED "* ]] &&
+            ! [[ $(box_states "$f") =~ [wy] ]]; then
+            yellow=$(count_colour "$f" "$YELLOW" "$area" 20)
+            if [ "$yellow" -gt 100 ]; then
+                log "prompt shown ($yellow yellow pixels)"
+                echo "$f"
+                return 0
+            fi
+        fi
+        alive || fail "the program ended while waiting for the prompt"
+        [ $((SECONDS - start)) -lt "$limit" ] || fail "no prompt on the board after ${limit}s"
+        sleep 0.5
+    done
 }

@@ -94,7 +94,7 @@ Vittoria.wav | Right.wav | Wrong.wav | musica.mid)
     # "Wrong"), the right one shows the blue board (and would sound "Right").
     right=0
     wait_board "$ASKED" 10 asked >/dev/null
-    for try in $(seq 1 14); do
+    for _ in $(seq 1 14); do
         if answer Return "$BLUE"; then
             right=1
             break

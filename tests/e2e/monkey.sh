@@ -39,11 +39,11 @@ restart_after_exit() {
 
 # Esc on the board must bring up the exit confirmation; Cancel it.
 probe() {
-    local front box i
+    local front box
     front=$(windows '.')
     [ "$front" = "$MAIN" ] || return 0 # another window is in front: no probe now
     timeout 10 xdotool windowfocus --sync "$MAIN" key Escape 2>/dev/null || return 0
-    for i in $(seq 1 30); do
+    for _ in $(seq 1 30); do
         box=$(windows '^Fabula acta est$')
         [ -n "$box" ] && break
         alive || return 0
@@ -71,7 +71,7 @@ while [ "$SECONDS" -lt "$end" ]; do
     # The window list is read every other action: the display is never polled
     # more than a few times a second.
     if [ $((actions % 2)) = 0 ] || [ "${#front[@]}" = 0 ]; then
-        front=($(windows '.'))
+        mapfile -t front < <(windows '.')
     fi
     [ "${#front[@]}" -gt 0 ] || {
         sleep 0.5
@@ -107,10 +107,10 @@ log "$actions random actions in ${duration}s over $runs run(s); $PROBES probes a
 
 # The end: close whatever is in front with Esc, then Esc and Enter on the board.
 alive || restart_after_exit
-for i in $(seq 1 10); do
-    front=$(windows '.')
-    [ "$front" = "$MAIN" ] && break
-    for w in $front; do
+for _ in $(seq 1 10); do
+    shown=$(windows '.')
+    [ "$shown" = "$MAIN" ] && break
+    for w in $shown; do
         [ "$w" != "$MAIN" ] && timeout 10 xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
     done
     sleep 1

@@ -26,7 +26,7 @@ bars() { echo "$(count_colour "$1" "$RED" "$left_track") $(count_colour "$1" "$B
 
 # play WINNER_KEY COLOUR NAME: one game from the settings window to the prompt.
 play() {
-    local key=$1 colour=$2 name=$3 f flashes=0 n red blue red0 blue0 start yellow
+    local key=$1 colour=$2 name=$3 f flashes=0 n red blue red0 blue0
     win=$(wait_window '^LessiCorsa! Novus ludus$' 10)
     sleep 0.3
     press "$win" Return
@@ -54,14 +54,7 @@ play() {
     [ "$flashes" -ge 3 ] || fail "$name: the display in $colour was seen after only $flashes of 6 right answers"
 
     # The sixth right answer wins: the prompt follows the end scene.
-    start=$SECONDS
-    while :; do
-        sleep 0.5
-        f=$(shot "$name-end" "$MAIN")
-        yellow=$(count_colour "$f" "$YELLOW" "$((qx + qw - px))x$((WH / 2))+$px+$((WH / 3))" 20)
-        [ "$yellow" -gt 100 ] && break
-        [ $((SECONDS - start)) -lt 20 ] || fail "$name: no prompt 20s after the winning answer"
-    done
+    f=$(wait_prompt 20)
     read -r red blue <<<"$(bars "$f")"
     log "$name: bars at the end: red $red, blue $blue"
     # The winner's bar has climbed the track; the loser's side changes little
