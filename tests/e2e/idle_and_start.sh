@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up with no stored settings: the window "LessiCorsa!" shows the idle
 # board; F1 opens the narrow about window; a key opens "LessiCorsa! Novus
-# ludus"; Enter starts a game of the default settings (two players) and the
-# yellow highlight runs from box to box.
+# ludus", where 0 changes player 1's character, Alt+1 and Alt+2 the number of
+# players, and Enter (O.K.) refuses two players on one character; then Enter
+# starts a game (two players) and the yellow highlight runs from box to box.
 . "$(dirname "$0")/lib.sh"
 e2e_begin idle_and_start "${1:-101}"
 
@@ -56,9 +57,40 @@ press "$MAIN" a
 settings_win=$(wait_window '^LessiCorsa! Novus ludus$' 10)
 sleep 0.5
 windows '^LessiCorsa!$' | grep -qx "$MAIN" && fail "the main window stays visible behind the settings window"
-shot settings >/dev/null
+s0=$(shot settings "$settings_win")
 
-# Enter = O.K.: the game starts with the defaults, two players at speed 3.
+# The players' portraits, 1050 twips square at 3180 twips from the top: player
+# 2 (Caesar) on the left, player 1 (Cicero) on the right.
+left="70x70+8+212"
+right="70x70+384+212"
+# "0" moves player 1 on to the next character, Caesar.
+press "$settings_win" 0
+sleep 0.5
+s1=$(shot settings-0 "$settings_win")
+same "$s0" "$s1" "$right" && fail "key 0 did not change the right-hand portrait"
+same "$s0" "$s1" "$left" || fail "key 0 changed the left-hand portrait"
+# Alt+1 selects one player: player 2's portrait goes; Alt+2 brings it back.
+press "$settings_win" alt+1
+sleep 0.5
+s2=$(shot settings-alt1 "$settings_win")
+[ "$(count_colour "$s2" FFE0C0 "$left" 5)" -gt 4500 ] || fail "Alt+1 left player 2's portrait on the window"
+press "$settings_win" alt+2
+sleep 0.5
+s3=$(shot settings-alt2 "$settings_win")
+same "$s1" "$s3" "$left" || fail "Alt+2 did not bring player 2's portrait back"
+
+# Enter = O.K.; with both players on Caesar it is refused.
+press "$settings_win" Return
+msg=$(wait_window '^Persona mutanda est$' 10)
+sleep 0.3
+shot refused >/dev/null
+press "$msg" Return
+wait_gone "$msg" 10
+windows '^LessiCorsa! Novus ludus$' | grep -qx "$settings_win" || fail "the settings window closed after the refusal"
+
+# "0" again: Catullus against Caesar; Enter starts the game, two players at speed 3.
+press "$settings_win" 0
+sleep 0.3
 press "$settings_win" Return
 wait_gone "$settings_win" 10
 main_window 10

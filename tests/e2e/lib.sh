@@ -72,6 +72,10 @@ start_xvfb() {
                 sleep 0.25
                 kill -0 "$XVFB" 2>/dev/null || break
                 if xdotool getdisplaygeometry >/dev/null 2>&1; then
+                    # Still ours? A server started at the same moment by
+                    # another run would have made ours give up.
+                    sleep 0.3
+                    kill -0 "$XVFB" 2>/dev/null || break
                     log "Xvfb on $DISPLAY"
                     return 0
                 fi
