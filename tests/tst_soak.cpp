@@ -113,6 +113,10 @@ class Soak {
     void act(Traduci &b) {
         FakePlatform &pf = fx_->platform;
         const TraduciState &s = b.state;
+        // The game's own random draws (words, right boxes, distractors,
+        // portraits), uniform in [0, 1) as the real generator gives them.
+        while (pf.draws.size() < 64)
+            pf.draws.enqueue(static_cast<float>(rng_() >> 8) / 16777216.0f);
         // The player who knows the answer mostly strikes while it is highlighted.
         if (s.answering == 1 && !s.gameOver && s.currentCandidate == s.correctCandidate && chance(0.6)) {
             press(b, playerKey(s));
