@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The exit confirmation "Fabula acta est", with sounds and music on: Esc on the
-# idle board asks, and Esc there (Cancel) keeps the program; during a game Esc
-# and a click on the status line ask, Cancel lets the game go on; Esc and then
-# Enter (OK) end the program with exit code 0 and nothing from the sanitizers.
+# The exit confirmation "Fabula acta est", with sounds and music on. On the
+# idle board Esc and the menu item Incipit ludus > Finis (Alt+I, F) ask, and
+# Esc there (Cancel) keeps the program; during a game Esc and a click on the
+# status line ask, and Cancel lets the game go on; Esc and then Enter (OK) end
+# the program with exit code 0 and nothing from the sanitizers.
 . "$(dirname "$0")/lib.sh"
 e2e_begin exit_confirm "${1:-105}"
 
@@ -31,6 +32,10 @@ cancel() {
 ask press "$MAIN" Escape
 cancel
 log "Esc on the idle board asked; Cancel kept the program"
+# The menu "Incipit ludus", item "Finis", from the keyboard.
+ask press "$MAIN" alt+i f
+cancel
+log "the menu item Finis asked; Cancel kept the program"
 
 press "$MAIN" Return
 win=$(wait_window '^LessiCorsa! Novus ludus$' 10)

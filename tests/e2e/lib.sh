@@ -44,6 +44,7 @@ e2e_begin() {
         command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/install-deps installs it)"; exit 1; }
     done
     [ -x "$LESSICORSA" ] || { echo "no program at $LESSICORSA"; exit 1; }
+    rm -rf "${E2E_FAILURES:?}/$E2E_NAME" # evidence of an earlier failure would mislead
     T=$(mktemp -d "${TMPDIR:-/tmp}/lessicorsa-e2e-$E2E_NAME.XXXXXX")
     RUN=$T/run
     SHOTS=$T/shots

@@ -37,19 +37,26 @@ restart_after_exit() {
     main_window 30
 }
 
-# Esc on the board must bring up the exit confirmation; Cancel it.
+# All visible windows of the program, named or not (an open menu is a window
+# without a name).
+app_windows() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null || true; }
+
+# Esc on the board must bring up the exit confirmation; Cancel it. A second
+# Esc is allowed, for a menu the monkey left open may take the first one.
 probe() {
-    local front box
-    front=$(windows '.')
-    [ "$front" = "$MAIN" ] || return 0 # another window is in front: no probe now
-    timeout 10 xdotool windowfocus --sync "$MAIN" key Escape 2>/dev/null || return 0
-    for _ in $(seq 1 30); do
-        box=$(windows '^Fabula acta est$')
-        [ -n "$box" ] && break
-        alive || return 0
-        sleep 0.33
+    local box="" esc
+    [ "$(app_windows)" = "$MAIN" ] || return 0 # another window is in front: no probe now
+    for esc in 1 2; do
+        timeout 10 xdotool windowfocus --sync "$MAIN" key Escape 2>/dev/null || return 0
+        for _ in $(seq 1 30); do
+            box=$(windows '^Fabula acta est$')
+            [ -n "$box" ] && break 2
+            alive || return 0
+            sleep 0.33
+        done
+        shot "probe-$esc" >/dev/null
     done
-    [ -n "$box" ] || fail "the program stopped answering: Esc on the board brought no exit confirmation in 10s"
+    [ -n "$box" ] || fail "the program stopped answering: two Escs on the board brought no exit confirmation in 20s"
     sleep 0.3
     timeout 10 xdotool windowfocus --sync "$box" key Escape 2>/dev/null || true
     PROBES=$((PROBES + 1))
@@ -71,7 +78,7 @@ while [ "$SECONDS" -lt "$end" ]; do
     # The window list is read every other action: the display is never polled
     # more than a few times a second.
     if [ $((actions % 2)) = 0 ] || [ "${#front[@]}" = 0 ]; then
-        mapfile -t front < <(windows '.')
+        mapfile -t front < <(app_windows)
     fi
     [ "${#front[@]}" -gt 0 ] || {
         sleep 0.5
@@ -82,7 +89,7 @@ while [ "$SECONDS" -lt "$end" ]; do
     for w in "${front[@]}"; do [ "$w" != "$MAIN" ] && target=$w; done
     if [ $((RANDOM % 10)) -lt 7 ]; then
         key=${keys[$((RANDOM % ${#keys[@]}))]}
-        timeout 3 xdotool windowfocus --sync "$target" key "$key" 2>/dev/null || true
+        timeout 3 xdotool windowfocus --sync "$target" key "$key" 2>/dev/null || timeout 3 xdotool key "$key" 2>/dev/null || true
     else
         eval "$(xdotool getwindowgeometry --shell "$target" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=')" || true
         [ -n "${WIDTH:-}" ] && timeout 3 xdotool mousemove --window "$target" $((RANDOM % WIDTH)) $((RANDOM % HEIGHT)) click 1 2>/dev/null || true
@@ -108,10 +115,12 @@ log "$actions random actions in ${duration}s over $runs run(s); $PROBES probes a
 # The end: close whatever is in front with Esc, then Esc and Enter on the board.
 alive || restart_after_exit
 for _ in $(seq 1 10); do
-    shown=$(windows '.')
+    shown=$(app_windows)
     [ "$shown" = "$MAIN" ] && break
     for w in $shown; do
-        [ "$w" != "$MAIN" ] && timeout 10 xdotool windowfocus --sync "$w" key Escape 2>/dev/null || true
+        [ "$w" = "$MAIN" ] && continue
+        # An open menu holds the keyboard: its Esc needs no focus.
+        timeout 3 xdotool windowfocus --sync "$w" key Escape 2>/dev/null || timeout 3 xdotool key Escape || true
     done
     sleep 1
     alive || restart_after_exit
