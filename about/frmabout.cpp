@@ -41,7 +41,9 @@ frmAbout::frmAbout(Traduci *main)
     Form_Load();
 }
 
-frmAbout::~frmAbout() = default;
+frmAbout::~frmAbout() {
+    releaseControls();
+}
 
 void frmAbout::createControls() {
     QWidget *w = client();

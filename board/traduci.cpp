@@ -24,6 +24,7 @@ Traduci::Traduci() : Form(QStringLiteral("Traduci"), Border::FixedSingle, 7035, 
 }
 
 Traduci::~Traduci() {
+    releaseControls();
     if (impostazioni_) delete impostazioni_.data();
 }
 

@@ -43,7 +43,9 @@ Impostazioni::Impostazioni(Traduci *main)
     Form_Load();
 }
 
-Impostazioni::~Impostazioni() = default;
+Impostazioni::~Impostazioni() {
+    releaseControls();
+}
 
 void Impostazioni::createControls() {
     QWidget *w = client();

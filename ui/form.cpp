@@ -169,6 +169,11 @@ Form::Form(const QString &name, Border border, float clientWidthTwips, float cli
 
 Form::~Form() = default;
 
+void Form::releaseControls() {
+    for (QObject *c : findChildren<QObject *>())
+        QObject::disconnect(c, nullptr, this, nullptr);
+}
+
 void Form::setBackColor(const QColor &c) {
     back_ = c;
     QPalette pal = client_->palette();

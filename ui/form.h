@@ -136,6 +136,11 @@ class Form : public QWidget {
     void hiddenOrClosed();
 
   protected:
+    // Cuts the window's handlers off its controls. A derived window calls it
+    // first thing in its destructor: while the base destroys the controls they
+    // may still signal (losing the focus, for one), and no handler of a
+    // half-destroyed window may run then.
+    void releaseControls();
     // Key preview handler; set keyAscii to 0 to discard the key.
     virtual void keyPress(int &keyAscii, const QKeyEvent *event);
     // Runs each time the window is shown.
