@@ -35,7 +35,6 @@ class TestContent : public QObject {
         // The settings window lists the heading's languages, Italian first.
         const QStringList languages = b.impostazioni()->Lingue->items();
         QCOMPARE(languages.mid(0, 2), (QStringList{"Italiano", "English"}));
-
         int perClass[5] = {};
         for (int language = 0; language < languages.size(); ++language) {
             QSet<QString> pairs;
