@@ -162,6 +162,9 @@ void Traduci::promptAfterRefusal() {
     state.answering = 0;
     showWord(QStringLiteral("Quamlibet clavem tange"), 13);
     Parola->setTop(Frame1->height_() - Parola->height_() - 300);
+    // The board is idle again: the timer returns to the idle screen's pace.
+    Timer1->setInterval(1000);
+    Timer1->setEnabled(true);
 }
 
 void Traduci::showBoard() {

@@ -7,6 +7,7 @@
 #include "settings/store.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
+#include "vocabulary/vocabularyfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,7 +58,7 @@ void Impostazioni::Chfreq_Click(int index) {
     // The personal vocabulary has no frequency classes and always translates
     // in its first language.
     if (Chfreq(0)->value() == 1) {
-        if (!QFile::exists(QStringLiteral("vocpers.txt"))) {
+        if (!vocabulary::isReadableFile(QStringLiteral("vocpers.txt"))) {
             const QString path = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() +
                                  QStringLiteral("vocpers.txt");
             platform().messageBox(QStringLiteral("file \"") + path + QStringLiteral("\" inesistente"),

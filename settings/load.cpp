@@ -84,14 +84,13 @@ void Impostazioni::leggiimpostazioni() {
 void Impostazioni::riempilingue() {
     // The language names are the heading's fields from the fourth on; the
     // heading is read up to its first comma. The file is opened on its own,
-    // so a load of the main window's vocabulary is not disturbed.
+    // so a load of the main window's vocabulary is not disturbed, and decoded
+    // as the loader decodes it.
+    if (!vocabulary::isReadableFile(QStringLiteral("vocabula.txt"))) return;
     QFile file(QStringLiteral("vocabula.txt"));
     if (!file.open(QIODevice::ReadOnly)) return;
-    QByteArray first = file.readLine(64 * 1024);
+    QString heading = vocabulary::firstLine(file.readAll());
     file.close();
-    QString heading = vocabulary::decode(first);
-    const QStringList lines = vocabulary::splitLines(heading);
-    heading = lines.isEmpty() ? QString() : lines.first();
     const qsizetype comma = heading.indexOf(QLatin1Char(','));
     if (comma >= 0) heading.truncate(comma);
     const QStringList fields = heading.split(QLatin1Char(';'));

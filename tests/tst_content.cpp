@@ -32,12 +32,12 @@ class TestContent : public QObject {
         QVERIFY2(fx.platform.messages.isEmpty(), qPrintable(fx.platform.messages.value(0).text));
         QCOMPARE(b.state.lastWordIndex, 1600);
         QVERIFY(!bytes.left(bytes.indexOf('\r')).contains(',')); // no comma in the heading
-        // The settings window lists the heading's languages.
-        QCOMPARE(b.impostazioni()->Lingue->items(), (QStringList{"Italiano", "English"}));
-
+        // The settings window lists the heading's languages, Italian first.
+        const QStringList languages = b.impostazioni()->Lingue->items();
+        QCOMPARE(languages.mid(0, 2), (QStringList{"Italiano", "English"}));
         int perClass[5] = {};
-        QSet<QString> pairs;
-        for (int language = 0; language <= 1; ++language) {
+        for (int language = 0; language < languages.size(); ++language) {
+            QSet<QString> pairs;
             b.impostazioni()->Lingue->setListIndex(language);
             b.aprivocaboli(QStringLiteral("vocabula.txt"));
             QVERIFY(fx.platform.messages.isEmpty());
@@ -65,7 +65,7 @@ class TestContent : public QObject {
         const qreal width = b.sign(0)->width() - 2;
         const qreal twoLines = 2 * fm.lineSpacing();
         QStringList tooLong;
-        for (int language = 0; language <= 1; ++language) {
+        for (int language = 0; language < b.impostazioni()->Lingue->items().size(); ++language) {
             b.impostazioni()->Lingue->setListIndex(language);
             b.aprivocaboli(QStringLiteral("vocabula.txt"));
             for (int r = 1; r <= b.state.lastWordIndex; ++r) {

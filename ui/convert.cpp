@@ -4,6 +4,7 @@
 #include <QTime>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ui {
 
@@ -55,9 +56,11 @@ double val(const QString &text) {
             exp += text[k++];
         if (k > j) digits += exp;
     }
-    bool ok = false;
-    const double v = digits.toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0;
+    // A number too large for a double reads as the largest value of its sign,
+    // so that the clamping of the caller still applies; one too small reads 0.
+    const double v = digits.toDouble();
+    if (std::isinf(v)) return std::copysign(std::numeric_limits<double>::max(), v);
+    return std::isfinite(v) ? v : 0;
 }
 
 long long roundHalfEven(double x) {

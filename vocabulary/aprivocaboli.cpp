@@ -12,7 +12,7 @@ using namespace ui;
 
 void Traduci::aprivocaboli(const QString &fv) {
     QFile file(fv);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!vocabulary::isReadableFile(fv) || !file.open(QIODevice::ReadOnly)) {
         platform().messageBox(QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"),
                               QString(), Icon::Critical, Buttons::Ok);
         platform().endProgram(0);

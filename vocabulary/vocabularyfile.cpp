@@ -1,10 +1,14 @@
 #include "vocabulary/vocabularyfile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace vocabulary {
 
-QString decode(const QByteArray &bytes) {
+namespace {
+// UTF-8 when the bytes hold non-ASCII and are valid UTF-8 throughout.
+bool readsAsUtf8(const QByteArray &bytes) {
     bool ascii = true;
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -12,17 +16,42 @@ QString decode(const QByteArray &bytes) {
             break;
         }
     }
-    if (!ascii) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        QString text = utf8(bytes);
-        if (!utf8.hasError()) {
-            if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-            return text;
-        }
+    if (ascii) return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes); // decoding happens only on conversion
+    return !utf8.hasError();
+}
+
+QString decodeAs(bool utf8, QByteArrayView bytes) {
+    if (utf8) {
+        QString text = QString::fromUtf8(bytes);
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+        return text;
     }
     QStringDecoder cp1252("windows-1252");
     if (cp1252.isValid()) return cp1252(bytes);
     return QString::fromLatin1(bytes);
+}
+} // namespace
+
+QString decode(const QByteArray &bytes) {
+    return decodeAs(readsAsUtf8(bytes), bytes);
+}
+
+QString firstLine(const QByteArray &bytes) {
+    // CR and LF are single bytes in both encodings and never part of a
+    // UTF-8 sequence, so the line can be cut before it is decoded.
+    qsizetype end = 0;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+        ++end;
+    return decodeAs(readsAsUtf8(bytes), QByteArrayView(bytes).first(end));
+}
+
+bool isReadableFile(const QString &path) {
+    // Opening a regular file never blocks; opening it is the surest test.
+    if (!QFileInfo(path).isFile()) return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
 }
 
 QStringList splitLines(const QString &text) {

@@ -25,6 +25,12 @@ struct ParseResult {
 
 // Decodes the file's bytes (UTF-8 or Windows-1252, see above).
 QString decode(const QByteArray &bytes);
+// The file's first line, decoded as decode() decodes the whole file (the
+// encoding is decided over every byte) and cut at the same line ends.
+QString firstLine(const QByteArray &bytes);
+// Only a regular file that can be read counts as present: a FIFO, a folder or
+// an unreadable file would block or fail in the middle of a load.
+bool isReadableFile(const QString &path);
 // Splits text into lines at CR + LF, CR or LF; a final line end adds no empty line.
 QStringList splitLines(const QString &text);
 // Parses the file's bytes, taking the translation from field 4 + languageIndex.

@@ -1,0 +1,144 @@
+// Odd files and values the game must survive: a vocabulary that is a FIFO, a
+// folder or unreadable, a heading decoded apart from its file, numbers too
+// large for a double, and the board after a refused word pool.
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "settings/store.h"
+#include "support/gamedriver.h"
+#include "ui/convert.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <cfloat>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// Puts something other than a readable regular file at `name` in the current folder.
+bool makeOdd(const QString &kind, const QString &name) {
+    const QByteArray path = name.toLocal8Bit();
+    if (kind == "fifo") return ::mkfifo(path.constData(), 0600) == 0;
+    if (kind == "folder") return QDir().mkdir(name);
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(makeVocabulary(150));
+    f.close();
+    return ::chmod(path.constData(), 0) == 0;
+}
+void oddKinds() {
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("FIFO") << QStringLiteral("fifo");
+    QTest::addRow("folder") << QStringLiteral("folder");
+    if (::geteuid() != 0) QTest::addRow("unreadable") << QStringLiteral("unreadable");
+}
+} // namespace
+
+class TestOddInput : public QObject {
+    Q_OBJECT
+  private slots:
+    void oddStandardVocabularyIsMissing_data() { oddKinds(); }
+    void oddStandardVocabularyIsMissing() {
+        QFETCH(QString, kind);
+        BoardFixture fx;
+        QFile::remove(QStringLiteral("vocabula.txt"));
+        QVERIFY(makeOdd(kind, QStringLiteral("vocabula.txt")));
+        fx.board();
+        QCOMPARE(fx.platform.messages.value(0).text, QStringLiteral("File vocabula.txt assente o difettoso"));
+        QCOMPARE(fx.platform.endCount, 1);
+    }
+
+    void oddPersonalVocabularyIsRefusedInTheSettings_data() { oddKinds(); }
+    void oddPersonalVocabularyIsRefusedInTheSettings() {
+        QFETCH(QString, kind);
+        BoardFixture fx;
+        QVERIFY(makeOdd(kind, QStringLiteral("vocpers.txt")));
+        Traduci &b = fx.board();
+        fx.platform.messages.clear();
+        b.impostazioni()->Chfreq(0)->setValue(1);
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Manca il vocabolario personale"));
+        QCOMPARE(b.impostazioni()->Chfreq(0)->value(), 0);
+    }
+
+    // The language list reads the heading as the loader reads the file.
+    void languagesAreDecodedAsTheLoaderDecodes_data() {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray heading = "Ordo;Classis;Verbum latinum;Italiano;Fran\xc3\xa7"
+                                   "ais";
+        QByteArray utf8 = heading + "\r\n", lone = heading + "\r\n", cr = heading + "\r";
+        for (int i = 1; i <= 150; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            utf8 += "1;1;verbum" + n + ";parola" + n + ";mot" + n + "\r\n";
+            lone += "1;1;verbum" + n + (i == 150 ? ";citt\xe0" : ";parola") + n + ";mot" + n + "\r\n";
+            cr += "1;1;verbum" + n + ";parola" + n + ";mot" + n + "\r";
+        }
+        QTest::addRow("UTF-8 file") << utf8;
+        QTest::addRow("cp1252 file, UTF-8-looking heading") << lone;
+        QTest::addRow("CR line ends") << cr;
+    }
+    void languagesAreDecodedAsTheLoaderDecodes() {
+        QFETCH(QByteArray, file);
+        BoardFixture fx(file);
+        Traduci &b = fx.board();
+        QCOMPARE(b.impostazioni()->Lingue->listCount(), 2);
+        b.impostazioni()->Lingue->setListIndex(1);
+        b.aprivocaboli(QStringLiteral("vocabula.txt"));
+        QCOMPARE(b.impostazioni()->Lingue->list(1), b.state.vocabularyTable.at(0)[3]);
+    }
+
+    void overflowingNumbersReadAsTheLargestOfTheirSign_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::addRow("1e999") << QStringLiteral("1e999") << DBL_MAX;
+        QTest::addRow("-1e999") << QStringLiteral("-1e999") << -DBL_MAX;
+        QTest::addRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
+        QTest::addRow("underflow") << QStringLiteral("1e-999x") << 0.0;
+    }
+    void overflowingNumbersReadAsTheLargestOfTheirSign() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(ui::val(text), value);
+    }
+
+    void overflowingStoredWordCountIsClamped() {
+        useTemporarySettings();
+        SettingsStore store;
+        store.write(QStringLiteral("Dafare"), QString(100000, QLatin1Char('7')));
+        QCOMPARE(StoredSettings::read(store).wordsPerGame, QStringLiteral("50"));
+    }
+
+    void overflowingClassIsReported() {
+        BoardFixture fx(makeVocabulary(150) + "1e999;1;ingens;enorme;huge\r\n");
+        startGame(fx, {});
+        QCOMPARE(fx.platform.messages.value(0).title,
+                 QStringLiteral("Record fuori classe nel file  vocabula.txt"));
+        QVERIFY(fx.platform.messages[0].text.contains(QStringLiteral("ingens")));
+    }
+
+    // After a refused pool and Exit the board is idle again: portraits change every second.
+    void refusedPoolReturnsToTheIdleTimer() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        // O.K. on a choice that selects no word, then Exit when the settings come back.
+        fx.platform.onModal = [&](ui::Form *form) {
+            answerSettings(fx.platform, {.tweak = [](Impostazioni *w) {
+                               w->Chclassi(2)->setValue(1);
+                               for (int k : {1, 3, 4})
+                                   w->Chclassi(k)->setValue(0);
+                               for (int k : {2, 3, 4})
+                                   w->Chfreq(k)->setValue(0);
+                           }});
+            const auto okay = fx.platform.onModal; // it clears itself
+            okay(form);
+            answerSettings(fx.platform, {}, false);
+        };
+        b.Imposta->trigger();
+        QCOMPARE(fx.platform.messages.value(0).text, QStringLiteral("Solo  0 vocaboli selezionati!"));
+        QCOMPARE(b.Timer1->interval(), 1000);
+        QVERIFY(b.Timer1->enabled());
+    }
+};
+
+QTEST_MAIN(TestOddInput)
+#include "tst_oddinput.moc"
