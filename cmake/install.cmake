@@ -132,6 +132,13 @@ include(${CMAKE_SOURCE_DIR}/packaging/icons.cmake)
 # gzip -n leaves the build's time out of the files, so they are reproducible.
 set(LESSICORSA_MAN_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/games/lessicorsa)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/lessicorsa.6 ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6 @ONLY)
+# The copyright file carries the full text of a licence that Debian's
+# common-licenses lacks, indented as the format wants (" ." for an empty line).
+file(READ ${CMAKE_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt LESSICORSA_CC_BY_SA_TEXT)
+string(REGEX REPLACE "\n+$" "" LESSICORSA_CC_BY_SA_TEXT "${LESSICORSA_CC_BY_SA_TEXT}")
+string(REPLACE "\n" "\n " LESSICORSA_CC_BY_SA_TEXT " ${LESSICORSA_CC_BY_SA_TEXT}")
+string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" LESSICORSA_CC_BY_SA_TEXT "${LESSICORSA_CC_BY_SA_TEXT}")
+string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" LESSICORSA_CC_BY_SA_TEXT "${LESSICORSA_CC_BY_SA_TEXT}")
 configure_file(${CMAKE_SOURCE_DIR}/packaging/debian/copyright.in ${CMAKE_BINARY_DIR}/packaging/copyright @ONLY)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz
   COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6 > ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz
