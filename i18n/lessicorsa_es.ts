@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Spuntare la casella per escludere dal gioco i vocaboli tropppo simili all&apos;italiano (prime due lettere uguali).</source>
-        <translation>Marcar la casilla para dejar fuera del juego las palabras demasiado parecidas a su traducción (dos primeras letras iguales).</translation>
+        <translation>Marcar la casilla para excluir del juego las palabras muy parecidas a su traducción (dos primeras letras iguales).</translation>
     </message>
     <message>
         <source>I 1600 vocaboli latini più frequenti sono divisi in 4 classi di frequenza: scegliere quelli con cui giocare</source>
