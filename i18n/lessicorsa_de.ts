@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Record fuori classe nel file  %1</source>
-        <translation>Einträge ohne Klasse in der Datei %1</translation>
+        <translation>Einträge ohne gültige Klasse in der Datei %1</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Record fuori classe nel file  %1</source>
-        <translation>Records in no class in file %1</translation>
+        <translation>Records with no valid class in file %1</translation>
     </message>
 </context>
 </TS>

@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Record fuori classe nel file  %1</source>
-        <translation>Registros sin clase en el archivo %1</translation>
+        <translation>Registros sin clase válida en el archivo %1</translation>
     </message>
 </context>
 </TS>
