@@ -1,6 +1,7 @@
 // LessiCorsa: a game for drilling Latin vocabulary.
 #include "board/traduci.h"
 #include "ui/application.h"
+#include "ui/language.h"
 #include "ui/multimedia.h"
 #include "ui/platform.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char **argv) {
     ui::prepareEnvironment();
     QApplication app(argc, argv);
     ui::setUpApplication();
+    ui::installTranslation();
     ui::setBeforeEnd(&ui::shutdownAudio);
     Traduci board;
     board.show();

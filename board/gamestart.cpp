@@ -88,9 +88,8 @@ void Traduci::Imposta_Click() {
         Timer1->setEnabled(false);
         const int n = vocabolo->listCount();
         if (n < 12)
-            platform().messageBox(QStringLiteral("Solo ") + signedForm(n) +
-                                      QStringLiteral(" vocaboli selezionati!"),
-                                  QString(), Icon::Critical, Buttons::Ok);
+            platform().messageBox(tr("Solo %1 vocaboli selezionati!").arg(signedForm(n)), QString(),
+                                  Icon::Critical, Buttons::Ok);
         if (n > 6) break;
         refused = true;
     }
@@ -142,10 +141,9 @@ void Traduci::Imposta_Click() {
     mostraritratti();
     s.gameStartTime = platform().timeOfDay();
     s.excludedTime = 0;
-    const QString keys =
-        s.playerCount == 1 ? QStringLiteral("(tasto Enter)") : QStringLiteral("(tasto 1 e tasto 0)");
+    const QString keys = s.playerCount == 1 ? tr("(tasto Enter)") : tr("(tasto 1 e tasto 0)");
     for (int k = 0; k <= 11; ++k)
-        sign(k)->setToolTipText(QStringLiteral("Lascia perdere il mouse e usa la tastiera ") + keys);
+        sign(k)->setToolTipText(tr("Lascia perdere il mouse e usa la tastiera %1").arg(keys));
     Labelsotto1->setCaption(s.statusTexts[s.playerCount]);
     Labelsotto1->setForeColor(QColor(0, 0, 0));
     const double rise = barrone(1)->height_() - barra(1)->height_();

@@ -15,7 +15,7 @@ bool runUnderGuard(const std::function<void()> &step) {
         return true;
     } catch (const RuntimeError &e) {
         if (e.code == RuntimeError::FileNotFound) return true;
-        platform().messageBox(QStringLiteral("errore ") + signedForm(e.code), QString(), Icon::None,
+        platform().messageBox(Traduci::tr("errore %1").arg(signedForm(e.code)), QString(), Icon::None,
                               Buttons::Ok);
         platform().endProgram(0);
         return false;

@@ -61,9 +61,8 @@ void Impostazioni::Chfreq_Click(int index) {
         if (!vocabulary::isReadableFile(QStringLiteral("vocpers.txt"))) {
             const QString path = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() +
                                  QStringLiteral("vocpers.txt");
-            platform().messageBox(QStringLiteral("file \"") + path + QStringLiteral("\" inesistente"),
-                                  QStringLiteral("Manca il vocabolario personale"), Icon::Exclamation,
-                                  Buttons::Ok);
+            platform().messageBox(tr("file \"%1\" inesistente").arg(path),
+                                  tr("Manca il vocabolario personale"), Icon::Exclamation, Buttons::Ok);
             Chfreq(0)->setValue(0);
             Chfreq(0)->setShown(false);
         } else {

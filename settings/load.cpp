@@ -36,17 +36,17 @@ void Impostazioni::Form_Load() {
         c->setShown(true);
     if (main_->tag().isEmpty()) leggiimpostazioni();
 
-    Memento->setToolTipText(QStringLiteral("Salva le impostazioni - Save settings"));
+    Memento->setToolTipText(tr("Salva le impostazioni - Save settings"));
     Giocatori(1)->setToolTipText(
-        QStringLiteral("Un giocatore: Usare il tasto Enter quando è evidenziata la traduzione esatta."));
-    Giocatori(2)->setToolTipText(QStringLiteral(
-        "Due giocatori: Il giocatore di sinistra usa il tasto 1, il giocatore di destra usa il tasto 0."));
-    velocita->setToolTipText(QStringLiteral("Imposta la velocità di svolgimento del gioco"));
-    quverbi->setToolTipText(QStringLiteral("Imposta il numero di verbi su cui svolgere l'esercizio"));
-    similino->setToolTipText(QStringLiteral("Spuntare la casella per escludere dal gioco i vocaboli tropppo "
-                                            "simili all'italiano (prime due lettere uguali)."));
-    Frame3->setToolTipText(QStringLiteral("I 1600 vocaboli latini più frequenti sono divisi in 4 classi di "
-                                          "frequenza: scegliere quelli con cui giocare"));
+        tr("Un giocatore: Usare il tasto Enter quando è evidenziata la traduzione esatta."));
+    Giocatori(2)->setToolTipText(
+        tr("Due giocatori: Il giocatore di sinistra usa il tasto 1, il giocatore di destra usa il tasto 0."));
+    velocita->setToolTipText(tr("Imposta la velocità di svolgimento del gioco"));
+    quverbi->setToolTipText(tr("Imposta il numero di verbi su cui svolgere l'esercizio"));
+    similino->setToolTipText(tr("Spuntare la casella per escludere dal gioco i vocaboli tropppo "
+                                "simili all'italiano (prime due lettere uguali)."));
+    Frame3->setToolTipText(tr("I 1600 vocaboli latini più frequenti sono divisi in 4 classi di "
+                              "frequenza: scegliere quelli con cui giocare"));
     for (int k = 1; k <= 4; ++k)
         Chfreq(k)->setToolTipText(Frame3->toolTipText());
     okay(0)->setToolTipText(QStringLiteral("Ibo an redibo? Ibo"));

@@ -13,8 +13,8 @@ using namespace ui;
 void Traduci::aprivocaboli(const QString &fv) {
     QFile file(fv);
     if (!vocabulary::isReadableFile(fv) || !file.open(QIODevice::ReadOnly)) {
-        platform().messageBox(QStringLiteral("File ") + fv + QStringLiteral(" assente o difettoso"),
-                              QString(), Icon::Critical, Buttons::Ok);
+        platform().messageBox(tr("File %1 assente o difettoso").arg(fv), QString(), Icon::Critical,
+                              Buttons::Ok);
         platform().endProgram(0);
         return;
     }
@@ -29,7 +29,7 @@ void Traduci::aprivocaboli(const QString &fv) {
     const vocabulary::ParseResult parsed = vocabulary::parse(file.readAll(), language);
     file.close();
     if (parsed.tooManyDefects) {
-        platform().messageBox(parsed.report, QStringLiteral("Troppi record difettosi nel file ") + fv,
+        platform().messageBox(parsed.report, tr("Troppi record difettosi nel file %1").arg(fv),
                               Icon::Critical, Buttons::Ok);
         platform().endProgram(0);
         return;
@@ -38,10 +38,9 @@ void Traduci::aprivocaboli(const QString &fv) {
     const int count = static_cast<int>(parsed.rows.size());
     state.lastWordIndex = count - 1;
     if (!parsed.report.isEmpty())
-        platform().messageBox(parsed.report, QStringLiteral("Record difettosi nel file  ") + fv,
-                              Icon::Exclamation, Buttons::Ok);
+        platform().messageBox(parsed.report, tr("Record difettosi nel file  %1").arg(fv), Icon::Exclamation,
+                              Buttons::Ok);
     if (count < 100)
-        platform().messageBox(QStringLiteral("Solo") + signedForm(count) +
-                                  QStringLiteral(" vocaboli nel file  ") + fv,
-                              QString(), Icon::Exclamation, Buttons::Ok);
+        platform().messageBox(tr("Solo%1 vocaboli nel file  %2").arg(signedForm(count), fv), QString(),
+                              Icon::Exclamation, Buttons::Ok);
 }

@@ -11,7 +11,7 @@ void Traduci::selezionavocaboli() {
     Impostazioni *settings = impostazioni();
     // Nothing changed since the last game: the pool stands.
     if (tag() == QStringLiteral("giaimpostato") && settings->Frame2->tag().isEmpty()) return;
-    Parola->setCaption(QStringLiteral("Attendere caricamento"));
+    Parola->setCaption(tr("Attendere caricamento"));
     vocabolo->clear();
     categoria->clear();
     traduzione->clear();
@@ -41,6 +41,6 @@ void Traduci::selezionavocaboli() {
     }
     Labelsotto2->setCaption(plainForm(selected) + QStringLiteral(" vocabula"));
     if (!outOfRange.isEmpty())
-        platform().messageBox(outOfRange, QStringLiteral("Record fuori classe nel file  ") + state.loadedFile,
+        platform().messageBox(outOfRange, tr("Record fuori classe nel file  %1").arg(state.loadedFile),
                               Icon::Exclamation, Buttons::Ok);
 }

@@ -1,0 +1,112 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="it">
+<context>
+    <name>Impostazioni</name>
+    <message>
+        <source>file &quot;%1&quot; inesistente</source>
+        <translation>file &quot;%1&quot; does not exist</translation>
+    </message>
+    <message>
+        <source>Manca il vocabolario personale</source>
+        <translation>Personal vocabulary missing</translation>
+    </message>
+    <message>
+        <source>Salva le impostazioni - Save settings</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Un giocatore: Usare il tasto Enter quando è evidenziata la traduzione esatta.</source>
+        <translation>One player: press the Enter key when the right translation is highlighted.</translation>
+    </message>
+    <message>
+        <source>Due giocatori: Il giocatore di sinistra usa il tasto 1, il giocatore di destra usa il tasto 0.</source>
+        <translation>Two players: the player on the left uses key 1, the player on the right uses key 0.</translation>
+    </message>
+    <message>
+        <source>Imposta la velocità di svolgimento del gioco</source>
+        <translation>Sets how fast the game runs</translation>
+    </message>
+    <message>
+        <source>Imposta il numero di verbi su cui svolgere l&apos;esercizio</source>
+        <translation>Sets how many words the exercise uses</translation>
+    </message>
+    <message>
+        <source>Spuntare la casella per escludere dal gioco i vocaboli tropppo simili all&apos;italiano (prime due lettere uguali).</source>
+        <translation>Tick the box to leave out words that look too much like their translation (same first two letters).</translation>
+    </message>
+    <message>
+        <source>I 1600 vocaboli latini più frequenti sono divisi in 4 classi di frequenza: scegliere quelli con cui giocare</source>
+        <translation>The 1600 most frequent Latin words are split into 4 frequency classes: choose the ones to play with</translation>
+    </message>
+</context>
+<context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Traduci</name>
+    <message>
+        <source>Solo %1 vocaboli selezionati!</source>
+        <translation>Only%1 words selected!</translation>
+    </message>
+    <message>
+        <source>(tasto Enter)</source>
+        <translation>(Enter key)</translation>
+    </message>
+    <message>
+        <source>(tasto 1 e tasto 0)</source>
+        <translation>(keys 1 and 0)</translation>
+    </message>
+    <message>
+        <source>Lascia perdere il mouse e usa la tastiera %1</source>
+        <translation>Forget the mouse and use the keyboard %1</translation>
+    </message>
+    <message>
+        <source>errore %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>File %1 assente o difettoso</source>
+        <translation>File %1 missing or damaged</translation>
+    </message>
+    <message>
+        <source>Troppi record difettosi nel file %1</source>
+        <translation>Too many faulty records in file %1</translation>
+    </message>
+    <message>
+        <source>Record difettosi nel file  %1</source>
+        <translation>Faulty records in file %1</translation>
+    </message>
+    <message>
+        <source>Solo%1 vocaboli nel file  %2</source>
+        <translation>Only%1 words in file %2</translation>
+    </message>
+    <message>
+        <source>Attendere caricamento</source>
+        <translation>Loading, please wait</translation>
+    </message>
+    <message>
+        <source>Record fuori classe nel file  %1</source>
+        <translation>Records with no valid class in file %1</translation>
+    </message>
+</context>
+</TS>
