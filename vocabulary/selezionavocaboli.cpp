@@ -5,6 +5,8 @@
 #include "ui/convert.h"
 #include "ui/platform.h"
 
+#include <QElapsedTimer>
+
 using namespace ui;
 
 void Traduci::selezionavocaboli() {
@@ -18,6 +20,17 @@ void Traduci::selezionavocaboli() {
     frequenza->clear();
     int selected = 0;
     QString outOfRange;
+    // The count in Parola follows the rebuild as often as the screen can show
+    // it, not at every word: a caption costs a text layout, and a large
+    // vocabulary has a hundred thousand words.
+    QElapsedTimer sinceCaption;
+    sinceCaption.start();
+    int captionShows = 0;
+    const auto showCount = [&] {
+        Parola->setCaption(QStringLiteral("Vocabula n.") + signedForm(selected));
+        captionShows = selected;
+        sinceCaption.restart();
+    };
     const int last = std::min(state.lastWordIndex, static_cast<int>(state.vocabularyTable.size()) - 1);
     for (int r = 1; r <= last; ++r) {
         const VocabularyRecord &row = state.vocabularyTable[r];
@@ -33,12 +46,13 @@ void Traduci::selezionavocaboli() {
         if (settings->Chclassi(static_cast<int>(c))->value() != 1) continue;
         if (state.excludeSimilar != 0 && row[2].left(2) == row[3].left(2)) continue;
         ++selected;
-        Parola->setCaption(QStringLiteral("Vocabula n.") + signedForm(selected));
+        if (selected == 1 || sinceCaption.elapsed() >= 16) showCount();
         frequenza->addItem(row[0]);
         categoria->addItem(row[1]);
         vocabolo->addItem(row[2]);
         traduzione->addItem(row[3]);
     }
+    if (captionShows != selected) showCount();
     Labelsotto2->setCaption(plainForm(selected) + QStringLiteral(" vocabula"));
     if (!outOfRange.isEmpty())
         platform().messageBox(outOfRange, QStringLiteral("Record fuori classe nel file  ") + state.loadedFile,
