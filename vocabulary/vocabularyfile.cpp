@@ -135,6 +135,8 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
     // The translation is field 4 + languageIndex: it begins after that many
     // ";" less one and ends at the next ";" or at the end of the line.
     const int translationField = 3 + languageIndex;
+    // One row a line at most: the table is allocated once, not grown.
+    result.rows.reserve(static_cast<size_t>(std::max(all.count('\n'), all.count('\r')) + 1));
     for (qsizetype pos = 0; pos < n;) {
         qsizetype end = pos;
         while (end < n && d[end] != '\r' && d[end] != '\n')
