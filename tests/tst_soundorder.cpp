@@ -10,17 +10,6 @@
 
 namespace {
 
-enum class Scenario {
-    StartUp,
-    CloseWindow,
-    ExitOk,
-    ExitCancel,
-    OnePlayerWrong,
-    TwoPlayersWrong,
-    OnePlayerRight,
-    TwoPlayersRight
-};
-
 // The board as a sound or a box meets it.
 QString snapshot(Traduci &b, int holdsBefore, int holdsNow) {
     const TraduciState &s = b.state;
@@ -47,43 +36,44 @@ class TestSoundOrder : public QObject {
     Q_OBJECT
   private slots:
     void stepsAroundASound_data() {
-        QTest::addColumn<int>("scenarioNumber");
-        QTest::addColumn<QString>("watch"); // the events traced, a pattern
+        QTest::addColumn<QString>("action"); // what is done once the board stands
+        QTest::addColumn<int>("players");    // of the game the action answers in
+        QTest::addColumn<QString>("watch");  // the events traced, a pattern
         QTest::addColumn<QStringList>("trace");
         QTest::newRow("start-up opens the devices")
-            << int(Scenario::StartUp) << QStringLiteral(" Open$")
+            << QStringLiteral("start") << 0 << QStringLiteral(" Open$")
             << QStringList{"MCIvittoria Open", "MCIright Open", "MCiwrong Open", "MCImusica Open"};
         QTest::newRow("closing the board closes them")
-            << int(Scenario::CloseWindow) << QStringLiteral(" Close$")
+            << QStringLiteral("close") << 0 << QStringLiteral(" Close$")
             << QStringList{"MCImusica Close", "MCIvittoria Close", "MCIright Close", "MCiwrong Close"};
         QTest::newRow("exit confirmed: the box, then the closes")
-            << int(Scenario::ExitOk) << QStringLiteral("^box| Close$")
+            << QStringLiteral("exit ok") << 0 << QStringLiteral("^box| Close$")
             << QStringList{"box Fabula acta est", "MCImusica Close", "MCIvittoria Close", "MCIright Close",
                            "MCiwrong Close"};
         QTest::newRow("exit cancelled: the box alone")
-            << int(Scenario::ExitCancel) << QStringLiteral("^box| Close$")
+            << QStringLiteral("exit cancel") << 0 << QStringLiteral("^box| Close$")
             << QStringList{"box Fabula acta est"};
         // One player: the error is counted and shown before the sound, the box hidden after it.
         QTest::newRow("one player, wrong")
-            << int(Scenario::OnePlayerWrong) << QStringLiteral("^MCiwrong Play")
+            << QStringLiteral("wrong") << 1 << QStringLiteral("^MCiwrong Play")
             << QStringList{"MCiwrong Play: words 0, errors 1 (Errores: 1), box shown, locked 00, held 0"};
         // Two players: the sound first, then the box and the lock-out.
         QTest::newRow("two players, wrong")
-            << int(Scenario::TwoPlayersWrong) << QStringLiteral("^MCiwrong Play")
+            << QStringLiteral("wrong") << 2 << QStringLiteral("^MCiwrong Play")
             << QStringList{"MCiwrong Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
         // The right answer's sound comes before its one-second display; one
         // player's count before it, two players' after it.
         QTest::newRow("one player, right")
-            << int(Scenario::OnePlayerRight) << QStringLiteral("^MCIright Play")
+            << QStringLiteral("right") << 1 << QStringLiteral("^MCIright Play")
             << QStringList{"MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0"};
         QTest::newRow("two players, right")
-            << int(Scenario::TwoPlayersRight) << QStringLiteral("^MCIright Play")
+            << QStringLiteral("right") << 2 << QStringLiteral("^MCIright Play")
             << QStringList{"MCIright Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
     }
 
     void stepsAroundASound() {
-        QFETCH(int, scenarioNumber);
-        const auto scenario = static_cast<Scenario>(scenarioNumber);
+        QFETCH(QString, action);
+        QFETCH(int, players);
         QFETCH(QString, watch);
         QFETCH(QStringList, trace);
         const QRegularExpression watched(watch);
@@ -108,34 +98,15 @@ class TestSoundOrder : public QObject {
         };
         Traduci &b = fx.board();
         board = &b;
-        const auto play = [&](int players, bool right) {
+        if (action == QLatin1String("close")) {
+            b.close();
+        } else if (action.startsWith(QLatin1String("exit"))) {
+            p.answers.enqueue(action == QLatin1String("exit ok") ? ui::Answer::Ok : ui::Answer::Cancel);
+            press(b, Qt::Key_Escape);
+        } else if (players > 0) {
             startGame(fx, withSounds(players));
             holdsBefore = p.holds;
-            answer(b, right, players == 1 ? 0 : 1);
-        };
-        switch (scenario) {
-        case Scenario::StartUp:
-            break;
-        case Scenario::CloseWindow:
-            b.close();
-            break;
-        case Scenario::ExitOk:
-        case Scenario::ExitCancel:
-            p.answers.enqueue(scenario == Scenario::ExitOk ? ui::Answer::Ok : ui::Answer::Cancel);
-            press(b, Qt::Key_Escape);
-            break;
-        case Scenario::OnePlayerWrong:
-            play(1, false);
-            break;
-        case Scenario::TwoPlayersWrong:
-            play(2, false);
-            break;
-        case Scenario::OnePlayerRight:
-            play(1, true);
-            break;
-        case Scenario::TwoPlayersRight:
-            play(2, true);
-            break;
+            answer(b, action == QLatin1String("right"), players == 1 ? 0 : 1);
         }
         p.onSoundOrMessage = nullptr;
         QCOMPARE(seen, trace);
