@@ -221,7 +221,7 @@ int main(int argc, char **argv) {
     }
     QDir::setCurrent(runDir);
     Runner runner(runDir, probeConfig);
-    std::fprintf(stderr, "benchmarking, about two and a half minutes...\n");
+    std::fprintf(stderr, "benchmarking, about four minutes...\n");
     const QString loadBefore = loadAverage();
 
     // The slow cadence first: it runs for the whole benchmark.
