@@ -7,9 +7,11 @@
 // probes (the game and its floor) run from the start, beside everything else;
 // they sleep nearly all the time. Then, one after the other: the start-up
 // runs, the 100 ms probes (cadence, CPU and memory, with sound as a player has
-// it by default), the in-process timings, and the game once more with sounds
-// and music off. Every process uses the dummy SDL audio driver, which mixes in
-// real time as a sound card would.
+// it by default), the bare window with music, the in-process timings, the
+// game once more with sounds and music off, and a start and a game start with
+// a vocabulary of 100,000 records beside the same with vocabula.txt. Every
+// process uses the dummy SDL audio driver, which mixes in real time as a sound
+// card would.
 //
 // Run it under a display (bench/run starts a virtual one when there is none).
 
@@ -53,14 +55,15 @@ class Runner {
         env_.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
     }
 
-    // Starts a probe; `configDir` replaces the probes' settings folder.
-    Probe start(const ProbeOptions &o, const QString &configDir = QString()) {
+    // Starts a probe; `configDir` replaces the probes' settings folder, `runDir` their folder.
+    Probe start(const ProbeOptions &o, const QString &configDir = QString(),
+                const QString &runDir = QString()) {
         Probe p;
         p.process = std::make_unique<QProcess>();
         QProcessEnvironment env = env_;
         if (!configDir.isEmpty()) env.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
         p.process->setProcessEnvironment(env);
-        p.process->setWorkingDirectory(runDir_);
+        p.process->setWorkingDirectory(runDir.isEmpty() ? runDir_ : runDir);
         p.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.startedNs = nowNs();
         p.process->start(QCoreApplication::applicationFilePath(), probeArguments(o));
@@ -142,6 +145,33 @@ void row(const QString &what, const QString &game, const QString &floor, const Q
                 qPrintable(floorIs));
 }
 
+// A vocabulary of `records` records: the heading and records of vocabula.txt,
+// the records repeated as often as needed, bytes and line ends unchanged.
+QByteArray biggerVocabulary(const QByteArray &vocabula, int records) {
+    QList<QByteArray> lines = vocabula.split('\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    QByteArray out = lines.value(0) + '\n';
+    for (int i = 0; i < records && lines.size() > 1; ++i)
+        out += lines.at(1 + i % (lines.size() - 1)) + '\n';
+    return out;
+}
+
+double fact(const Probe &p, const char *name) {
+    const QByteArray v = p.facts.value(name);
+    return v.isEmpty() ? NAN : v.toDouble();
+}
+
+QString ms(double v, int decimals = 0) {
+    return fmt(v, decimals) + QStringLiteral(" ms");
+}
+QString mb(double kb) {
+    return fmt(kb / 1024, 1) + QStringLiteral(" MB");
+}
+QString pct(double v, int decimals = 1) {
+    return fmt(v, decimals) + QStringLiteral(" %");
+}
+
 bool copyAssets(const QString &to) {
     bool ok = true;
     for (const char *name :
@@ -161,14 +191,23 @@ int main(int argc, char **argv) {
     const QString runDir = work.filePath(QStringLiteral("run"));
     const QString probeConfig = work.filePath(QStringLiteral("probe-config"));
     const QString ownConfig = work.filePath(QStringLiteral("own-config"));
-    for (const QString &d : {runDir, probeConfig, ownConfig})
+    const QString bigDir = work.filePath(QStringLiteral("run-100000"));
+    for (const QString &d : {runDir, probeConfig, ownConfig, bigDir})
         QDir().mkpath(d);
-    if (!copyAssets(runDir)) {
+    if (!copyAssets(runDir) || !copyAssets(bigDir)) {
         std::fprintf(stderr, "cannot copy the game's files from %s\n", ASSETS_DIR);
         return 1;
     }
     // This process keeps its own, silent settings: a sound playing beside the
     // timed work would only blur it. The probes run with the defaults.
+    {
+        QFile in(runDir + QStringLiteral("/vocabula.txt")), out(bigDir + QStringLiteral("/vocabula.txt"));
+        if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            out.write(biggerVocabulary(in.readAll(), 100000)) < 0) {
+            std::fprintf(stderr, "cannot write the vocabulary of 100,000 records\n");
+            return 1;
+        }
+    }
     qputenv("SDL_AUDIODRIVER", "dummy");
     qputenv("XDG_CONFIG_HOME", ownConfig.toLocal8Bit());
     ui::prepareEnvironment();
@@ -182,7 +221,7 @@ int main(int argc, char **argv) {
     }
     QDir::setCurrent(runDir);
     Runner runner(runDir, probeConfig);
-    std::fprintf(stderr, "benchmarking, about two and a half minutes...\n");
+    std::fprintf(stderr, "benchmarking, about four minutes...\n");
     const QString loadBefore = loadAverage();
 
     // The slow cadence first: it runs for the whole benchmark.
@@ -193,12 +232,13 @@ int main(int argc, char **argv) {
     QThread::msleep(1500);
 
     // Start to first paint, the game and the bare window in turn.
-    std::vector<double> startGame, startBare;
+    std::vector<double> startGame, startBare, startGameCpu, startBareCpu;
     for (int i = 0; i < startRuns; ++i) {
         for (bool game : {true, false}) {
             Probe p = runner.start({.game = game, .paintOnly = true});
             Runner::finish(p, 30000);
             (game ? startGame : startBare).push_back(paintMs(p));
+            (game ? startGameCpu : startBareCpu).push_back(fact(p, "paintcpu"));
         }
     }
 
@@ -208,12 +248,23 @@ int main(int argc, char **argv) {
     Runner::finish(game100, 90000);
     Runner::finish(bare100, 90000);
 
+    // The floor of everything with music: the bare window playing musica.mid.
+    Probe bareMusic =
+        runner.start({.game = false, .intervalMs = 100, .ticks = ticks, .idleSeconds = 5, .music = true});
+    Runner::finish(bareMusic, 90000);
+
     const InProcessFigures in = measureInProcess();
 
     // The game again with sounds and music off (this process's settings).
     Probe quiet =
         runner.start({.game = true, .intervalMs = 100, .ticks = ticks, .idleSeconds = 5}, ownConfig);
     Runner::finish(quiet, 90000);
+
+    // A start and a game start with 100,000 records, and with vocabula.txt (silent).
+    Probe bigStart = runner.start({.game = true, .gameStart = true}, ownConfig, bigDir);
+    Runner::finish(bigStart, 120000);
+    Probe smallStart = runner.start({.game = true, .gameStart = true}, ownConfig);
+    Runner::finish(smallStart, 60000);
 
     Runner::finish(game500, 240000);
     Runner::finish(bare500, 240000);
@@ -228,8 +279,13 @@ int main(int argc, char **argv) {
     row(QStringLiteral("Measure"), QStringLiteral("LessiCorsa"), QStringLiteral("Floor"),
         QStringLiteral("The floor is"));
     row(QStringLiteral("---"), QStringLiteral("---:"), QStringLiteral("---:"), QStringLiteral("---"));
-    row(QStringLiteral("Start to the first painted idle board (median of %1)").arg(startRuns),
-        fmt(median(startGame), 0) + QStringLiteral(" ms"), fmt(median(startBare), 0) + QStringLiteral(" ms"),
+    const double startG = median(startGame), startB = median(startBare);
+    const double cpuG = median(startGameCpu), cpuB = median(startBareCpu);
+    row(QStringLiteral("Start to the first painted idle board, wall (median of %1)").arg(startRuns),
+        ms(startG) + QStringLiteral(" (%1×)").arg(fmt(startG / startB, 2)), ms(startB),
+        QStringLiteral("a bare Qt window with twelve labels"));
+    row(QStringLiteral("Start to the first painted idle board, CPU time used (median of %1)").arg(startRuns),
+        ms(cpuG) + QStringLiteral(" (%1×)").arg(fmt(cpuG / cpuB, 2)), ms(cpuB),
         QStringLiteral("a bare Qt window with twelve labels"));
     for (Probe *pair : {&game100, &game500}) {
         Probe &bare = pair == &game100 ? bare100 : bare500;
@@ -241,38 +297,49 @@ int main(int argc, char **argv) {
             fmt(b.meanMs, 2) + QStringLiteral(" / ") + fmt(b.p99Ms, 2) + QStringLiteral(" ms"),
             QStringLiteral("a precise QTimer moving a highlight over twelve labels"));
     }
-    for (Probe *p : {&game100, &quiet}) {
-        const QString sound =
-            p == &game100 ? QStringLiteral("sounds and music on") : QStringLiteral("sounds and music off");
-        row(QStringLiteral("CPU while idle, %1 (5 s; one core = 100 %)").arg(sound),
-            fmt(p->facts.value("idlecpu").toDouble(), 1) + QStringLiteral(" %"),
-            fmt(bare100.facts.value("idlecpu").toDouble(), 1) + QStringLiteral(" %"),
-            QStringLiteral("the bare window, idle"));
-    }
-    for (Probe *p : {&game100, &quiet}) {
-        const QString sound = p == &game100 ? QStringLiteral("music on") : QStringLiteral("music off");
-        row(QStringLiteral("CPU while a game runs at speed 5, %1 (30 s)").arg(sound),
-            fmt(p->facts.value("gamecpu").toDouble(), 1) + QStringLiteral(" %"),
-            fmt(bare100.facts.value("gamecpu").toDouble(), 1) + QStringLiteral(" %"),
-            QStringLiteral("the bare window's highlight every 100 ms"));
-    }
-    row(QStringLiteral("Peak memory (resident), after the game with music"),
-        fmt(game100.facts.value("rss").toDouble() / 1024, 1) + QStringLiteral(" MB"),
-        fmt(bare100.facts.value("rss").toDouble() / 1024, 1) + QStringLiteral(" MB"),
+    const QString musicFloor = QStringLiteral("the bare window playing musica.mid in a loop (SDL2_mixer)");
+    row(QStringLiteral("CPU while idle, sounds and music on (5 s; one core = 100 %)"),
+        pct(fact(game100, "idlecpu"), 2), pct(fact(bareMusic, "idlecpu"), 2), musicFloor);
+    row(QStringLiteral("CPU while idle, sounds and music off (5 s)"), pct(fact(quiet, "idlecpu"), 2),
+        pct(fact(bare100, "idlecpu"), 2), QStringLiteral("the bare window, idle"));
+    row(QStringLiteral("CPU while a game runs at speed 5, music on (30 s)"), pct(fact(game100, "gamecpu")),
+        pct(fact(bareMusic, "gamecpu")), QStringLiteral("the same, with its highlight every 100 ms"));
+    row(QStringLiteral("CPU while a game runs at speed 5, music off (30 s)"), pct(fact(quiet, "gamecpu")),
+        pct(fact(bare100, "gamecpu")), QStringLiteral("the bare window's highlight every 100 ms"));
+    row(QStringLiteral("Peak memory (resident), sounds and music on, after the game"),
+        mb(fact(game100, "rss")), mb(fact(bareMusic, "rss")),
+        musicFloor + QStringLiteral(", after its highlight"));
+    row(QStringLiteral("Peak memory (resident), sounds and music off, after the game"),
+        mb(fact(quiet, "rss")), mb(fact(bare100, "rss")),
         QStringLiteral("the bare window after its highlight"));
-    row(QStringLiteral("Loading 1,600 records (vocabula.txt, median of 40)"),
-        fmt(in.load1600Ms, 2) + QStringLiteral(" ms"), fmt(in.read1600Ms, 3) + QStringLiteral(" ms"),
-        QStringLiteral("a plain read of the same file"));
-    row(QStringLiteral("Loading 100,000 records (median of 5)"),
-        fmt(in.load100kMs, 1) + QStringLiteral(" ms"), fmt(in.read100kMs, 2) + QStringLiteral(" ms"),
-        QStringLiteral("a plain read of the same file"));
-    row(QStringLiteral("Rebuilding a %1-word pool with its progress caption (median of 10)")
+    const QString same1600 = QStringLiteral("the same with vocabula.txt (1,600 records)");
+    const auto wallCpu = [](double wall, double cpu) { return ms(wall) + QStringLiteral(" / ") + ms(cpu); };
+    row(QStringLiteral("100,000 records: start to the first painted idle board (wall / CPU)"),
+        wallCpu(paintMs(bigStart), fact(bigStart, "paintcpu")),
+        wallCpu(paintMs(smallStart), fact(smallStart, "paintcpu")), same1600);
+    row(QStringLiteral("100,000 records: first game start, O.K. to the first word (wall / CPU)"),
+        wallCpu(fact(bigStart, "gamestart"), fact(bigStart, "gamestartcpu")),
+        wallCpu(fact(smallStart, "gamestart"), fact(smallStart, "gamestartcpu")), same1600);
+    row(QStringLiteral("100,000 records: longest stand-still of the window in that game start"),
+        ms(fact(bigStart, "freeze")), ms(fact(smallStart, "freeze")), same1600);
+    row(QStringLiteral("100,000 records: peak memory after that game start"), mb(fact(bigStart, "rss")),
+        mb(fact(smallStart, "rss")), same1600);
+    const auto twice = [](double wall, double cpu, int decimals) {
+        return fmt(wall, decimals) + QStringLiteral(" / ") + fmt(cpu, decimals) + QStringLiteral(" ms");
+    };
+    row(QStringLiteral("Loading 1,600 records (vocabula.txt, median of 40; wall / CPU)"),
+        twice(in.load1600Ms, in.load1600CpuMs, 2), ms(in.read1600Ms, 3),
+        QStringLiteral("a plain read of the same file (wall)"));
+    row(QStringLiteral("Loading 100,000 records (median of 5; wall / CPU)"),
+        twice(in.load100kMs, in.load100kCpuMs, 1), ms(in.read100kMs, 2),
+        QStringLiteral("a plain read of the same file (wall)"));
+    row(QStringLiteral("Rebuilding a %1-word pool with its progress caption (median of 10; wall / CPU)")
             .arg(QLocale(QLocale::English).toString(in.poolSize)),
-        fmt(in.poolMs, 1) + QStringLiteral(" ms"), fmt(in.poolFloorMs, 2) + QStringLiteral(" ms"),
-        QStringLiteral("the same words chosen into four plain lists"));
+        twice(in.poolMs, in.poolCpuMs, 1), ms(in.poolFloorMs, 2),
+        QStringLiteral("the same words chosen into four plain lists (wall)"));
 
     QStringList problems = in.problems;
-    for (Probe *p : {&game100, &bare100, &game500, &bare500, &quiet})
+    for (Probe *p : {&game100, &bare100, &game500, &bare500, &quiet, &bareMusic, &bigStart, &smallStart})
         if (p->facts.contains("error")) problems << QString::fromUtf8(p->facts.value("error"));
     if (!problems.isEmpty()) std::printf("\nNotes: %s\n", qPrintable(problems.join(QStringLiteral("; "))));
     return 0;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <numeric>
 #include <sys/resource.h>
@@ -28,8 +29,18 @@ inline std::int64_t cpuNs() {
     return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-// Peak resident set of this process, in kilobytes.
+// Peak resident set of this process, in kilobytes: VmHWM of /proc/self/status.
+// (getrusage's ru_maxrss is no good for the probes: a child process starts
+// with the high-water mark of the parent it was forked from.)
 inline long peakRssKb() {
+    if (std::FILE *f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        long kb = -1;
+        while (std::fgets(line, sizeof line, f))
+            if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) break;
+        std::fclose(f);
+        if (kb >= 0) return kb;
+    }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
@@ -56,13 +67,16 @@ inline double mean(const std::vector<double> &v) {
     return v.empty() ? NAN : std::accumulate(v.begin(), v.end(), 0.0) / static_cast<double>(v.size());
 }
 
-// Runs `f` `reps` times and returns each run's wall time in milliseconds.
-template <typename F> std::vector<double> timeRuns(int reps, F &&f) {
+// Runs `f` `reps` times and returns each run's wall time in milliseconds;
+// `cpuMs`, when given, gets each run's CPU time (less blurred by other work
+// on the machine than the wall time).
+template <typename F> std::vector<double> timeRuns(int reps, F &&f, std::vector<double> *cpuMs = nullptr) {
     std::vector<double> ms;
     for (int i = 0; i < reps; ++i) {
-        const std::int64_t t0 = nowNs();
+        const std::int64_t t0 = nowNs(), c0 = cpuNs();
         f();
         ms.push_back(static_cast<double>(nowNs() - t0) / 1e6);
+        if (cpuMs) cpuMs->push_back(static_cast<double>(cpuNs() - c0) / 1e6);
     }
     return ms;
 }

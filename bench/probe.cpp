@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,8 @@ namespace bench {
 QStringList probeArguments(const ProbeOptions &o) {
     QStringList a{QStringLiteral("--probe"), o.game ? QStringLiteral("game") : QStringLiteral("bare")};
     if (o.paintOnly) return a << QStringLiteral("--paint-only");
+    if (o.music) a << QStringLiteral("--music");
+    if (o.gameStart) a << QStringLiteral("--game-start");
     return a << QStringLiteral("--interval") << QString::number(o.intervalMs) << QStringLiteral("--ticks")
              << QString::number(o.ticks) << QStringLiteral("--idle") << QString::number(o.idleSeconds);
 }
@@ -54,6 +58,10 @@ ProbeOptions parse(int argc, char **argv) {
         const bool hasValue = i + 1 < argc;
         if (a == "--paint-only")
             o.paintOnly = true;
+        else if (a == "--music")
+            o.music = true;
+        else if (a == "--game-start")
+            o.gameStart = true;
         else if (a == "--interval" && hasValue)
             o.intervalMs = std::atoi(argv[++i]);
         else if (a == "--ticks" && hasValue)
@@ -79,6 +87,7 @@ class FirstPaint : public QObject {
                 seen_ = true;
                 QTimer::singleShot(0, this, [this] {
                     say("paint " + QByteArray::number(static_cast<qint64>(nowNs())));
+                    say("paintcpu " + QByteArray::number(static_cast<double>(cpuNs()) / 1e6, 'f', 1));
                     qApp->removeEventFilter(this);
                     then_();
                 });
@@ -154,10 +163,15 @@ class TickLog {
     std::int64_t cpu0_ = 0;
 };
 
-// Measures CPU use over `seconds` of idling, then calls `then`.
-void measureIdle(double seconds, std::function<void()> then) {
+// Measures CPU use over `seconds` of idling, then calls `then`. With
+// `ready`, the measurement waits until it holds (the music has begun).
+void measureIdle(double seconds, std::function<void()> then, std::function<bool()> ready = {}) {
     if (seconds <= 0) {
         then();
+        return;
+    }
+    if (ready && !ready()) {
+        QTimer::singleShot(100, qApp, [seconds, then, ready] { measureIdle(seconds, then, ready); });
         return;
     }
     // Let start-up settle first (the opening sound, fonts, the first idle tick).
@@ -173,11 +187,12 @@ void measureIdle(double seconds, std::function<void()> then) {
 
 // Starts a one-player game at `speed` the way a player does: a key on the
 // idle board opens the settings window, which is filled in and confirmed
-// while it is shown modally.
-void startGame(Traduci *board, int speed) {
+// while it is shown modally. `confirmedNs`, when given, gets the time of O.K.
+void startGame(Traduci *board, int speed, std::int64_t *confirmedNs = nullptr,
+               std::int64_t *confirmedCpuNs = nullptr) {
     auto *poll = new QTimer(qApp);
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, qApp, [poll, speed] {
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, speed, confirmedNs, confirmedCpuNs] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
             auto *settings = qobject_cast<Impostazioni *>(w);
             if (!settings || !settings->isVisible()) continue;
@@ -185,6 +200,8 @@ void startGame(Traduci *board, int speed) {
             poll->deleteLater();
             settings->Giocatori(1)->setValue(true);
             settings->velox->setValue(speed);
+            if (confirmedNs) *confirmedNs = nowNs();
+            if (confirmedCpuNs) *confirmedCpuNs = cpuNs();
             settings->okay_Click(0);
             return;
         }
@@ -192,6 +209,49 @@ void startGame(Traduci *board, int speed) {
     poll->start();
     QCoreApplication::postEvent(
         board, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
+}
+
+// The longest time between two turns of the event loop, seen by a 5 ms timer.
+class StandStill {
+  public:
+    StandStill() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            const std::int64_t t = nowNs();
+            longest_ = std::max(longest_, t - last_);
+            last_ = t;
+        });
+    }
+    void start() {
+        last_ = nowNs();
+        timer_.start(5);
+    }
+    double longestMs() const { return static_cast<double>(longest_) / 1e6; }
+
+  private:
+    QTimer timer_;
+    std::int64_t last_ = 0, longest_ = 0;
+};
+
+// One game start, timed from O.K. to the first word, then the end of the probe.
+void timeGameStart(Traduci *b) {
+    static StandStill still;
+    static std::int64_t confirmed = 0, confirmedCpu = 0;
+    still.start();
+    QTimer::singleShot(0, b, [b] {
+        startGame(b, 3, &confirmed, &confirmedCpu);
+        // The key is delivered now, and game start runs within it to the first word.
+        QCoreApplication::sendPostedEvents(b, QEvent::KeyPress);
+        const std::int64_t asked = nowNs(), askedCpu = cpuNs();
+        QTimer::singleShot(300, qApp, [asked, askedCpu] {
+            say("gamestart " + QByteArray::number(static_cast<double>(asked - confirmed) / 1e6, 'f', 1));
+            say("gamestartcpu " +
+                QByteArray::number(static_cast<double>(askedCpu - confirmedCpu) / 1e6, 'f', 1));
+            say("freeze " + QByteArray::number(still.longestMs(), 'f', 1));
+            say("rss " + QByteArray::number(static_cast<qint64>(peakRssKb())));
+            finish(0);
+        });
+    });
 }
 
 int runGame(const ProbeOptions &o) {
@@ -205,10 +265,31 @@ int runGame(const ProbeOptions &o) {
     });
     FirstPaint watch(b, [b, &o] {
         if (o.paintOnly) finish(0);
-        measureIdle(o.idleSeconds, [b, &o] { startGame(b, (600 - o.intervalMs) / 100); });
+        if (o.gameStart) {
+            QTimer::singleShot(1000, b, [b] { timeGameStart(b); });
+            return;
+        }
+        // With music on, idling is measured once the music plays.
+        const auto musicPlays = [b] {
+            return b->state.musicOn == 0 || b->MCImusica->mode() == ui::MultimediaDevice::Playing;
+        };
+        measureIdle(
+            o.idleSeconds, [b, &o] { startGame(b, (600 - o.intervalMs) / 100); }, musicPlays);
     });
     b->show();
     return QApplication::exec();
+}
+
+// The floor's music: musica.mid from the current folder, looped by SDL2_mixer
+// itself, opened as the game opens its audio.
+void playMusicInALoop() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        say("error no audio for the music floor");
+        return;
+    }
+    Mix_Music *music = Mix_LoadMUS("musica.mid");
+    if (!music || Mix_PlayMusic(music, -1) != 0) say("error the music floor cannot play musica.mid");
 }
 
 int runBare(const ProbeOptions &o) {
@@ -223,7 +304,12 @@ int runBare(const ProbeOptions &o) {
     });
     FirstPaint watch(&window, [&] {
         if (o.paintOnly) finish(0);
-        measureIdle(o.idleSeconds, [&] { timer.start(); });
+        if (o.music) playMusicInALoop();
+        measureIdle(o.idleSeconds, [&] {
+            if (o.ticks > 0) return timer.start();
+            say("rss " + QByteArray::number(static_cast<qint64>(peakRssKb())));
+            finish(0);
+        });
     });
     window.show();
     return QApplication::exec();

@@ -6,6 +6,11 @@
 // settings window; the bare window: a timer moving a coloured label), records
 // the times of its ticks and reports its peak memory.
 //
+// Two more kinds: the bare window playing musica.mid in a loop through
+// SDL2_mixer (the floor of everything measured with music), and the game
+// started once (a game start timed from O.K. to the first word, with the
+// longest time the event loop stood still meanwhile).
+//
 // A probe speaks on standard output, one fact a line:
 //   paint <ns>        first paint done, on the shared monotonic clock
 //   idlecpu <pct>     CPU use while idle, percent of one core
@@ -13,6 +18,8 @@
 //   ticks <ns>...     the time of each tick
 //   gamecpu <pct>     CPU use while the highlight runs
 //   rss <kB>          peak resident memory
+//   gamestart <ms>    O.K. to the first word asked
+//   freeze <ms>       the longest stand-still of the event loop around it
 //   error <text>
 
 #include <QStringList>
@@ -25,6 +32,8 @@ struct ProbeOptions {
     int intervalMs = 100;   // the highlight's interval (game: 600 - 100 x speed)
     int ticks = 300;        // intervals to record
     double idleSeconds = 5; // idle time measured before the highlight starts (0: none)
+    bool music = false;     // the bare window plays musica.mid in a loop
+    bool gameStart = false; // the game: time one game start, then end
 };
 
 // The command-line arguments that make the benchmark program a probe.

@@ -75,6 +75,16 @@ void TstMultimedia::initTestCase() {
                             dir_.filePath(QLatin1String(name))));
     QVERIFY(QFile::copy(dir_.filePath(QStringLiteral("broken.wav")),
                         dir_.filePath(QStringLiteral("broken.mid"))));
+    // Damaged files that begin as their kind does: a MIDI file cut after its
+    // header or in the middle of its tracks, a waveform cut after its header.
+    const auto cut = [this](const char *from, const char *to, qsizetype bytes) {
+        QFile in(dir_.filePath(QLatin1String(from))), out(dir_.filePath(QLatin1String(to)));
+        return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
+               out.write(in.readAll().left(bytes < 0 ? in.size() / 2 : bytes)) >= 0;
+    };
+    QVERIFY(cut("note.mid", "header.mid", 14));
+    QVERIFY(cut("note.mid", "half.mid", -1));
+    QVERIFY(cut("short.wav", "header.wav", 44));
     previousDir_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir_.path()));
 }
@@ -235,6 +245,15 @@ void TstMultimedia::unplayableFileSilencesTheDevice_data() {
     QTest::newRow("waveform") << QStringLiteral("broken.wav") << 0 << QList<int>{MultimediaDevice::Failure};
     QTest::newRow("music") << QStringLiteral("broken.mid") << int(MultimediaDevice::UnplayableFile)
                            << QList<int>{};
+    // The library takes these, and a play of them would end at once: the
+    // device must fall silent, not report a normal end (the music would be
+    // reopened and played again without pause).
+    QTest::newRow("music cut after its header")
+        << QStringLiteral("header.mid") << 0 << QList<int>{MultimediaDevice::Failure};
+    QTest::newRow("music cut in half")
+        << QStringLiteral("half.mid") << 0 << QList<int>{MultimediaDevice::Failure};
+    QTest::newRow("waveform without samples")
+        << QStringLiteral("header.wav") << 0 << QList<int>{MultimediaDevice::Failure};
 }
 
 void TstMultimedia::unplayableFileSilencesTheDevice() {
@@ -250,6 +269,10 @@ void TstMultimedia::unplayableFileSilencesTheDevice() {
     QTRY_COMPARE_WITH_TIMEOUT(codes(done), reports, 1000);
     send(d, {"Prev", "Play"});
     QCOMPARE(d.error(), int(MultimediaDevice::DeviceNotOpen));
+    // Opened again, as the music's loop would: the file is not tried again.
+    d.setCommand(QStringLiteral("Open"));
+    QCOMPARE(d.mode(), int(MultimediaDevice::NotOpen));
+    QCOMPARE(d.error(), int(MultimediaDevice::UnplayableFile));
     QTest::qWait(300);
     QCOMPARE(codes(done), reports);
 }

@@ -366,28 +366,42 @@ void Line::paintEvent(QPaintEvent *) {
 
 // ---------------------------------------------------------------- ListBox
 
-ListBox::ListBox(QWidget *container, const QString &name, int index)
-    : Control(container, name, index), view_(new QListWidget(this)) {
-    setInner(view_);
+ListBox::ListBox(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+
+void ListBox::makeView() {
+    if (view_) return;
+    view_ = new QListWidget(this);
     view_->setFrameShape(QFrame::Box);
+    view_->setAutoFillBackground(backColorSet_);
+    view_->addItems(items_);
+    view_->setCurrentRow(listIndex_);
+    setInner(view_);
+    view_->show();
     connect(view_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row != listIndex_) setListIndex(row);
     });
 }
 
+void ListBox::showEvent(QShowEvent *e) {
+    makeView();
+    Control::showEvent(e);
+}
+
 void ListBox::setBackColor(const QColor &c) {
     Control::setBackColor(c);
-    view_->setAutoFillBackground(true);
+    backColorSet_ = true;
+    if (view_) view_->setAutoFillBackground(true);
 }
 
 void ListBox::addItem(const QString &s) {
     items_.append(s);
-    view_->addItem(s);
+    if (view_) view_->addItem(s);
 }
 
 void ListBox::clear() {
     items_.clear();
     listIndex_ = -1;
+    if (!view_) return;
     const QSignalBlocker block(view_);
     view_->clear();
 }
@@ -399,7 +413,7 @@ QString ListBox::list(int i) const {
 void ListBox::setListIndex(int i) {
     if (i < -1 || i >= items_.size()) return;
     listIndex_ = i;
-    {
+    if (view_) {
         const QSignalBlocker block(view_);
         view_->setCurrentRow(i);
     }

@@ -284,10 +284,18 @@ class ListBox : public Control {
     QString text() const { return list(listIndex_); }
     void setBackColor(const QColor &c) override;
 
+  protected:
+    void showEvent(QShowEvent *e) override;
+
   private:
-    QListWidget *view_;
+    // The items live in items_; the view that shows them is made the first
+    // time the list box is on the screen, so a hidden list box of many
+    // thousand items costs no more than its texts.
+    void makeView();
+    QListWidget *view_ = nullptr;
     QStringList items_;
     int listIndex_ = -1;
+    bool backColorSet_ = false;
 };
 
 // A command button. Whether it is the window's default (Enter) or cancel (Esc)

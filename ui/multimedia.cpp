@@ -1,11 +1,16 @@
 #include "ui/multimedia.h"
 
+#include "ui/platform.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <QSet>
+#include <QTimer>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -26,18 +31,37 @@ namespace {
 Q_LOGGING_CATEGORY(lcSound, "lessicorsa.sound", QtInfoMsg)
 
 // What the sound thread tells a device about one of its plays or opens.
-enum Report { Finished, Cut, PlayFailed, OpenFailed };
+// Unplayable: the play failed, or ended before it had sounded (a damaged
+// file the library took), and the file is not to be tried again.
+enum Report { Finished, Cut, Unplayable, OpenFailed };
 enum class Kind { Wave, Music };
 
 // Who is sounding on a mixer channel or as the music: a device and its play ticket.
 struct Owner {
     int device = 0;
     quint64 ticket = 0;
+    quint64 startMix = 0; // the mixer's buffer count when the play began
 };
+
+// A piece of music that ends within this many mixer buffers of its start
+// (about 50 ms) has not sounded at all: a real piece lasts seconds, and the
+// synthesiser's tail alone lasts two.
+constexpr quint64 musicAtOnceBuffers = 2;
 
 bool audioEnabled = true;
 int lastDeviceId = 0;
 quint64 lastTicket = 0;
+
+// Files found unplayable in this run, by path, size and time of change: a
+// later Open of the same file fails at once instead of trying it again.
+QSet<QString> &unplayableFiles() {
+    static QSet<QString> files;
+    return files;
+}
+QString fileKey(const QFileInfo &f) {
+    return f.absoluteFilePath() + QLatin1Char('\n') + QString::number(f.size()) + QLatin1Char('\n') +
+           QString::number(f.lastModified().toMSecsSinceEpoch());
+}
 
 // Whether the file starts as a file of its kind does. FluidSynth reads a MIDI
 // file only when it starts playing, and then ends at once as if the piece were
@@ -57,7 +81,12 @@ bool looksPlayable(const QString &path, Kind kind) {
 // Every SDL_mixer call runs on the engine's own thread, one job at a time in
 // the order the devices' commands were given, so that opening the audio
 // device and loading the MIDI SoundFont (together a tenth of a second or more)
-// never hold up the window. SDL tells of a finished sound on its
+// never hold up the window. Nothing is opened or loaded before it is needed:
+// an Open only notes the file; the first Play opens the audio device, and
+// each sound is loaded at its first Play (the music, with the SoundFont, only
+// when music is played). A game without sound never opens the audio device,
+// whose mixing thread would otherwise wake the process forty times a second.
+// SDL tells of a finished sound on its
 // audio thread; the engine passes that on, like its own failures, as a queued
 // call to the GUI thread, where the device compares the play ticket with the
 // one it is waiting for, so the end of a superseded play is never taken for
@@ -83,7 +112,7 @@ class AudioEngine {
 
     void open(int id, Kind kind, const QString &path, quint64 ticket) {
         startWorker();
-        post([this, id, kind, file = QFile::encodeName(path), ticket] { load(id, kind, file, ticket); });
+        post([this, id, kind, file = QFile::encodeName(path), ticket] { remember(id, kind, file, ticket); });
     }
     void play(int id, quint64 ticket) {
         post([this, id, ticket] { playSound(id, ticket); });
@@ -115,6 +144,50 @@ class AudioEngine {
         receiver_ = new QObject; // lives in this (the GUI) thread; kept to the end
         qAddPostRoutine(shutdownAudio);
         worker_ = std::thread([this] { run(); });
+        holdUntilFirstPaint();
+    }
+
+    // The audio device and the sounds are opened only once the first window
+    // has been painted, so that they never compete with it for the processor.
+    // Without a window to wait for, the jobs start a second later.
+    void holdUntilFirstPaint() {
+        class Gate : public QObject {
+          public:
+            explicit Gate(AudioEngine *e) : engine_(e) {
+                qApp->installEventFilter(this);
+                QTimer::singleShot(1000, this, [this] { open(); });
+            }
+            bool eventFilter(QObject *o, QEvent *e) override {
+                if (e->type() == QEvent::Paint && o->isWidgetType()) {
+                    qApp->removeEventFilter(this);
+                    QTimer::singleShot(0, this, [this] { open(); }); // after the painted frame is shown
+                }
+                return false;
+            }
+
+          private:
+            void open() {
+                if (opened_) return;
+                opened_ = true;
+                engine_->release();
+                deleteLater();
+            }
+            AudioEngine *engine_;
+            bool opened_ = false;
+        };
+        if (QCoreApplication::instance())
+            new Gate(this);
+        else
+            release();
+    }
+
+    void release() {
+        {
+            std::lock_guard lock(jobsMutex_);
+            if (released_) return;
+            released_ = true;
+        }
+        jobsReady_.notify_one();
     }
 
     void post(std::function<void()> job) {
@@ -142,11 +215,10 @@ class AudioEngine {
             std::function<void()> job;
             {
                 std::unique_lock lock(jobsMutex_);
-                jobsReady_.wait(lock, [this] { return stopping_ || !jobs_.empty() || !idleJobs_.empty(); });
-                auto &queue = !jobs_.empty() ? jobs_ : idleJobs_;
-                if (queue.empty() || (stopping_ && &queue == &idleJobs_)) break;
-                job = std::move(queue.front());
-                queue.pop_front();
+                jobsReady_.wait(lock, [this] { return stopping_ || (released_ && !jobs_.empty()); });
+                if (stopping_ && (!released_ || jobs_.empty())) break;
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
             }
             job();
         }
@@ -174,6 +246,7 @@ class AudioEngine {
         }
         Mix_ChannelFinished(&channelFinished);
         Mix_HookMusicFinished(&musicFinished);
+        Mix_SetPostMix(&mixed, nullptr);
         audio_ = Audio::Ready;
         return true;
     }
@@ -187,6 +260,7 @@ class AudioEngine {
         }
         Mix_ChannelFinished(nullptr);
         Mix_HookMusicFinished(nullptr);
+        Mix_SetPostMix(nullptr, nullptr);
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
         for (auto &[id, sound] : sounds_)
@@ -197,48 +271,51 @@ class AudioEngine {
     }
 
     struct Sound {
+        Kind kind = Kind::Wave;
+        QByteArray file;
+        quint64 openTicket = 0;
         Mix_Chunk *chunk = nullptr;
         Mix_Music *music = nullptr;
         int channel = -1; // a waveform's own mixer channel
     };
 
-    void load(int id, Kind kind, const QByteArray &file, quint64 ticket) {
-        if (!openAudio()) {
-            report(id, OpenFailed, ticket, MultimediaDevice::NoSoundDevice);
-            return;
-        }
+    // An Open: the file is noted, and loaded at its first Play.
+    void remember(int id, Kind kind, const QByteArray &file, quint64 ticket) {
         release(id);
-        if (kind == Kind::Music) {
-            pendingMusic_[id] = {file, ticket};
-            std::lock_guard lock(jobsMutex_);
-            idleJobs_.push_back([this, id, ticket] { loadMusic(id, ticket); });
-            return;
+        Sound s;
+        s.kind = kind;
+        s.file = file;
+        s.openTicket = ticket;
+        sounds_[id] = s;
+    }
+
+    // Loads the sound's file (for music also the SoundFont); false, reported
+    // and forgotten when it cannot be loaded.
+    bool loadSound(int id, Sound &s) {
+        if (s.kind == Kind::Music) {
+            s.music = Mix_LoadMUS(s.file.constData()); // also fails when there is no SoundFont
+        } else {
+            s.chunk = Mix_LoadWAV(s.file.constData());
+            if (s.chunk && s.chunk->alen == 0) { // a header without samples: it would end at once
+                Mix_FreeChunk(s.chunk);
+                s.chunk = nullptr;
+            }
         }
-        Sound s;
-        s.chunk = Mix_LoadWAV(file.constData());
-        if (!s.chunk) return cannotLoad(id, file, ticket);
-        s.channel = takeChannel();
-        sounds_[id] = s;
+        if (!s.chunk && !s.music) {
+            qCInfo(lcSound) << "cannot play" << s.file << Mix_GetError();
+            report(id, OpenFailed, s.openTicket, MultimediaDevice::UnplayableFile);
+            sounds_.erase(id);
+            return false;
+        }
+        if (s.chunk) s.channel = takeChannel();
+        return true;
     }
 
-    // Loading MIDI music means loading the SoundFont, a tenth of a second or
-    // more. It waits until the engine has nothing else to do, or until the
-    // music is played, so a sound asked for meanwhile (the start-up fanfare)
-    // is not held up.
-    void loadMusic(int id, quint64 ticket) {
-        const auto it = pendingMusic_.find(id);
-        if (it == pendingMusic_.end() || it->second.ticket != ticket) return; // closed meanwhile
-        const QByteArray file = it->second.file;
-        pendingMusic_.erase(it);
-        Sound s;
-        s.music = Mix_LoadMUS(file.constData()); // also fails when there is no SoundFont
-        if (!s.music) return cannotLoad(id, file, ticket);
-        sounds_[id] = s;
-    }
-
-    void cannotLoad(int id, const QByteArray &file, quint64 ticket) {
-        qCInfo(lcSound) << "cannot play" << file << Mix_GetError();
-        report(id, OpenFailed, ticket, MultimediaDevice::UnplayableFile);
+    // Without an audio device every open device falls silent.
+    void silenceAll() {
+        for (const auto &[id, sound] : sounds_)
+            report(id, OpenFailed, sound.openTicket, MultimediaDevice::NoSoundDevice);
+        sounds_.clear();
     }
 
     // Each waveform gets a channel of its own, so effects sound together and a
@@ -261,16 +338,18 @@ class AudioEngine {
     }
 
     void playSound(int id, quint64 ticket) {
-        if (const auto p = pendingMusic_.find(id); p != pendingMusic_.end()) loadMusic(id, p->second.ticket);
-        const auto it = sounds_.find(id);
+        auto it = sounds_.find(id);
         if (it == sounds_.end()) return; // its Open failed, and that has been reported
-        const Sound &s = it->second;
+        if (!openAudio()) return silenceAll();
+        Sound &s = it->second;
+        if (!s.chunk && !s.music && !loadSound(id, s)) return;
+        const quint64 now = mixCount_.load();
         if (s.chunk) {
             silence(id);
-            setOwner(channelOwners_[s.channel], {id, ticket});
+            setOwner(channelOwners_[s.channel], {id, ticket, now});
             if (Mix_PlayChannel(s.channel, s.chunk, 0) < 0) {
                 setOwner(channelOwners_[s.channel], {});
-                report(id, PlayFailed, ticket, MultimediaDevice::UnplayableFile);
+                report(id, Unplayable, ticket);
             }
             return;
         }
@@ -282,10 +361,10 @@ class AudioEngine {
         }
         Mix_HaltMusic();
         if (before.device && before.device != id) report(before.device, Cut, before.ticket);
-        setOwner(musicOwner_, {id, ticket});
+        setOwner(musicOwner_, {id, ticket, now});
         if (Mix_PlayMusic(s.music, 0) != 0) {
             setOwner(musicOwner_, {});
-            report(id, PlayFailed, ticket, MultimediaDevice::UnplayableFile);
+            report(id, Unplayable, ticket);
         }
     }
 
@@ -313,7 +392,6 @@ class AudioEngine {
     }
 
     void release(int id) {
-        pendingMusic_.erase(id);
         const auto it = sounds_.find(id);
         if (it == sounds_.end()) return;
         silence(id);
@@ -326,6 +404,7 @@ class AudioEngine {
             Mix_FreeChunk(s.chunk);
             freeChannels_.push_back(s.channel);
         }
+        s.chunk = nullptr;
         if (s.music) Mix_FreeMusic(s.music);
         s = {};
     }
@@ -343,7 +422,9 @@ class AudioEngine {
     }
 
     // For MIDI this comes when the synthesiser's last notes have died away,
-    // two or three seconds after the last note of the piece.
+    // two or three seconds after the last note of the piece. A damaged MIDI
+    // file that the library took ends here at once; reported as a normal end
+    // it would be reopened and played again without pause.
     static void musicFinished() {
         AudioEngine &e = instance();
         Owner o;
@@ -351,8 +432,13 @@ class AudioEngine {
             std::lock_guard lock(e.ownersMutex_);
             o = std::exchange(e.musicOwner_, Owner{});
         }
-        if (o.device) e.report(o.device, Finished, o.ticket);
+        if (!o.device) return;
+        const bool atOnce = e.mixCount_.load() - o.startMix <= musicAtOnceBuffers;
+        e.report(o.device, atOnce ? Unplayable : Finished, o.ticket);
     }
+
+    // After each buffer the mixer fills: the count measures how long a play has sounded.
+    static void mixed(void *, Uint8 *, int) { ++instance().mixCount_; }
 
     std::atomic<Audio> audio_{Audio::Unknown};
     QHash<int, MultimediaDevice *> devices_; // GUI thread only
@@ -362,16 +448,12 @@ class AudioEngine {
     std::mutex jobsMutex_;
     std::condition_variable jobsReady_;
     std::deque<std::function<void()>> jobs_;
-    std::deque<std::function<void()>> idleJobs_; // run only when jobs_ is empty
     bool stopping_ = false;
+    bool released_ = false; // the first paint has been made
 
-    struct PendingMusic {
-        QByteArray file;
-        quint64 ticket;
-    };
     std::unordered_map<int, Sound> sounds_; // the engine's thread only
-    std::unordered_map<int, PendingMusic> pendingMusic_;
     std::vector<int> freeChannels_;
+    std::atomic<quint64> mixCount_{0};
 
     // Shared with SDL's audio thread. Never held while calling into SDL_mixer,
     // which takes its own audio lock before calling back.
@@ -392,6 +474,7 @@ MultimediaDevice::~MultimediaDevice() {
 }
 
 void MultimediaDevice::setCommand(const QString &cmd) {
+    platform().soundCommand(objectName(), cmd);
     lastCommand_ = cmd;
     history_ << cmd;
     if (cmd == QLatin1String("Open"))
@@ -425,6 +508,9 @@ void MultimediaDevice::open() {
     else
         return fail(UnplayableFile);
     if (!looksPlayable(file.absoluteFilePath(), kind)) return fail(UnplayableFile);
+    const QString key = fileKey(file);
+    if (unplayableFiles().contains(key)) return fail(UnplayableFile);
+    fileKey_ = key;
     openTicket_ = ++lastTicket;
     engine.open(id_, kind, file.absoluteFilePath(), openTicket_);
     mode_ = Stopped;
@@ -477,6 +563,7 @@ void MultimediaDevice::postDone(int code) {
 void MultimediaDevice::report(int what, quint64 ticket, int errorCode) {
     if (what == OpenFailed) {
         if (mode_ == NotOpen || ticket != openTicket_) return;
+        if (errorCode == UnplayableFile) unplayableFiles().insert(fileKey_);
         const bool wasPlaying = mode_ == Playing;
         mode_ = NotOpen;
         error_ = errorCode;
@@ -486,10 +573,19 @@ void MultimediaDevice::report(int what, quint64 ticket, int errorCode) {
     }
     if (mode_ != Playing || ticket != playTicket_)
         return; // the end of a play that was stopped or replaced meanwhile
+    if (what == Unplayable) {
+        // Silent from now on, as with a missing file; never retried in a loop.
+        unplayableFiles().insert(fileKey_);
+        AudioEngine::instance().close(id_);
+        mode_ = NotOpen;
+        error_ = UnplayableFile;
+        openTicket_ = playTicket_ = 0;
+        emit Done(Failure);
+        return;
+    }
     mode_ = Stopped;
     playTicket_ = 0;
-    if (what == PlayFailed) error_ = errorCode;
-    emit Done(what == Finished ? Successful : what == Cut ? Aborted : Failure);
+    emit Done(what == Finished ? Successful : Aborted);
 }
 
 void MultimediaDevice::forget() {

@@ -17,10 +17,12 @@
 // Nothing here throws, blocks or shows a message. A missing or unplayable
 // file, or a machine without a sound device, leaves the device silent: Open
 // fails (Error set, Mode 524) and every later Prev or Play fails quietly.
-// The sound library works on a thread of its own, so the first Open costs the
-// window nothing; a failure found there (no sound device, a file it cannot
-// read) turns the device silent a moment later, and a play already asked for
-// then ends with Done(8).
+// The sound library works on a thread of its own and is opened at the first
+// Play, each file loaded at its own first Play, so an Open costs the window
+// nothing; a failure found then (no sound device, a file it cannot read, a
+// play that ends before it has sounded) turns the device silent a moment
+// later and ends the play with Done(8). A file found unplayable is not tried
+// again in this run: its later Opens fail at once.
 
 #include <QObject>
 #include <QString>
@@ -91,6 +93,7 @@ class MultimediaDevice : public QObject {
     const int id_;
     quint64 openTicket_ = 0;
     quint64 playTicket_ = 0;
+    QString fileKey_; // the opened file, as the list of unplayable files knows it
 };
 
 // Off: every Open fails quietly, so the whole game stays silent. On by default.

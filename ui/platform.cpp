@@ -94,6 +94,8 @@ QSizeF Platform::screenTwips() {
     return {px.width() * 15.0, px.height() * 15.0};
 }
 
+void Platform::soundCommand(const QString &, const QString &) {}
+
 void Platform::showModal(Form *form) {
     QPointer<Form> f(form);
     form->setWindowModality(Qt::ApplicationModal);

@@ -57,6 +57,10 @@ class Platform {
     virtual QSizeF screenTwips();
     // Shows `form` modally and returns when it has been hidden or closed.
     virtual void showModal(Form *form);
+    // Told of every command given to a sound device (the device's name and
+    // the command), before the device carries it out. The real platform
+    // does nothing here.
+    virtual void soundCommand(const QString &device, const QString &command);
 
   private:
     std::mt19937 generator_{std::random_device{}()};

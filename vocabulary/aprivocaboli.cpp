@@ -26,7 +26,7 @@ void Traduci::aprivocaboli(const QString &fv) {
     state.languageIndex = language;
     state.vocabularyTable.clear();
 
-    const vocabulary::ParseResult parsed = vocabulary::parse(file.readAll(), language);
+    vocabulary::ParseResult parsed = vocabulary::parse(file.readAll(), language);
     file.close();
     if (parsed.tooManyDefects) {
         platform().messageBox(parsed.report, tr("Troppi record difettosi nel file %1").arg(fv),
@@ -34,8 +34,8 @@ void Traduci::aprivocaboli(const QString &fv) {
         platform().endProgram(0);
         return;
     }
-    state.vocabularyTable = parsed.rows;
     const int count = static_cast<int>(parsed.rows.size());
+    state.vocabularyTable = std::move(parsed.rows);
     state.lastWordIndex = count - 1;
     if (!parsed.report.isEmpty())
         platform().messageBox(parsed.report, tr("Record difettosi nel file  %1").arg(fv), Icon::Exclamation,

@@ -5,6 +5,8 @@
 #include "ui/convert.h"
 #include "ui/platform.h"
 
+#include <QElapsedTimer>
+
 using namespace ui;
 
 void Traduci::selezionavocaboli() {
@@ -18,27 +20,58 @@ void Traduci::selezionavocaboli() {
     frequenza->clear();
     int selected = 0;
     QString outOfRange;
+    // The count in Parola follows the rebuild as often as the screen can show
+    // it, not at every word: a caption costs a text layout, and a large
+    // vocabulary has a hundred thousand words.
+    QElapsedTimer sinceCaption;
+    sinceCaption.start();
+    int captionShows = 0;
+    const auto showCount = [&] {
+        Parola->setCaption(QStringLiteral("Vocabula n.") + signedForm(selected));
+        captionShows = selected;
+        sinceCaption.restart();
+    };
+    // The boxes do not change while the pool is built: each is read once.
+    bool frequencyOn[5], classOn[5] = {false};
+    for (int k = 0; k <= 4; ++k)
+        frequencyOn[k] = settings->Chfreq(k)->value() == 1;
+    for (int k = 1; k <= 4; ++k)
+        classOn[k] = settings->Chclassi(k)->value() == 1;
+    // A class field read as a number; the same text (the loader shares them) is read once.
+    struct ClassNumber {
+        QString text;
+        long long number = 0;
+        bool read = false;
+        long long operator()(const QString &t) {
+            if (!read || t != text) {
+                text = t;
+                number = roundHalfEven(val(t));
+                read = true;
+            }
+            return number;
+        }
+    } frequencyOf, classOf;
     const int last = std::min(state.lastWordIndex, static_cast<int>(state.vocabularyTable.size()) - 1);
     for (int r = 1; r <= last; ++r) {
         const VocabularyRecord &row = state.vocabularyTable[r];
-        const long long f = roundHalfEven(val(row[0]));
-        const long long c = roundHalfEven(val(row[1]));
+        const long long f = frequencyOf(row[0]);
+        const long long c = classOf(row[1]);
         // A class no box stands for admits the record nowhere; it is reported below.
         if (f < 0 || f > 4 || c < 1 || c > 4) {
             outOfRange += row[0] + QLatin1Char(';') + row[1] + QLatin1Char(';') + row[2] + QLatin1Char(';') +
                           row[3] + QStringLiteral("\r\n");
             continue;
         }
-        if (settings->Chfreq(static_cast<int>(f))->value() != 1) continue;
-        if (settings->Chclassi(static_cast<int>(c))->value() != 1) continue;
+        if (!frequencyOn[f] || !classOn[c]) continue;
         if (state.excludeSimilar != 0 && row[2].left(2) == row[3].left(2)) continue;
         ++selected;
-        Parola->setCaption(QStringLiteral("Vocabula n.") + signedForm(selected));
+        if (selected == 1 || ((selected & 255) == 0 && sinceCaption.elapsed() >= 16)) showCount();
         frequenza->addItem(row[0]);
         categoria->addItem(row[1]);
         vocabolo->addItem(row[2]);
         traduzione->addItem(row[3]);
     }
+    if (captionShows != selected) showCount();
     Labelsotto2->setCaption(plainForm(selected) + QStringLiteral(" vocabula"));
     if (!outOfRange.isEmpty())
         platform().messageBox(outOfRange, tr("Record fuori classe nel file  %1").arg(state.loadedFile),

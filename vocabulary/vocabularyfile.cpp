@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace vocabulary {
 
 namespace {
@@ -71,31 +75,132 @@ QStringList splitLines(const QString &text) {
 }
 
 namespace {
-bool blank(const QString &line) {
-    for (QChar c : line)
-        if (c != QLatin1Char(' ')) return false;
+
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
     return true;
 }
+
+// Whether the bytes are valid UTF-8, checked a piece at a time (each piece
+// ends at a line end, which never falls inside a character) so that no copy
+// of the whole text is made.
+bool isUtf8(QByteArrayView bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString piece;
+    for (qsizetype pos = 0; pos < bytes.size();) {
+        qsizetype end = std::min(bytes.size(), pos + 65536);
+        while (end < bytes.size() && bytes[end - 1] != '\n')
+            ++end;
+        const QByteArrayView chunk = bytes.sliced(pos, end - pos);
+        piece.resize(chunk.size());
+        utf8.appendToBuffer(piece.data(), chunk);
+        if (utf8.hasError()) return false;
+        pos = end;
+    }
+    return true;
+}
+
+// Turns the bytes of one field or line into text in the file's encoding.
+class FieldDecoder {
+  public:
+    explicit FieldDecoder(bool utf8) : utf8_(utf8), cp1252_("windows-1252") {}
+    QString operator()(QByteArrayView b) {
+        if (utf8_) return QString::fromUtf8(b);
+        // Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F (€, œ, ...).
+        for (char c : b) {
+            const auto u = static_cast<unsigned char>(c);
+            if (u >= 0x80 && u <= 0x9F) return cp1252_.isValid() ? cp1252_(b) : QString::fromLatin1(b);
+        }
+        return QString::fromLatin1(b);
+    }
+
+  private:
+    bool utf8_;
+    QStringDecoder cp1252_;
+};
+
+// The class fields hold a few short texts ("1" to "4") a hundred thousand
+// times over: each distinct text is kept once and shared by every row.
+class SharedTexts {
+  public:
+    explicit SharedTexts(FieldDecoder &decode) : decode_(decode) {}
+    QString get(QByteArrayView v) {
+        for (const auto &[bytes, text] : texts_)
+            if (bytes == v) return text;
+        QString text = decode_(v);
+        if (texts_.size() < 16) texts_.emplace_back(v.toByteArray(), text);
+        return text;
+    }
+
+  private:
+    FieldDecoder &decode_;
+    std::vector<std::pair<QByteArray, QString>> texts_;
+};
+
+bool blank(QByteArrayView line) {
+    for (char c : line)
+        if (c != ' ') return false;
+    return true;
+}
+
 } // namespace
 
+// The same reading as decode() followed by splitLines(), but on the bytes:
+// line ends and ";" are single bytes in both encodings, so lines and fields
+// are found in the bytes and only the four fields kept of each record are
+// turned into text.
 ParseResult parse(const QByteArray &bytes, int languageIndex) {
     ParseResult result;
     if (languageIndex < 0) languageIndex = 0;
-    const QStringList lines = splitLines(decode(bytes));
+    QByteArrayView all(bytes);
+    const bool utf8 = !isAscii(all) && isUtf8(all);
+    if (utf8 && all.startsWith("\xEF\xBB\xBF")) all = all.sliced(3);
+    FieldDecoder decode(utf8);
+    SharedTexts classes(decode);
     const QString lineEnd = QStringLiteral("\r\n");
-    for (const QString &line : lines) {
-        if (line.startsWith(QLatin1Char('/'))) continue;
-        const QStringList fields = line.split(QLatin1Char(';'));
+    const char *const d = all.data();
+    const qsizetype n = all.size();
+    // The translation is field 4 + languageIndex: it begins after that many
+    // ";" less one and ends at the next ";" or at the end of the line.
+    const int translationField = 3 + languageIndex;
+    // One row a line at most: the table is allocated once, not grown.
+    result.rows.reserve(static_cast<size_t>(std::max(all.count('\n'), all.count('\r')) + 1));
+    for (qsizetype pos = 0; pos < n;) {
+        qsizetype end = pos;
+        while (end < n && d[end] != '\r' && d[end] != '\n')
+            ++end;
+        const QByteArrayView line(d + pos, end - pos);
+        pos = end;
+        if (pos < n) pos += d[pos] == '\r' && pos + 1 < n && d[pos + 1] == '\n' ? 2 : 1;
+        if (line.startsWith('/')) continue;
+
+        qsizetype semicolon[3] = {-1, -1, -1};
+        qsizetype fieldStart = -1, fieldEnd = line.size();
+        int found = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line[i] != ';') continue;
+            if (found < 3) semicolon[found] = i;
+            ++found;
+            if (found == translationField) fieldStart = i + 1;
+            if (found == translationField + 1) {
+                fieldEnd = i;
+                break;
+            }
+        }
         // A record has at least three ";" and the field of the chosen language.
-        if (fields.size() < 4 || fields.size() < 4 + languageIndex) {
-            if (!blank(line)) result.report += line + lineEnd;
+        if (found < translationField) {
+            if (!blank(line)) result.report += decode(line) + lineEnd;
             if (result.report.size() > maxReportLength) {
                 result.tooManyDefects = true;
                 return result;
             }
             continue;
         }
-        result.rows.push_back({fields.at(0), fields.at(1), fields.at(2), fields.at(3 + languageIndex)});
+        result.rows.push_back({classes.get(line.first(semicolon[0])),
+                               classes.get(line.sliced(semicolon[0] + 1, semicolon[1] - semicolon[0] - 1)),
+                               decode(line.sliced(semicolon[1] + 1, semicolon[2] - semicolon[1] - 1)),
+                               decode(line.sliced(fieldStart, fieldEnd - fieldStart))});
     }
     return result;
 }

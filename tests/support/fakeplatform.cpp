@@ -15,6 +15,10 @@ FakePlatform::~FakePlatform() {
 ui::Answer FakePlatform::messageBox(const QString &text, const QString &title, ui::Icon icon,
                                     ui::Buttons buttons) {
     messages.append({text, title, icon, buttons});
+    if (onSoundOrMessage) {
+        const auto f = onSoundOrMessage;
+        f();
+    }
     return answers.isEmpty() ? ui::Answer::Ok : answers.dequeue();
 }
 
@@ -45,6 +49,14 @@ void FakePlatform::doEvents() {
         f();
     }
     QCoreApplication::processEvents();
+}
+
+void FakePlatform::soundCommand(const QString &device, const QString &command) {
+    soundLog.append(device + QLatin1Char(' ') + command);
+    if (onSoundOrMessage) {
+        const auto f = onSoundOrMessage;
+        f();
+    }
 }
 
 float FakePlatform::rnd() {

@@ -10,6 +10,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QStringList>
 #include <functional>
 
 struct RecordedMessage {
@@ -34,6 +35,7 @@ class FakePlatform : public ui::Platform {
     float rnd() override;
     QSizeF screenTwips() override { return screen; }
     void showModal(ui::Form *form) override;
+    void soundCommand(const QString &device, const QString &command) override;
 
     // Scripts the next random draws.
     void script(std::initializer_list<float> r) {
@@ -59,6 +61,12 @@ class FakePlatform : public ui::Platform {
     std::function<void()> onHold;
     // Runs at each event pause, before pending events are processed.
     std::function<void()> onDoEvents;
+    // Every command given to any sound device, in order: "MCiwrong Play".
+    QStringList soundLog;
+    // Runs at each sound command (after it is logged, before the device
+    // acts) and at each message box (after it is recorded, before it is
+    // answered): a test reads there the state the command or box meets.
+    std::function<void()> onSoundOrMessage;
 };
 
 // Points the settings store at a fresh temporary place for the test program.

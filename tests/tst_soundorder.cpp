@@ -1,0 +1,117 @@
+// The order of steps around a sound: what the board has done, and not yet
+// done, when a sound command or a message box comes, read through the test
+// platform's hook and its one log of every device's commands.
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "support/gamedriver.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// The board as a sound or a box meets it.
+QString snapshot(Traduci &b, int holdsBefore, int holdsNow) {
+    const TraduciState &s = b.state;
+    return QStringLiteral("words %1, errors %2 (%3), box %4, locked %5%6, held %7")
+        .arg(s.wordsDone)
+        .arg(s.errorCount)
+        .arg(b.Lab(2)->caption())
+        .arg(b.sign(s.currentCandidate)->shown() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+        .arg(s.lockedOut[1])
+        .arg(s.lockedOut[2])
+        .arg(holdsNow - holdsBefore);
+}
+
+GameChoice withSounds(int players) {
+    GameChoice c;
+    c.players = players;
+    c.tweak = [](Impostazioni *w) { w->suoni->setValue(1); };
+    return c;
+}
+
+} // namespace
+
+class TestSoundOrder : public QObject {
+    Q_OBJECT
+  private slots:
+    void stepsAroundASound_data() {
+        QTest::addColumn<QString>("action"); // what is done once the board stands
+        QTest::addColumn<int>("players");    // of the game the action answers in
+        QTest::addColumn<QString>("watch");  // the events traced, a pattern
+        QTest::addColumn<QStringList>("trace");
+        QTest::newRow("start-up opens the devices")
+            << QStringLiteral("start") << 0 << QStringLiteral(" Open$")
+            << QStringList{"MCIvittoria Open", "MCIright Open", "MCiwrong Open", "MCImusica Open"};
+        QTest::newRow("closing the board closes them")
+            << QStringLiteral("close") << 0 << QStringLiteral(" Close$")
+            << QStringList{"MCImusica Close", "MCIvittoria Close", "MCIright Close", "MCiwrong Close"};
+        QTest::newRow("exit confirmed: the box, then the closes")
+            << QStringLiteral("exit ok") << 0 << QStringLiteral("^box| Close$")
+            << QStringList{"box Fabula acta est", "MCImusica Close", "MCIvittoria Close", "MCIright Close",
+                           "MCiwrong Close"};
+        QTest::newRow("exit cancelled: the box alone")
+            << QStringLiteral("exit cancel") << 0 << QStringLiteral("^box| Close$")
+            << QStringList{"box Fabula acta est"};
+        // One player: the error is counted and shown before the sound, the box hidden after it.
+        QTest::newRow("one player, wrong")
+            << QStringLiteral("wrong") << 1 << QStringLiteral("^MCiwrong Play")
+            << QStringList{"MCiwrong Play: words 0, errors 1 (Errores: 1), box shown, locked 00, held 0"};
+        // Two players: the sound first, then the box and the lock-out.
+        QTest::newRow("two players, wrong")
+            << QStringLiteral("wrong") << 2 << QStringLiteral("^MCiwrong Play")
+            << QStringList{"MCiwrong Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
+        // The right answer's sound comes before its one-second display; one
+        // player's count before it, two players' after it.
+        QTest::newRow("one player, right")
+            << QStringLiteral("right") << 1 << QStringLiteral("^MCIright Play")
+            << QStringList{"MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0"};
+        QTest::newRow("two players, right")
+            << QStringLiteral("right") << 2 << QStringLiteral("^MCIright Play")
+            << QStringList{"MCIright Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
+    }
+
+    void stepsAroundASound() {
+        QFETCH(QString, action);
+        QFETCH(int, players);
+        QFETCH(QString, watch);
+        QFETCH(QStringList, trace);
+        const QRegularExpression watched(watch);
+        BoardFixture fx;
+        FakePlatform &p = fx.platform;
+        Traduci *board = nullptr; // the state is read once the board exists
+        int holdsBefore = 0;
+        QStringList seen;
+        qsizetype logged = 0;
+        p.onSoundOrMessage = [&] {
+            QString event;
+            if (p.soundLog.size() > logged) {
+                event = p.soundLog.last();
+                logged = p.soundLog.size();
+            } else {
+                event = QStringLiteral("box ") + p.messages.last().title;
+            }
+            if (!watched.match(event).hasMatch()) return;
+            if (board && !event.startsWith(QLatin1String("box")) && !event.endsWith(QLatin1String("Close")))
+                event += QStringLiteral(": ") + snapshot(*board, holdsBefore, p.holds);
+            seen << event;
+        };
+        Traduci &b = fx.board();
+        board = &b;
+        if (action == QLatin1String("close")) {
+            b.close();
+        } else if (action.startsWith(QLatin1String("exit"))) {
+            p.answers.enqueue(action == QLatin1String("exit ok") ? ui::Answer::Ok : ui::Answer::Cancel);
+            press(b, Qt::Key_Escape);
+        } else if (players > 0) {
+            startGame(fx, withSounds(players));
+            holdsBefore = p.holds;
+            answer(b, action == QLatin1String("right"), players == 1 ? 0 : 1);
+        }
+        p.onSoundOrMessage = nullptr;
+        QCOMPARE(seen, trace);
+    }
+};
+
+QTEST_MAIN(TestSoundOrder)
+#include "tst_soundorder.moc"
