@@ -11,19 +11,34 @@
 namespace vocabulary {
 
 namespace {
-// UTF-8 when the bytes hold non-ASCII and are valid UTF-8 throughout.
-bool readsAsUtf8(const QByteArray &bytes) {
-    bool ascii = true;
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-    }
-    if (ascii) return false;
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// Whether the bytes are valid UTF-8, checked a piece at a time (each piece
+// ends at a line end, which never falls inside a character) so that no copy
+// of the whole text is made.
+bool isUtf8(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes); // decoding happens only on conversion
-    return !utf8.hasError();
+    QString piece;
+    for (qsizetype pos = 0; pos < bytes.size();) {
+        qsizetype end = std::min(bytes.size(), pos + 65536);
+        while (end < bytes.size() && bytes[end - 1] != '\n')
+            ++end;
+        const QByteArrayView chunk = bytes.sliced(pos, end - pos);
+        piece.resize(chunk.size());
+        utf8.appendToBuffer(piece.data(), chunk);
+        if (utf8.hasError()) return false;
+        pos = end;
+    }
+    return true;
+}
+
+// UTF-8 when the bytes hold non-ASCII and are valid UTF-8 throughout.
+bool readsAsUtf8(QByteArrayView bytes) {
+    return !isAscii(bytes) && isUtf8(bytes);
 }
 
 QString decodeAs(bool utf8, QByteArrayView bytes) {
@@ -75,31 +90,6 @@ QStringList splitLines(const QString &text) {
 }
 
 namespace {
-
-bool isAscii(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
-// Whether the bytes are valid UTF-8, checked a piece at a time (each piece
-// ends at a line end, which never falls inside a character) so that no copy
-// of the whole text is made.
-bool isUtf8(QByteArrayView bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString piece;
-    for (qsizetype pos = 0; pos < bytes.size();) {
-        qsizetype end = std::min(bytes.size(), pos + 65536);
-        while (end < bytes.size() && bytes[end - 1] != '\n')
-            ++end;
-        const QByteArrayView chunk = bytes.sliced(pos, end - pos);
-        piece.resize(chunk.size());
-        utf8.appendToBuffer(piece.data(), chunk);
-        if (utf8.hasError()) return false;
-        pos = end;
-    }
-    return true;
-}
 
 // Turns the bytes of one field or line into text in the file's encoding.
 class FieldDecoder {
@@ -154,7 +144,7 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
     ParseResult result;
     if (languageIndex < 0) languageIndex = 0;
     QByteArrayView all(bytes);
-    const bool utf8 = !isAscii(all) && isUtf8(all);
+    const bool utf8 = readsAsUtf8(all);
     if (utf8 && all.startsWith("\xEF\xBB\xBF")) all = all.sliced(3);
     FieldDecoder decode(utf8);
     SharedTexts classes(decode);
