@@ -52,9 +52,10 @@ frmErrata::frmErrata(Errata *errata, const QString &language)
                              language_.isEmpty() ? QStringLiteral("Versio") : language_,
                              QStringLiteral("Errores"), QStringLiteral("Ultimus")});
     elenco->header()->setSectionsMovable(false);
-    elenco->setColumnWidth(0, 150);
-    elenco->setColumnWidth(1, 150);
-    elenco->setColumnWidth(2, 50);
+    elenco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    elenco->setColumnWidth(0, 145);
+    elenco->setColumnWidth(1, 145);
+    elenco->setColumnWidth(2, 55);
 
     auto button = [&](const QString &name, QRectF r, const QString &caption, double pt) {
         auto *b = new CommandButton(w, name);
