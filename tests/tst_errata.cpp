@@ -283,15 +283,17 @@ class TestErrata : public QObject {
             std::any_of(fx.platform.messages.begin(), fx.platform.messages.end(),
                         [](const RecordedMessage &m) { return m.text.contains("non sono più"); });
         QCOMPARE(warned, !absent.isEmpty());
-        // The next settings show the number chosen, not the game's count.
+        // The next game shows the number chosen, not this game's count, and
+        // draws from the chosen classes again.
         QString shown;
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<Impostazioni *>(f);
             shown = w->quverbi->text();
-            w->okay(1)->press();
+            w->okay(0)->press();
         };
         b.Imposta->trigger();
         QCOMPARE(shown, QString::number(words) + QStringLiteral(" vocabula"));
+        QCOMPARE(b.vocabolo->listCount(), nounsOnly ? 38 : 150);
     }
 
     void window() {
