@@ -59,6 +59,10 @@ bool Errata::reload() {
 
 void Errata::refreshMenu() {
     reload();
+    updateMenu();
+}
+
+void Errata::updateMenu() {
     const bool any = !list_.empty();
     if (board_->Recense) board_->Recense->setEnabled(any);
     if (board_->LudusErrorum) board_->LudusErrorum->setEnabled(any);
@@ -77,9 +81,7 @@ template <typename F> void Errata::change(F apply) {
                 QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
-    const bool any = !list_.empty();
-    if (board_->Recense) board_->Recense->setEnabled(any);
-    if (board_->LudusErrorum) board_->LudusErrorum->setEnabled(any);
+    updateMenu();
 }
 
 void Errata::Recense_Click() {
@@ -171,6 +173,7 @@ void Errata::fillPool() {
 double Errata::gameBegins(bool ludus, double chosen) {
     missedThisGame_.clear();
     asked_.reset();
+    indexSource(); // read here, not at the first miss in the middle of play
     chosen_ = chosen;
     ludus_ = ludus && !queue_.isEmpty();
     if (!ludus_) {

@@ -74,6 +74,7 @@ class Errata : public QObject {
 
     // Reads the file into list_; an unreadable file is reported once.
     bool reload();
+    void updateMenu();
     // Reads the file, applies `change` and writes it back when it changed something.
     template <typename F> void change(F change);
     QStringList translationsOf(const Asked &a);
