@@ -193,15 +193,12 @@ int Errata::ask(int drawn) {
     int k = drawn;
     if (ludus_ && !queue_.isEmpty()) k = queue_.at(next_++ % queue_.size());
     asked_ = Asked{board_->vocabolo->list(k), board_->categoria->list(k), board_->traduzione->list(k)};
-    struck_ = false;
     return k;
 }
 
 void Errata::strike(bool right) {
     if (!asked_) return;
     const Asked a = *asked_;
-    const bool first = !struck_;
-    struck_ = true;
     const QString key = keyOf(a.latin, a.category);
     if (!right) {
         missedThisGame_.insert(key);
@@ -211,7 +208,8 @@ void Errata::strike(bool right) {
             l.miss({a.category, a.latin, translations, 0, {}}, QDate::currentDate());
             return true;
         });
-    } else if (first && !missedThisGame_.contains(key) && list_.find(a.latin, a.category)) {
+    } else if (!missedThisGame_.contains(key) && list_.find(a.latin, a.category)) {
+        // Right, and not missed in this game: so right at the first strike.
         change([&](MissedList &l) { return l.master(a.latin, a.category); });
     }
 }

@@ -89,7 +89,6 @@ class Errata : public QObject {
     QList<int> queue_;
     qsizetype next_ = 0;
     std::optional<Asked> asked_;
-    bool struck_ = false;
     QSet<QString> missedThisGame_;
     SourceIndex source_;
 };
