@@ -3,7 +3,6 @@
 // file left alone), the game of missed words and the window that lists them.
 
 #include "board/traduci.h"
-#include "errata/errata.h"
 #include "errata/frmerrata.h"
 #include "errata/missedlist.h"
 #include "settings/impostazioni.h"
@@ -176,13 +175,7 @@ class TestErrata : public QObject {
         QCOMPARE(written, QByteArray(output).replace("TODAY", today.toLatin1()));
         if (reader.isOpen()) QCOMPARE(reader.readAll(), input);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{file});
-        // Read back, the list is the same; and the loader takes it as a vocabulary.
-        MissedList again;
-        again.load(path);
-        QCOMPARE(again.heading(), l.heading());
-        QCOMPARE(again.words().size(), l.words().size());
-        for (qsizetype i = 0; i < l.words().size(); ++i)
-            QCOMPARE(again.words()[i].translations, l.words()[i].translations);
+        // The loader takes the file as a vocabulary: a record for every word.
         QCOMPARE(vocabulary::parse(written, 0).rows.size() - 1,
                  size_t(l.words().size() + written.count("\r\n0;3;amo")));
     }
@@ -205,9 +198,10 @@ class TestErrata : public QObject {
         answer(b, false);
         answer(b, false);
         openErrataMenu(b);
-        int warnings = 0;
-        for (const RecordedMessage &m : fx.platform.messages)
-            warnings += m.title == QStringLiteral("LessiCorsa! Errata") && m.icon == ui::Icon::Exclamation;
+        const auto warnings =
+            std::count_if(fx.platform.messages.begin(), fx.platform.messages.end(), [](auto &m) {
+                return m.title == QStringLiteral("LessiCorsa! Errata") && m.icon == ui::Icon::Exclamation;
+            });
         QCOMPARE(warnings, 1);
         QCOMPARE(QFileInfo(file).isDir(), folder);
         if (!folder) QCOMPARE(readAll(file), binary);
@@ -262,19 +256,15 @@ class TestErrata : public QObject {
         QSet<QString> seen;
         for (int i = 0; i < asked; ++i) {
             const QString latin = b.Parola->caption();
-            bool listed = false;
-            for (const MissedWord &m : before.words()) {
-                if (m.latin != latin) continue;
-                listed = true;
-                QCOMPARE(b.sign(b.state.correctCandidate)->caption(), m.translations.first());
-                // The distractors: the same class's other translations in the vocabulary.
-                QVERIFY(b.errati->listCount() >= 30);
-                for (const QString &t : b.errati->items())
-                    QCOMPARE((t.mid(6).toInt() - 1) % 4 + 1, m.category.toInt());
-            }
-            QVERIFY2(listed, qPrintable(latin));
-            QVERIFY(!seen.contains(latin));
+            const QList<MissedWord> all = before.words();
+            const auto m = std::find_if(all.begin(), all.end(), [&](auto &w) { return w.latin == latin; });
+            QVERIFY2(m != all.end() && !seen.contains(latin), qPrintable(latin));
             seen.insert(latin);
+            QCOMPARE(b.sign(b.state.correctCandidate)->caption(), m->translations.first());
+            // The distractors: the same class's other translations in the vocabulary.
+            QVERIFY(b.errati->listCount() >= 30);
+            for (const QString &t : b.errati->items())
+                QCOMPARE((t.mid(6).toInt() - 1) % 4 + 1, m->category.toInt());
             answer(b, true);
         }
         QVERIFY(b.state.gameOver);
@@ -296,42 +286,31 @@ class TestErrata : public QObject {
         QCOMPARE(b.vocabolo->listCount(), nounsOnly ? 38 : 150);
     }
 
+    // The window lists the words most missed first; Dele empties the list
+    // after asking, keeping the lines added by hand.
     void window() {
         BoardFixture fx;
-        const QByteArray h = testHeading + "\r\n";
+        const QByteArray h = testHeading + "\r\n", mine = "/ my own note\r\n";
         fx.write(file, h + entry("0;1;verbum5;parola5;word5", 1, "2026-12-03") +
                            entry("0;3;verbum3;parola3;word3", 4) + entry("0;2;verbum2;parola2;word2", 1) +
-                           "/ my own note\r\n");
+                           mine);
         Traduci &b = fx.board();
-        QVERIFY(!b.Recense->isEnabled());
         openErrataMenu(b);
-        QVERIFY(b.Recense->isEnabled() && b.LudusErrorum->isEnabled());
         QStringList rows;
-        fx.platform.answers << ui::Answer::Cancel << ui::Answer::Ok;
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmErrata *>(f);
-            QVERIFY(w);
-            QCOMPARE(w->caption(), QStringLiteral("LessiCorsa! Errata"));
-            for (int i = 0; i < w->elenco->topLevelItemCount(); ++i) {
-                QStringList cells;
+            for (int i = 0; i < w->elenco->topLevelItemCount(); ++i)
                 for (int c = 0; c < 4; ++c)
-                    cells << w->elenco->topLevelItem(i)->text(c);
-                rows << cells.join(QLatin1Char('|'));
-            }
-            QCOMPARE(w->elenco->headerItem()->text(1), QStringLiteral("Italiano"));
-            w->Dele->press(); // Cancel: nothing changes
-            QCOMPARE(w->elenco->topLevelItemCount(), 3);
-            w->Dele->press(); // OK: the list is emptied
+                    rows << w->elenco->topLevelItem(i)->text(c);
+            w->Dele->press();
             QCOMPARE(w->elenco->topLevelItemCount(), 0);
-            QVERIFY(!w->Ludus->isEnabled());
-            QTest::keyClick(w, Qt::Key_Escape);
-            QVERIFY(w->isHidden());
+            w->Exit->press();
         };
         b.Recense->trigger();
-        QCOMPARE(rows, QStringList({"verbum3|parola3|4|2026-11-30", "verbum5|parola5|1|2026-12-03",
-                                    "verbum2|parola2|1|2026-11-30"}));
-        QCOMPARE(fx.platform.messages.size(), 2);
-        QCOMPARE(readAll(file), h + "/ my own note\r\n");
+        QCOMPARE(rows.join(QLatin1Char(' ')), QStringLiteral("verbum3 parola3 4 2026-11-30 verbum5 parola5 1 "
+                                                             "2026-12-03 verbum2 parola2 1 2026-11-30"));
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QCOMPARE(readAll(file), h + mine);
         QVERIFY(!b.Recense->isEnabled() && !b.LudusErrorum->isEnabled());
     }
 };
