@@ -3,6 +3,7 @@
 // colours, font, picture and shown state.
 
 #include "board/traduci.h"
+#include "errata/errata.h"
 #include "ui/multimedia.h"
 
 #include <QGuiApplication>
@@ -205,6 +206,18 @@ void Traduci::createMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("linea"));
     Esci = new MenuItem(this, QStringLiteral("Esci"), QStringLiteral("&Finis"));
     m->addAction(Esci);
+    // The missed words: the list to review and a game of them, enabled when it holds words.
+    errata = new Errata(this);
+    QMenu *e = addMenu(QStringLiteral("Errata1"), QStringLiteral("&Errata"));
+    Recense = new MenuItem(this, QStringLiteral("Recense"), QStringLiteral("&Recense"));
+    LudusErrorum = new MenuItem(this, QStringLiteral("LudusErrorum"), QStringLiteral("&Ludus errorum"));
+    e->addAction(Recense);
+    e->addAction(LudusErrorum);
+    Recense->setEnabled(false);
+    LudusErrorum->setEnabled(false);
+    connect(e, &QMenu::aboutToShow, errata, &Errata::refreshMenu);
+    connect(Recense, &QAction::triggered, errata, &Errata::Recense_Click);
+    connect(LudusErrorum, &QAction::triggered, errata, &Errata::LudusErrorum_Click);
     QMenu *help = addMenu(QStringLiteral("Info1"), QStringLiteral("?"));
     Info = new MenuItem(this, QStringLiteral("Info"), QStringLiteral("Info"));
     Info->setShortcut(QKeySequence(Qt::Key_F1));

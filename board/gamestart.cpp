@@ -2,6 +2,7 @@
 // one or two players.
 
 #include "board/traduci.h"
+#include "errata/errata.h"
 #include "settings/impostazioni.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
@@ -20,6 +21,7 @@ QString digits(const ControlArray<CheckBox> &boxes) {
 void Traduci::Imposta_Click() {
     ++gameGeneration_;
     TraduciState &s = state;
+    const bool ludusErrorum = errata->takeRequest();
     bool refused = false;
     for (;;) {
         if (tag() == QStringLiteral("giaimpostato")) {
@@ -39,7 +41,7 @@ void Traduci::Imposta_Click() {
                 w->Chclassi(k)->setValue(static_cast<int>(val(s.chosenClasses.mid(k - 1, 1))));
             for (int k = 1; k <= 4; ++k)
                 w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
-            w->quverbi->setTag(plainForm(s.wordsPerGame));
+            w->quverbi->setTag(plainForm(errata->wordsChosen(s.wordsPerGame)));
         }
         impostazioni()->showModal();
         Labelsotto1->setShown(true);
@@ -67,7 +69,9 @@ void Traduci::Imposta_Click() {
             s.loadedFile = s.vocabularyFile;
             w->Lingue->setTag(QString());
         }
+        errata->beforeSelection();
         selezionavocaboli();
+        if (ludusErrorum) errata->fillPool();
         s.playerCount = w->Giocatori(1)->value() ? 1 : 2;
         s.soundsOn = w->suoni->value();
         s.gameSpeed = w->velox->value();
@@ -93,6 +97,8 @@ void Traduci::Imposta_Click() {
         if (n > 6) break;
         refused = true;
     }
+
+    s.wordsPerGame = errata->gameBegins(ludusErrorum, s.wordsPerGame);
 
     // The board for the new game.
     figura(1)->setPicture(Imr(0)->picture());

@@ -1,6 +1,7 @@
 // The players' keys, their judging, the exit confirmation and the clicks that act as keys.
 
 #include "board/traduci.h"
+#include "errata/errata.h"
 #include "ui/platform.h"
 
 #include <QKeyEvent>
@@ -65,7 +66,9 @@ void Traduci::handleKey(int &k) {
 
 void Traduci::giudica1(int h) {
     TraduciState &s = state;
-    if (sign(h)->caption() != sign(s.correctCandidate)->caption()) {
+    const bool right = sign(h)->caption() == sign(s.correctCandidate)->caption();
+    errata->strike(right);
+    if (!right) {
         s.errorCount += 1;
         mostrapunteggio();
         suona(QStringLiteral("Wrong"));
@@ -90,7 +93,9 @@ void Traduci::giudica1(int h) {
 void Traduci::giudica2(int p, int h) {
     TraduciState &s = state;
     if (s.lockedOut[p] == 1) return;
-    if (sign(h)->caption() != sign(s.correctCandidate)->caption()) {
+    const bool right = sign(h)->caption() == sign(s.correctCandidate)->caption();
+    errata->strike(right);
+    if (!right) {
         suona(QStringLiteral("Wrong"));
         sign(h)->setShown(false);
         s.lockedOut[1] = 0;

@@ -1,6 +1,7 @@
 // The next word and its twelve candidate translations.
 
 #include "board/traduci.h"
+#include "errata/errata.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
 
@@ -29,7 +30,7 @@ void Traduci::prossimovocabolo() {
 void Traduci::sceglivocabolo() {
     platform().randomize();
     const int n = vocabolo->listCount();
-    const int k = intScaled(platform().rnd(), n);
+    const int k = errata->ask(intScaled(platform().rnd(), n));
     state.correctCandidate = intScaled(platform().rnd(), state.candidateCount);
 
     // Distractors: the translations of the other words of the same grammatical class.

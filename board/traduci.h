@@ -20,6 +20,7 @@ namespace ui {
 class MultimediaDevice;
 }
 class Impostazioni;
+class Errata;
 
 // One record of a vocabulary file: frequency class, grammatical class, Latin
 // word, translation in the chosen language.
@@ -95,6 +96,10 @@ class Traduci : public ui::Form {
     ui::ControlArray<ui::Shape> barra;
     ui::ControlArray<ui::Image> barrone;
     ui::MenuItem *Imposta = nullptr, *Esci = nullptr, *Info = nullptr;
+    ui::MenuItem *Recense = nullptr, *LudusErrorum = nullptr;
+
+    // The missed words: their list and file, the menu "Errata", games of them.
+    Errata *errata = nullptr;
 
     // ---- the settings window, created on first reference
     Impostazioni *impostazioni();

@@ -13,6 +13,7 @@
 #include "settings/impostazioni.h"
 #include "support/boardfixture.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
@@ -59,6 +60,9 @@ class Soak {
             fx_.reset();
             fx_.emplace(soakVocabulary());
             fx_->write(QStringLiteral("vocpers.txt"), personalVocabulary());
+            // The list of missed words is written through to the disk at every
+            // wrong key; a folder in its place keeps the soak on the board.
+            QDir(fx_->path()).mkdir(QStringLiteral("errata.txt"));
             fx_->platform.onModal = [this](ui::Form *f) { answerWindow(f); };
             Traduci &b = fx_->board();
             board_ = &b;

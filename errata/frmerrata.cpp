@@ -1,0 +1,122 @@
+#include "errata/frmerrata.h"
+
+#include "errata/errata.h"
+#include "ui/convert.h"
+#include "ui/platform.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QTreeWidget>
+
+using namespace ui;
+
+namespace {
+
+// The settings window's colours and font.
+const QColor windowBack(255, 224, 192);
+const QColor controlBack(255, 192, 128);
+const QColor white(255, 255, 255);
+const QColor red(255, 0, 0);
+const QString arial = QStringLiteral("Arial");
+
+} // namespace
+
+frmErrata::frmErrata(Errata *errata, const QString &language)
+    : Form(QStringLiteral("frmErrata"), Border::FixedDialog, 8115, 4710), errata_(errata),
+      language_(language) {
+    setCaption(QStringLiteral("LessiCorsa! Errata"));
+    setBackColor(windowBack);
+    setForeColor(red);
+    QFont f(arial);
+    f.setPointSizeF(8.25);
+    setFont(f);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setDiscardOnClose(true);
+    QWidget *w = client();
+
+    elenco = new QTreeWidget(w);
+    elenco->setObjectName(QStringLiteral("elenco"));
+    elenco->setGeometry(QRect(QPoint(120, 120) / twipsPerPixel, QSize(6480, 4470) / twipsPerPixel));
+    elenco->setRootIsDecorated(false);
+    elenco->setAlternatingRowColors(false);
+    elenco->setSelectionMode(QAbstractItemView::SingleSelection);
+    elenco->setFrameShape(QFrame::Box);
+    QPalette p = elenco->palette();
+    p.setColor(QPalette::Base, controlBack);
+    p.setColor(QPalette::Window, controlBack);
+    p.setColor(QPalette::Button, controlBack);
+    p.setColor(QPalette::Text, QColor(0, 0, 0));
+    elenco->setPalette(p);
+    elenco->header()->setPalette(p);
+    elenco->setHeaderLabels({QStringLiteral("Verbum latinum"),
+                             language_.isEmpty() ? QStringLiteral("Versio") : language_,
+                             QStringLiteral("Errores"), QStringLiteral("Ultimus")});
+    elenco->header()->setSectionsMovable(false);
+    elenco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    elenco->setColumnWidth(0, 145);
+    elenco->setColumnWidth(1, 145);
+    elenco->setColumnWidth(2, 55);
+
+    auto button = [&](const QString &name, QRectF r, const QString &caption, double pt) {
+        auto *b = new CommandButton(w, name);
+        b->setRect(r.x(), r.y(), r.width(), r.height());
+        b->setFontSpec(arial, pt, true);
+        b->setBackColor(controlBack);
+        b->setCaption(caption);
+        return b;
+    };
+    Ludus = button(QStringLiteral("Ludus"), {6720, 120, 1275, 570}, QStringLiteral("&Ludus errorum"), 9.75);
+    Dele = button(QStringLiteral("Dele"), {6720, 705, 1275, 510}, QStringLiteral("&Dele"), 9.75);
+    Exit = button(QStringLiteral("Exit"), {6720, 1230, 1275, 510}, QStringLiteral("&Exit (Esc)"), 9.75);
+    Ludus->setToolTipText(tr("Una partita con i soli vocaboli sbagliati"));
+    Dele->setToolTipText(tr("Svuota l'elenco dei vocaboli sbagliati"));
+    connect(Ludus, &Control::Click, this, &frmErrata::Ludus_Click);
+    connect(Dele, &Control::Click, this, &frmErrata::Dele_Click);
+    connect(Exit, &Control::Click, this, &frmErrata::Exit_Click);
+    setCancelButton(Exit);
+
+    summa = new Label(w, QStringLiteral("summa"));
+    summa->setRect(6720, 4335, 1275, 255);
+    summa->setFontSpec(arial, 8.25);
+    summa->setBorderStyle(1);
+    summa->setAlignment(Label::AlignCenter);
+    summa->setBackColor(white);
+    fill();
+}
+
+frmErrata::~frmErrata() {
+    releaseControls();
+}
+
+void frmErrata::fill() {
+    elenco->clear();
+    const QList<MissedWord> words = errata_->list().byErrors();
+    for (const MissedWord &m : words) {
+        auto *item =
+            new QTreeWidgetItem(elenco, {m.latin, m.translationIn(errata_->list().heading(), language_),
+                                         plainForm(m.errors), m.last.toString(Qt::ISODate)});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    summa->setCaption(plainForm(static_cast<int>(words.size())) + QStringLiteral(" vocabula"));
+    Ludus->setEnabled(!words.isEmpty());
+    Dele->setEnabled(!words.isEmpty());
+    (words.isEmpty() ? Exit : Ludus)->setFocus();
+}
+
+void frmErrata::Ludus_Click() {
+    ludusAsked_ = true;
+    hide();
+}
+
+void frmErrata::Dele_Click() {
+    const Answer a =
+        platform().messageBox(tr("Cancellare dall'elenco tutti i vocaboli sbagliati?"),
+                              QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::OkCancel);
+    if (a != Answer::Ok) return;
+    errata_->dele();
+    fill();
+}
+
+void frmErrata::Exit_Click() {
+    hide();
+}

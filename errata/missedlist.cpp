@@ -1,0 +1,156 @@
+#include "errata/missedlist.h"
+
+#include "vocabulary/vocabularyfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringEncoder>
+#include <algorithm>
+
+const QString MissedList::defaultFile = QStringLiteral("errata.txt");
+
+namespace {
+
+const QString lineEnd = QStringLiteral("\r\n");
+
+bool isRecord(const QString &line) {
+    return !line.startsWith(QLatin1Char('/')) && line.count(QLatin1Char(';')) >= 3;
+}
+
+QString commentOf(const MissedWord &w) {
+    return QStringLiteral("/ errores: %1; ultimus: %2").arg(w.errors).arg(w.last.toString(Qt::ISODate));
+}
+
+QString recordOf(const MissedWord &w) {
+    return QStringLiteral("0;") + w.category + QLatin1Char(';') + w.latin + QLatin1Char(';') +
+           w.translations.join(QLatin1Char(';'));
+}
+
+// The bytes of the file: Windows-1252 when it carries the text and the loader
+// reads it back unchanged, UTF-8 with a byte-order mark otherwise.
+QByteArray encode(const QString &text) {
+    QStringEncoder cp1252("windows-1252");
+    if (cp1252.isValid()) {
+        const QByteArray bytes = cp1252(text);
+        if (!cp1252.hasError() && vocabulary::decode(bytes) == text) return bytes;
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+} // namespace
+
+QString MissedWord::translationIn(const QString &heading, const QString &language) const {
+    const qsizetype i = heading.split(QLatin1Char(';')).mid(3).indexOf(language);
+    if (i >= 0 && i < translations.size()) return translations.at(i);
+    return translations.value(0);
+}
+
+MissedList::Status MissedList::load(const QString &path) {
+    heading_.clear();
+    lines_.clear();
+    writable_ = true;
+    if (!QFileInfo::exists(path)) return Status::Absent;
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError || bytes.contains('\0')) {
+        writable_ = false;
+        return Status::Unreadable;
+    }
+    const QStringList lines = vocabulary::splitLines(vocabulary::decode(bytes));
+    static const QRegularExpression comment(
+        QStringLiteral("^/\\s*errores:\\s*(\\d+);\\s*ultimus:\\s*(\\d{4}-\\d{2}-\\d{2})\\s*$"));
+    qsizetype i = 0;
+    if (!lines.isEmpty() && isRecord(lines.first())) heading_ = lines.at(i++);
+    for (; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        const QRegularExpressionMatch m = comment.match(line);
+        const QDate day = QDate::fromString(m.captured(2), Qt::ISODate);
+        if (m.hasMatch() && day.isValid() && i + 1 < lines.size() && isRecord(lines.at(i + 1))) {
+            const QStringList fields = lines.at(i + 1).split(QLatin1Char(';'));
+            MissedWord w{fields.at(1), fields.at(2), fields.mid(3), m.captured(1).toInt(), day};
+            ++i;
+            // A word listed twice counts once, with the errors of both.
+            auto same = std::find_if(lines_.begin(), lines_.end(), [&](const Line &l) {
+                return l.word && l.word->sameWord(w.latin, w.category);
+            });
+            if (same != lines_.end()) {
+                same->word->errors += w.errors;
+                same->word->last = std::max(same->word->last, w.last);
+            } else {
+                lines_.append({QString(), w});
+            }
+            continue;
+        }
+        lines_.append({line, std::nullopt});
+    }
+    return Status::Read;
+}
+
+bool MissedList::save(const QString &path) const {
+    if (!writable_) return false;
+    QString text = heading_ + lineEnd;
+    for (const Line &l : lines_)
+        text += l.word ? commentOf(*l.word) + lineEnd + recordOf(*l.word) + lineEnd : l.kept + lineEnd;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = encode(text);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool MissedList::empty() const {
+    return std::none_of(lines_.begin(), lines_.end(), [](const Line &l) { return l.word.has_value(); });
+}
+
+QList<MissedWord> MissedList::words() const {
+    QList<MissedWord> out;
+    for (const Line &l : lines_)
+        if (l.word) out.append(*l.word);
+    return out;
+}
+
+QList<MissedWord> MissedList::byErrors() const {
+    QList<MissedWord> out = words();
+    std::stable_sort(out.begin(), out.end(), [](const MissedWord &a, const MissedWord &b) {
+        if (a.errors != b.errors) return a.errors > b.errors;
+        if (a.last != b.last) return a.last > b.last;
+        return a.latin < b.latin;
+    });
+    return out;
+}
+
+std::optional<MissedWord> MissedList::find(const QString &latin, const QString &category) const {
+    for (const Line &l : lines_)
+        if (l.word && l.word->sameWord(latin, category)) return l.word;
+    return std::nullopt;
+}
+
+void MissedList::miss(const MissedWord &word, QDate day) {
+    for (Line &l : lines_) {
+        if (l.word && l.word->sameWord(word.latin, word.category)) {
+            l.word->errors += 1;
+            l.word->last = day;
+            return;
+        }
+    }
+    MissedWord w = word;
+    w.errors = 1;
+    w.last = day;
+    lines_.append({QString(), w});
+}
+
+bool MissedList::master(const QString &latin, const QString &category) {
+    const auto n =
+        lines_.removeIf([&](const Line &l) { return l.word && l.word->sameWord(latin, category); });
+    return n > 0;
+}
+
+void MissedList::clearWords() {
+    lines_.removeIf([](const Line &l) { return l.word.has_value(); });
+}

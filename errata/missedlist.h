@@ -1,0 +1,76 @@
+#pragma once
+// The list of missed words and its file, errata.txt.
+//
+// The file is a vocabulary file the game itself can load: a heading record
+// (the heading of the file the words came from), then for every missed word a
+// comment line "/ errores: N; ultimus: YYYY-MM-DD" followed by its record
+// "0;class;Latin word;translation;translation;...". Any other line (a comment
+// or a record a user added by hand, a line the game cannot read) is kept as it
+// stands, in its place, whenever the list rewrites the file.
+//
+// The file is rewritten whole and atomically (a new file replaces the old one),
+// in Windows-1252 with CR + LF like the shipped vocabularies; text that
+// Windows-1252 cannot carry is written as UTF-8 with a byte-order mark, which
+// the loader reads back identically. A file that cannot be read is never
+// written.
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct MissedWord {
+    QString category; // grammatical class, as in the vocabulary file
+    QString latin;
+    QStringList translations; // every translation field of the word's record
+    int errors = 0;
+    QDate last;
+
+    bool sameWord(const QString &latinWord, const QString &grammaticalClass) const {
+        return latin == latinWord && category == grammaticalClass;
+    }
+    // The translation into the language named `language` in the list's
+    // heading; the first translation when the heading does not name it.
+    QString translationIn(const QString &heading, const QString &language) const;
+};
+
+class MissedList {
+  public:
+    enum class Status { Absent, Read, Unreadable };
+
+    static const QString defaultFile; // "errata.txt"
+
+    // Reads `path`, replacing the list's contents. An absent file gives an
+    // empty list; a file that cannot be opened or is not text (it holds a NUL
+    // byte) gives an empty list that will never be written.
+    Status load(const QString &path);
+    // Writes the list to `path` atomically; false when it cannot (and always
+    // for a list read from an unreadable file, whose file stays untouched).
+    bool save(const QString &path) const;
+
+    QString heading() const { return heading_; }
+    void setHeading(const QString &h) { heading_ = h; }
+    bool empty() const;
+    // The words in the order of the file.
+    QList<MissedWord> words() const;
+    // The words, most missed first (then the most recently missed, then by the Latin word).
+    QList<MissedWord> byErrors() const;
+    std::optional<MissedWord> find(const QString &latin, const QString &category) const;
+
+    // One more error on the word on `day`; a new word comes with its translations.
+    void miss(const MissedWord &word, QDate day);
+    // Removes the word; false when it was not in the list.
+    bool master(const QString &latin, const QString &category);
+    // Removes every word; the lines kept as they stand remain.
+    void clearWords();
+
+  private:
+    struct Line {
+        QString kept;                   // a line kept as it stands
+        std::optional<MissedWord> word; // or a missed word (its comment and record)
+    };
+    QString heading_;
+    QList<Line> lines_;
+    bool writable_ = true;
+};
