@@ -82,6 +82,7 @@ class TestZoom : public QObject {
         BoardFixture fx;
         fx.platform.area = QRect(0, 0, 3840, 2160);
         Traduci &b = fx.board();
+        b.show();              // (a hidden window takes a new scale when it shows)
         ui::setViewScale(1.0); // from the design's own scale
         const auto board = designValues(b);
         const auto settings = designValues(*b.impostazioni());
@@ -118,6 +119,7 @@ class TestZoom : public QObject {
         BoardFixture fx;
         fx.platform.area = QRect(0, 0, 3840, 2160);
         Traduci &b = fx.board();
+        b.show();
         ui::setViewScale(scale);
         b.grab();
         const int first = ui::Picture::renderCount();

@@ -87,6 +87,8 @@ QFont Control::designFont() const {
 }
 
 void Control::setDesignFont(const QFont &f) {
+    // The same font again changes nothing and repaints nothing.
+    if (ownFont_ && f == designFont_ && f.pointSizeF() == designFont_.pointSizeF()) return;
     designFont_ = f;
     ownFont_ = true;
     setFont(scaledFont(f, viewScale()));
@@ -151,14 +153,19 @@ void Control::applyPalette() {
     setPalette(pal);
 }
 
+// A colour set again (the highlight's white on every tick) repaints nothing.
 void Control::setBackColor(const QColor &c) {
+    if (backSet_ && c == back_) return;
     back_ = c;
+    backSet_ = true;
     applyPalette();
     update();
 }
 
 void Control::setForeColor(const QColor &c) {
+    if (foreSet_ && c == fore_) return;
     fore_ = c;
+    foreSet_ = true;
     applyPalette();
     update();
 }
@@ -189,6 +196,10 @@ void Control::setFontSpec(const QString &family, double pt, bool bold) {
 }
 
 void Control::setCaption(const QString &c) {
+    // The same text again (the elapsed time, set on every tick and changing
+    // once a second) repaints nothing.
+    if (captionSet_ && c == caption_) return;
+    captionSet_ = true;
     caption_ = c;
     fontOrTextChanged();
     update();
@@ -226,6 +237,10 @@ void Control::focusOutEvent(QFocusEvent *e) {
 
 // ---------------------------------------------------------------- Label
 
+Label::Label(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // opaque until made transparent
+}
+
 QString Label::displayText() const {
     QString t = caption_;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -248,6 +263,8 @@ void Label::setBorderStyle(int b) {
 }
 void Label::setBackStyle(int b) {
     backStyle_ = b;
+    // An opaque label paints every pixel: what lies beneath it need not be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent, b == 1);
     update();
 }
 void Label::setWordWrap(bool w) {
@@ -297,18 +314,23 @@ static void outline(QPainter &p, const QRect &r, int w, const QColor &c) {
 void Label::paintEvent(QPaintEvent *) {
     QPainter p(this);
     if (backStyle_ == 1) p.fillRect(rect(), backColor());
+    const double z = viewScale();
     QRect r = rect();
     if (border_) {
-        const int w = scaledLine(1, viewScale());
+        const int w = scaledLine(1, z);
         outline(p, r, w, QColor(0, 0, 0));
         r.adjust(w, w, -w, -w);
     }
-    p.setFont(font());
-    p.setPen(foreColor());
     int flags = Qt::AlignTop;
     flags |= align_ == AlignCenter ? Qt::AlignHCenter : align_ == AlignRight ? Qt::AlignRight : Qt::AlignLeft;
     if (wrap_ || !autoSize_) flags |= Qt::TextWordWrap;
-    p.drawText(r, flags, displayText());
+    // The text is laid out as at scale 1 and drawn magnified: its lines break
+    // where they do at the design's size and it ends where the size measured
+    // for it ends, so nothing is cut off at any scale.
+    p.setPen(foreColor());
+    p.setFont(designFont());
+    p.scale(z, z);
+    p.drawText(QRectF(r.x() / z, r.y() / z, r.width() / z, r.height() / z), flags, displayText());
 }
 
 // ---------------------------------------------------------------- Image
@@ -316,11 +338,13 @@ void Label::paintEvent(QPaintEvent *) {
 Image::Image(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
 
 void Image::setPicture(const Picture &pic) {
+    const bool same = pic == picture_;
     picture_ = pic;
     if (!stretch_ && pic.size().isValid() && !pic.size().isEmpty())
         setRect(left(), top(), pic.size().width() * twipsPerPixel / unitX(),
                 pic.size().height() * twipsPerPixel / unitY());
-    update();
+    // The same picture again (an idle portrait drawn twice) repaints nothing.
+    if (!same) update();
 }
 
 void Image::setStretch(bool s) {
@@ -341,6 +365,7 @@ void Image::paintEvent(QPaintEvent *) {
 
 PictureBox::PictureBox(QWidget *container, const QString &name, int index) : Image(container, name, index) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::paintEvent(QPaintEvent *) {
@@ -356,7 +381,9 @@ void PictureBox::paintEvent(QPaintEvent *) {
 
 // ---------------------------------------------------------------- Frame
 
-Frame::Frame(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+Frame::Frame(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Frame::setBorderStyle(int b) {
     border_ = b;
@@ -390,7 +417,9 @@ void Frame::paintEvent(QPaintEvent *) {
 
 // ---------------------------------------------------------------- Shape
 
-Shape::Shape(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+Shape::Shape(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Shape::paintEvent(QPaintEvent *) {
     QPainter p(this);

@@ -152,6 +152,7 @@ class Control : public QWidget {
     int index_;
     QFont designFont_;
     bool ownFont_ = false, customPointer_ = false;
+    bool backSet_ = false, foreSet_ = false, captionSet_ = false;
     float left_ = 0, top_ = 0, width__ = 0, height__ = 0;
     QString tag_;
     QColor back_{255, 255, 255}, fore_{0, 0, 0};
@@ -170,7 +171,7 @@ class Label : public Control {
     Q_PROPERTY(bool WordWrap READ wordWrap WRITE setWordWrap)
   public:
     enum { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
-    using Control::Control;
+    Label(QWidget *container, const QString &name, int index = -1);
     int alignment() const { return align_; }
     void setAlignment(int a);
     bool autoSize() const { return autoSize_; }

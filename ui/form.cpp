@@ -192,6 +192,7 @@ QRect Form::screenArea(bool available) const {
 void Form::applyViewScale() {
     const double z = ui::viewScale();
     if (z == client_->zoom) return;
+    layout()->activate(); // a window never shown has its size only now
     const QPoint centre = geometry().center();
     client_->zoom = z;
     client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips_ * z / twipsPerPixel)),
@@ -357,6 +358,7 @@ void Form::showModal() {
 }
 
 void Form::showEvent(QShowEvent *e) {
+    if (client_->zoom != ui::viewScale()) applyViewScale();
     QWidget::showEvent(e);
     if (fullArea_) coverScreen();
     if (!e->spontaneous()) activate();

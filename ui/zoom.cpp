@@ -27,8 +27,9 @@ void setViewScale(double scale) {
     scale = std::max(1.0, scale);
     if (scale == currentScale) return;
     currentScale = scale;
+    // A hidden window takes the new scale when it shows.
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *f = qobject_cast<Form *>(w)) f->applyViewScale();
+        if (auto *f = qobject_cast<Form *>(w); f && f->isVisible()) f->applyViewScale();
     }
 }
 
