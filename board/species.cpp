@@ -102,4 +102,7 @@ void Species::apply() {
         setViewScale(step_ / 100.0);
         board_->setFullArea(false);
     }
+    // The board takes its scale even while hidden (at start-up, before it is
+    // centred; during the settings window), so that it shows where it belongs.
+    board_->applyViewScale();
 }
