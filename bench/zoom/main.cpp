@@ -114,7 +114,8 @@ int child(const QString &mode, int percent, double seconds) {
             report("redraw " + QByteArray::number(ms[ms.size() / 2], 'f', 1) + ' ' +
                    QByteArray::number(ms.back(), 'f', 1) + ' ' +
                    QByteArray::number(cpu[cpu.size() / 2], 'f', 1) + ' ' +
-                   QByteArray::number(cpu.back(), 'f', 1));
+                   QByteArray::number(cpu.back(), 'f', 1) + ' ' +
+                   QByteArray::number(apply[apply.size() / 2], 'f', 1));
             qApp->quit();
         });
     } else {
