@@ -375,7 +375,10 @@ void PictureBox::paintEvent(QPaintEvent *) {
     if (hasFocus()) {
         const int w = scaledLine(1, viewScale());
         p.setPen(QPen(QColor(0, 0, 0), w, Qt::DotLine));
-        p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+        if (w == 1)
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        else
+            p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
     }
 }
 
@@ -400,8 +403,8 @@ void Frame::paintEvent(QPaintEvent *) {
     const QFontMetrics fm(font());
     const int top = caption_.isEmpty() ? 0 : fm.height() / 2;
     const QRect r = rect().adjusted(0, top, -lw, -lw);
-    outline(p, r.translated(lw, lw), lw, QColor(255, 255, 255));
     outline(p, r, lw, QColor(128, 128, 128));
+    outline(p, r.translated(lw, lw), lw, QColor(255, 255, 255));
     if (!caption_.isEmpty()) {
         QString text = caption_;
         text.remove(QLatin1Char('&'));
