@@ -2,6 +2,7 @@
 // creation (front to back), with container, index, rectangle in twips, text,
 // colours, font, picture and shown state.
 
+#include "board/species.h"
 #include "board/traduci.h"
 #include "errata/errata.h"
 #include "ui/multimedia.h"
@@ -227,4 +228,7 @@ void Traduci::createMenu() {
     connect(Imposta, &QAction::triggered, this, &Traduci::Imposta_Click);
     connect(Esci, &QAction::triggered, this, &Traduci::Esci_Click);
     connect(Info, &QAction::triggered, this, &Traduci::Info_Click);
+
+    // The view's own menu, beside the game's: zoom steps and full screen.
+    new Species(this);
 }

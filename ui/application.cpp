@@ -1,10 +1,53 @@
 #include "ui/application.h"
 
+#include "ui/form.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <cmath>
 
 namespace ui {
+
+namespace {
+// The toolkit's own parts of the controls (check marks, option circles, the
+// scroll bar's arrows, frames) grow with the window's scale like the rest.
+class ScaledStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric m, const QStyleOption *o, const QWidget *w) const override {
+        const int base = QProxyStyle::pixelMetric(m, o, w);
+        switch (m) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_DefaultFrameWidth:
+        case PM_ButtonMargin:
+        case PM_MenuBarItemSpacing:
+        case PM_MenuBarHMargin:
+        case PM_MenuBarVMargin:
+        case PM_MenuHMargin:
+        case PM_MenuVMargin:
+        case PM_MenuPanelWidth:
+        case PM_SmallIconSize:
+            break;
+        default:
+            return base;
+        }
+        const auto *f = w ? qobject_cast<const Form *>(w->window()) : nullptr;
+        // A menu is a window of its own: it takes the scale of the window it opens from.
+        if (!f && w && w->parentWidget()) f = qobject_cast<const Form *>(w->parentWidget()->window());
+        const double z = f ? f->viewScale() : 1.0;
+        return z == 1.0 ? base : static_cast<int>(std::lround(base * z));
+    }
+};
+} // namespace
 
 void prepareEnvironment() {
     // The design's sizes assume 96 dots per inch (15 twips to a pixel);
@@ -13,7 +56,7 @@ void prepareEnvironment() {
 }
 
 void setUpApplication() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ScaledStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),

@@ -1,8 +1,11 @@
 #include "ui/control.h"
 
+#include "ui/form.h"
+
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,19 +21,37 @@ QString controlName(const QString &name, int index) {
     return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
-QCursor customPointer() {
-    static const QCursor cursor = [] {
-        const Picture p = Picture::load(QStringLiteral("pointer"), QSize(32, 32));
-        if (p.isNull()) return QCursor(Qt::PointingHandCursor);
-        QPixmap pm(64, 64);
+QCursor customPointer(double zoom) {
+    // One pointer per scale, drawn at twice its size for sharp edges.
+    static QHash<int, QCursor> cursors;
+    const int key = static_cast<int>(std::lround(zoom * 100));
+    if (auto it = cursors.constFind(key); it != cursors.cend()) return *it;
+    const Picture p = Picture::load(QStringLiteral("pointer"), QSize(32, 32));
+    QCursor cursor(Qt::PointingHandCursor);
+    if (!p.isNull()) {
+        const int side = static_cast<int>(std::lround(32 * zoom));
+        QPixmap pm(2 * side, 2 * side);
         pm.setDevicePixelRatio(2.0);
         pm.fill(Qt::transparent);
         QPainter painter(&pm);
-        p.render(painter, QRectF(0, 0, 32, 32));
+        painter.setRenderHint(QPainter::Antialiasing);
+        p.render(painter, QRectF(0, 0, side, side));
         painter.end();
-        return QCursor(pm, 1, 1);
-    }();
+        const int hot = static_cast<int>(std::lround(zoom));
+        cursor = QCursor(pm, hot, hot);
+    }
+    cursors.insert(key, cursor);
     return cursor;
+}
+
+QFont scaledFont(const QFont &design, double zoom) {
+    QFont f = design;
+    if (zoom != 1.0 && design.pointSizeF() > 0) f.setPointSizeF(design.pointSizeF() * zoom);
+    return f;
+}
+
+int scaledLine(int pixels, double zoom) {
+    return std::max(1, static_cast<int>(std::lround(pixels * zoom)));
 }
 
 // ---------------------------------------------------------------- Control
@@ -53,8 +74,43 @@ float Control::unitY() const {
     return c ? c->scaleY : 1.0f;
 }
 
+double Control::viewScale() const {
+    auto *f = qobject_cast<const Form *>(window());
+    return f ? f->viewScale() : 1.0;
+}
+
+QFont Control::designFont() const {
+    if (ownFont_) return designFont_;
+    if (auto *c = qobject_cast<const Control *>(parentWidget())) return c->designFont();
+    if (auto *f = qobject_cast<const Form *>(window())) return f->designFont();
+    return font();
+}
+
+void Control::setDesignFont(const QFont &f) {
+    // The same font again changes nothing and repaints nothing.
+    if (ownFont_ && f == designFont_ && f.pointSizeF() == designFont_.pointSizeF()) return;
+    designFont_ = f;
+    ownFont_ = true;
+    setFont(scaledFont(f, viewScale()));
+    fontOrTextChanged();
+}
+
+void Control::useCustomPointer() {
+    customPointer_ = true;
+    setCursor(customPointer(viewScale()));
+}
+
+void Control::applyViewScale() {
+    updateGeometryFromTwips();
+    const double z = viewScale();
+    if (ownFont_) setFont(scaledFont(designFont_, z));
+    if (customPointer_) setCursor(customPointer(z));
+    update();
+}
+
 void Control::updateGeometryFromTwips() {
-    const double fx = unitX() / twipsPerPixel, fy = unitY() / twipsPerPixel;
+    const double z = viewScale();
+    const double fx = unitX() * z / twipsPerPixel, fy = unitY() * z / twipsPerPixel;
     const int x0 = static_cast<int>(std::lround(left_ * fx));
     const int y0 = static_cast<int>(std::lround(top_ * fy));
     const int x1 = static_cast<int>(std::lround((static_cast<double>(left_) + width__) * fx));
@@ -97,48 +153,53 @@ void Control::applyPalette() {
     setPalette(pal);
 }
 
+// A colour set again (the highlight's white on every tick) repaints nothing.
 void Control::setBackColor(const QColor &c) {
+    if (backSet_ && c == back_) return;
     back_ = c;
+    backSet_ = true;
     applyPalette();
     update();
 }
 
 void Control::setForeColor(const QColor &c) {
+    if (foreSet_ && c == fore_) return;
     fore_ = c;
+    foreSet_ = true;
     applyPalette();
     update();
 }
 
 void Control::setFontName(const QString &f) {
-    QFont fo = font();
+    QFont fo = designFont();
     fo.setFamily(f);
-    setFont(fo);
-    fontOrTextChanged();
+    setDesignFont(fo);
 }
 
 void Control::setFontSize(double pt) {
-    QFont fo = font();
+    QFont fo = designFont();
     fo.setPointSizeF(pt);
-    setFont(fo);
-    fontOrTextChanged();
+    setDesignFont(fo);
 }
 
 void Control::setFontBold(bool b) {
-    QFont fo = font();
+    QFont fo = designFont();
     fo.setBold(b);
-    setFont(fo);
-    fontOrTextChanged();
+    setDesignFont(fo);
 }
 
 void Control::setFontSpec(const QString &family, double pt, bool bold) {
     QFont fo(family);
     fo.setPointSizeF(pt);
     fo.setBold(bold);
-    setFont(fo);
-    fontOrTextChanged();
+    setDesignFont(fo);
 }
 
 void Control::setCaption(const QString &c) {
+    // The same text again (the elapsed time, set on every tick and changing
+    // once a second) repaints nothing.
+    if (captionSet_ && c == caption_) return;
+    captionSet_ = true;
     caption_ = c;
     fontOrTextChanged();
     update();
@@ -176,6 +237,10 @@ void Control::focusOutEvent(QFocusEvent *e) {
 
 // ---------------------------------------------------------------- Label
 
+Label::Label(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // opaque until made transparent
+}
+
 QString Label::displayText() const {
     QString t = caption_;
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -198,6 +263,8 @@ void Label::setBorderStyle(int b) {
 }
 void Label::setBackStyle(int b) {
     backStyle_ = b;
+    // An opaque label paints every pixel: what lies beneath it need not be painted.
+    setAttribute(Qt::WA_OpaquePaintEvent, b == 1);
     update();
 }
 void Label::setWordWrap(bool w) {
@@ -208,12 +275,15 @@ void Label::setWordWrap(bool w) {
 
 void Label::fontOrTextChanged() {
     if (!autoSize_) return;
-    const QFontMetricsF fm(font());
+    // Measured at scale 1 with the design font, so the size in twips is the
+    // same at every scale.
+    const QFontMetricsF fm(designFont());
     const QString text = displayText();
     const float bw = border_ ? 2.0f : 0.0f;
     float wpx, hpx;
     if (wrap_) {
-        const int avail = std::max(1, geometry().width() - static_cast<int>(bw));
+        const int avail = std::max(1, static_cast<int>(std::lround(width_() * unitX() / twipsPerPixel)) -
+                                          static_cast<int>(bw));
         const QRectF r = fm.boundingRect(QRectF(0, 0, avail, 100000), Qt::TextWordWrap, text);
         wpx = avail;
         hpx = std::ceil(r.height());
@@ -233,21 +303,34 @@ void Label::fontOrTextChanged() {
         setRect(left(), top(), newW, newH);
 }
 
+// Draws a rectangle's outline `w` pixels wide inside `r`.
+static void outline(QPainter &p, const QRect &r, int w, const QColor &c) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), w), c);
+    p.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), c);
+    p.fillRect(QRect(r.left(), r.top(), w, r.height()), c);
+    p.fillRect(QRect(r.right() - w + 1, r.top(), w, r.height()), c);
+}
+
 void Label::paintEvent(QPaintEvent *) {
     QPainter p(this);
     if (backStyle_ == 1) p.fillRect(rect(), backColor());
+    const double z = viewScale();
     QRect r = rect();
     if (border_) {
-        p.setPen(QColor(0, 0, 0));
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
+        const int w = scaledLine(1, z);
+        outline(p, r, w, QColor(0, 0, 0));
+        r.adjust(w, w, -w, -w);
     }
-    p.setFont(font());
-    p.setPen(foreColor());
     int flags = Qt::AlignTop;
     flags |= align_ == AlignCenter ? Qt::AlignHCenter : align_ == AlignRight ? Qt::AlignRight : Qt::AlignLeft;
     if (wrap_ || !autoSize_) flags |= Qt::TextWordWrap;
-    p.drawText(r, flags, displayText());
+    // The text is laid out as at scale 1 and drawn magnified: its lines break
+    // where they do at the design's size and it ends where the size measured
+    // for it ends, so nothing is cut off at any scale.
+    p.setPen(foreColor());
+    p.setFont(designFont());
+    p.scale(z, z);
+    p.drawText(QRectF(r.x() / z, r.y() / z, r.width() / z, r.height() / z), flags, displayText());
 }
 
 // ---------------------------------------------------------------- Image
@@ -255,11 +338,13 @@ void Label::paintEvent(QPaintEvent *) {
 Image::Image(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
 
 void Image::setPicture(const Picture &pic) {
+    const bool same = pic == picture_;
     picture_ = pic;
     if (!stretch_ && pic.size().isValid() && !pic.size().isEmpty())
         setRect(left(), top(), pic.size().width() * twipsPerPixel / unitX(),
                 pic.size().height() * twipsPerPixel / unitY());
-    update();
+    // The same picture again (an idle portrait drawn twice) repaints nothing.
+    if (!same) update();
 }
 
 void Image::setStretch(bool s) {
@@ -267,33 +352,41 @@ void Image::setStretch(bool s) {
     update();
 }
 
+// The rectangle an unstretched picture takes at scale `zoom`: its own size.
+static QRect naturalRect(const Picture &pic, double zoom) {
+    return QRect(0, 0, static_cast<int>(std::lround(pic.size().width() * zoom)),
+                 static_cast<int>(std::lround(pic.size().height() * zoom)));
+}
+
 void Image::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (stretch_)
-        picture_.render(p, QRectF(rect()));
-    else
-        picture_.render(p, QRectF(QPointF(0, 0), QSizeF(picture_.size())));
+    picture_.draw(p, stretch_ ? rect() : naturalRect(picture_, viewScale()));
 }
 
 PictureBox::PictureBox(QWidget *container, const QString &name, int index) : Image(container, name, index) {
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureBox::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), backColor());
-    p.setRenderHint(QPainter::Antialiasing);
-    picture_.render(p, QRectF(QPointF(0, 0), QSizeF(picture_.size())));
+    picture_.draw(p, naturalRect(picture_, viewScale()));
     if (hasFocus()) {
-        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        const int w = scaledLine(1, viewScale());
+        p.setPen(QPen(QColor(0, 0, 0), w, Qt::DotLine));
+        if (w == 1)
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        else
+            p.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
     }
 }
 
 // ---------------------------------------------------------------- Frame
 
-Frame::Frame(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+Frame::Frame(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Frame::setBorderStyle(int b) {
     border_ = b;
@@ -304,27 +397,32 @@ void Frame::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), backColor());
     if (!border_) return;
+    // An etched border: a grey line with a white one beside it.
+    const double z = viewScale();
+    const int lw = scaledLine(1, z);
     const QFontMetrics fm(font());
     const int top = caption_.isEmpty() ? 0 : fm.height() / 2;
-    const QRect r = rect().adjusted(0, top, -2, -2);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(r);
-    p.setPen(QColor(255, 255, 255));
-    p.drawRect(r.translated(1, 1));
+    const QRect r = rect().adjusted(0, top, -lw, -lw);
+    outline(p, r, lw, QColor(128, 128, 128));
+    outline(p, r.translated(lw, lw), lw, QColor(255, 255, 255));
     if (!caption_.isEmpty()) {
         QString text = caption_;
         text.remove(QLatin1Char('&'));
-        const int w = fm.horizontalAdvance(text) + 4;
-        p.fillRect(QRect(6, 0, w, fm.height()), backColor());
+        const int pad = scaledLine(2, z);
+        const int w = fm.horizontalAdvance(text) + 2 * pad;
+        const int x = static_cast<int>(std::lround(6 * z));
+        p.fillRect(QRect(x, 0, w, fm.height()), backColor());
         p.setPen(foreColor());
         p.setFont(font());
-        p.drawText(QRect(8, 0, w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+        p.drawText(QRect(x + pad, 0, w, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 }
 
 // ---------------------------------------------------------------- Shape
 
-Shape::Shape(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
+Shape::Shape(QWidget *container, const QString &name, int index) : Control(container, name, index) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Shape::paintEvent(QPaintEvent *) {
     QPainter p(this);
@@ -353,14 +451,16 @@ void Line::setBorderWidth(int w) {
 
 void Line::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    const double fx = unitX() / twipsPerPixel, fy = unitY() / twipsPerPixel;
+    const double z = viewScale();
+    const double fx = unitX() * z / twipsPerPixel, fy = unitY() * z / twipsPerPixel;
     const QPointF origin(std::min(x1_, x2_), std::min(y1_, y2_));
     const QPointF a((x1_ - origin.x()) * fx, (y1_ - origin.y()) * fy);
     const QPointF b((x2_ - origin.x()) * fx, (y2_ - origin.y()) * fy);
-    QPen pen(foreColor(), lineWidth_);
+    const int width = scaledLine(lineWidth_, z);
+    QPen pen(foreColor(), width);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
-    const QPointF half(lineWidth_ / 2.0, lineWidth_ / 2.0);
+    const QPointF half(width / 2.0, width / 2.0);
     p.drawLine(a + half, b + half);
 }
 
@@ -438,7 +538,7 @@ void CommandButton::fontOrTextChanged() {
     // Greedy wrapping at blanks within the button's inner width; the access
     // key's "&" takes no room.
     const QFontMetricsF fm(font());
-    const double room = std::max(1, width() - 6);
+    const double room = std::max(1, width() - scaledLine(6, viewScale()));
     auto advance = [&](QString s) { return fm.horizontalAdvance(s.remove(QLatin1Char('&'))); };
     QString text, line;
     for (const QString &word : caption_.split(QLatin1Char(' '))) {

@@ -42,12 +42,19 @@ class ClientArea : public QWidget {
   public:
     using QWidget::QWidget;
     float scaleX = 1.0f, scaleY = 1.0f;
+    // The view's scale the window is drawn at (1 = 15 twips a pixel).
+    double zoom = 1.0;
 };
+
+// `design` (a font given in points at scale 1) as drawn at scale `zoom`.
+QFont scaledFont(const QFont &design, double zoom);
+// A line width of `pixels` at scale 1, drawn at scale `zoom`: whole pixels, at least 1.
+int scaledLine(int pixels, double zoom);
 
 // The name a control carries: "sign(5)" for index 5 of the array "sign".
 QString controlName(const QString &name, int index);
-// The custom mouse pointer of the game's windows.
-QCursor customPointer();
+// The custom mouse pointer of the game's windows, at the view's scale `zoom`.
+QCursor customPointer(double zoom = 1.0);
 
 class Control : public QWidget {
     Q_OBJECT
@@ -93,11 +100,11 @@ class Control : public QWidget {
     virtual void setBackColor(const QColor &c);
     QColor foreColor() const { return fore_; }
     virtual void setForeColor(const QColor &c);
-    QString fontName() const { return font().family(); }
+    QString fontName() const { return designFont().family(); }
     void setFontName(const QString &f);
-    double fontSize() const { return font().pointSizeF(); }
+    double fontSize() const { return designFont().pointSizeF(); }
     void setFontSize(double pt);
-    bool fontBold() const { return font().bold(); }
+    bool fontBold() const { return designFont().bold(); }
     void setFontBold(bool b);
     // Sets name, size and weight together.
     void setFontSpec(const QString &family, double pt, bool bold = false);
@@ -107,7 +114,13 @@ class Control : public QWidget {
     bool enabled() const { return isEnabled(); }
     void setEnabledFlag(bool e) { setEnabled(e); }
     // The custom mouse pointer of the design.
-    void useCustomPointer() { setCursor(customPointer()); }
+    void useCustomPointer();
+    // The control's font at scale 1: its own, or its container's.
+    QFont designFont() const;
+    // The scale of the window the control is drawn in.
+    double viewScale() const;
+    // Redraws the control at its window's current scale.
+    virtual void applyViewScale();
     // Brings the control in front of its siblings (the toolkit's ZOrder 0).
     void bringToFront() { raise(); }
 
@@ -131,11 +144,15 @@ class Control : public QWidget {
     void focusOutEvent(QFocusEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void applyPalette();
+    void setDesignFont(const QFont &f);
 
     QString caption_;
 
   private:
     int index_;
+    QFont designFont_;
+    bool ownFont_ = false, customPointer_ = false;
+    bool backSet_ = false, foreSet_ = false, captionSet_ = false;
     float left_ = 0, top_ = 0, width__ = 0, height__ = 0;
     QString tag_;
     QColor back_{255, 255, 255}, fore_{0, 0, 0};
@@ -154,7 +171,7 @@ class Label : public Control {
     Q_PROPERTY(bool WordWrap READ wordWrap WRITE setWordWrap)
   public:
     enum { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
-    using Control::Control;
+    Label(QWidget *container, const QString &name, int index = -1);
     int alignment() const { return align_; }
     void setAlignment(int a);
     bool autoSize() const { return autoSize_; }

@@ -1,12 +1,15 @@
 #include "ui/form.h"
 
 #include "ui/platform.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -115,6 +118,9 @@ void installKeyFilter() {
 } // namespace
 
 bool Form::routeKey(QKeyEvent *e) {
+    // The zoom and full-screen keys change the view in every window and mean
+    // nothing else: no key handler of a window ever sees them.
+    if (handleViewKey(e)) return true;
     int code = keyAsciiOf(e);
     if (code >= 0 && keyPreview_) {
         QPointer<Form> self(this);
@@ -145,7 +151,8 @@ void Form::keyPress(int &, const QKeyEvent *) {}
 
 Form::Form(const QString &name, Border border, float clientWidthTwips, float clientHeightTwips,
            QWidget *parent)
-    : QWidget(parent, Qt::Window), client_(new ClientArea(this)) {
+    : QWidget(parent, Qt::Window), client_(new ClientArea(this)), clientWidthTwips_(clientWidthTwips),
+      clientHeightTwips_(clientHeightTwips), designFont_(QWidget::font()) {
     installKeyFilter();
     setObjectName(name);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -162,9 +169,96 @@ Form::Form(const QString &name, Border border, float clientWidthTwips, float cli
     layout->addWidget(client_);
     client_->setObjectName(name + QStringLiteral(".client"));
     client_->setAutoFillBackground(true);
-    client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips / twipsPerPixel)),
-                          static_cast<int>(std::lround(clientHeightTwips / twipsPerPixel)));
+    client_->zoom = ui::viewScale();
+    client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips_ * client_->zoom / twipsPerPixel)),
+                          static_cast<int>(std::lround(clientHeightTwips_ * client_->zoom / twipsPerPixel)));
     setBackColor(back_);
+}
+
+void Form::setFont(const QFont &f) {
+    designFont_ = f;
+    QWidget::setFont(scaledFont(f, viewScale()));
+}
+
+QSizeF Form::designPixels() const {
+    const double menu = menuBar_ ? menuBar_->sizeHint().height() / viewScale() : 0.0;
+    return {clientWidthTwips_ / twipsPerPixel, clientHeightTwips_ / twipsPerPixel + menu};
+}
+
+QRect Form::screenArea(bool available) const {
+    return platform().screenArea(this, available);
+}
+
+void Form::applyViewScale() {
+    const double z = ui::viewScale();
+    if (z == client_->zoom) return;
+    layout()->activate(); // a window never shown has its size only now
+    const QPoint centre = geometry().center();
+    client_->zoom = z;
+    client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips_ * z / twipsPerPixel)),
+                          static_cast<int>(std::lround(clientHeightTwips_ * z / twipsPerPixel)));
+    QWidget::setFont(scaledFont(designFont_, z));
+    for (QMenu *m : findChildren<QMenu *>())
+        m->setFont(QWidget::font());
+    for (Control *c : findChildren<Control *>())
+        c->applyViewScale();
+    if (fullArea_) {
+        coverScreen();
+        return;
+    }
+    // The window keeps its centre, within the screen's free area.
+    placeCentredAt(centre);
+}
+
+void Form::placeCentredAt(QPoint centre) {
+    // The fixed-size layout gives the window its new size at once.
+    layout()->activate();
+    const QRect area = screenArea(true);
+    QRect r(QPoint(0, 0), minimumSize());
+    r.moveCenter(centre);
+    if (r.right() > area.right()) r.moveRight(area.right());
+    if (r.bottom() > area.bottom()) r.moveBottom(area.bottom());
+    if (r.left() < area.left()) r.moveLeft(area.left());
+    if (r.top() < area.top()) r.moveTop(area.top());
+    move(r.topLeft());
+}
+
+void Form::setFullArea(bool on) {
+    if (on == fullArea_) return;
+    fullArea_ = on;
+    auto *box = static_cast<QVBoxLayout *>(layout());
+    if (on) {
+        normalPos_ = pos();
+        normalCentre_ = isVisible() ? geometry().center() : QPoint();
+        box->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        box->setAlignment(client_, Qt::AlignCenter);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        coverScreen();
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        box->setAlignment(client_, Qt::Alignment());
+        box->setSizeConstraint(QLayout::SetFixedSize);
+        placeCentredAt(normalCentre_.isNull() ? screenArea(true).center() : normalCentre_);
+    }
+    update();
+}
+
+void Form::coverScreen() {
+    // Without a window manager the full-screen state alone does not cover the
+    // screen. (A new geometry clears the state, so it is set again.) A hidden
+    // window is placed when it shows.
+    if (!isVisible()) return;
+    setGeometry(screenArea(false));
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void Form::paintEvent(QPaintEvent *e) {
+    QWidget::paintEvent(e);
+    if (!fullArea_) return;
+    QPainter p(this);
+    p.fillRect(rect(), margin_);
 }
 
 Form::~Form() = default;
@@ -193,42 +287,57 @@ void Form::setScale(float x, float y) {
     client_->scaleY = y;
 }
 
+// The window's position is in the view's twips (15 / scale to a pixel), so
+// that centring by the outer size, computed in twips, centres the window as
+// drawn. With the board filling the screen, the position is the one the
+// window returns to.
 float Form::left() const {
-    return static_cast<float>(pos().x()) * twipsPerPixel;
+    const QPoint at = fullArea_ ? normalPos_ : pos();
+    return static_cast<float>(at.x() * twipsPerPixel / viewScale());
 }
 float Form::top() const {
-    return static_cast<float>(pos().y()) * twipsPerPixel;
+    const QPoint at = fullArea_ ? normalPos_ : pos();
+    return static_cast<float>(at.y() * twipsPerPixel / viewScale());
 }
 void Form::setLeft(float t) {
-    move(static_cast<int>(std::lround(t / twipsPerPixel)), pos().y());
+    const int x = static_cast<int>(std::lround(t * viewScale() / twipsPerPixel));
+    if (fullArea_)
+        normalPos_.setX(x);
+    else
+        move(x, pos().y());
 }
 void Form::setTop(float t) {
-    move(pos().x(), static_cast<int>(std::lround(t / twipsPerPixel)));
+    const int y = static_cast<int>(std::lround(t * viewScale() / twipsPerPixel));
+    if (fullArea_)
+        normalPos_.setY(y);
+    else
+        move(pos().x(), y);
 }
 
 float Form::outerWidth() const {
-    return client_->width() * twipsPerPixel + 2 * borderTwips;
+    return clientWidthTwips_ + 2 * borderTwips;
 }
 
 float Form::outerHeight() const {
     const int menu = menuBar_ ? menuBar_->sizeHint().height() : 0;
-    return (client_->height() + menu) * twipsPerPixel + captionTwips + 2 * borderTwips;
+    return clientHeightTwips_ + static_cast<float>(menu * twipsPerPixel / viewScale()) + captionTwips +
+           2 * borderTwips;
 }
 
 void Form::setOuterWidth(float t) {
-    const float clientTwips = std::max(0.0f, t - 2 * borderTwips);
-    client_->setFixedWidth(static_cast<int>(std::lround(clientTwips / twipsPerPixel)));
+    clientWidthTwips_ = std::max(0.0f, t - 2 * borderTwips);
+    client_->setFixedWidth(static_cast<int>(std::lround(clientWidthTwips_ * viewScale() / twipsPerPixel)));
 }
 
 float Form::scaleWidth() const {
-    return client_->width() * twipsPerPixel / client_->scaleX;
+    return clientWidthTwips_ / client_->scaleX;
 }
 float Form::scaleHeight() const {
-    return client_->height() * twipsPerPixel / client_->scaleY;
+    return clientHeightTwips_ / client_->scaleY;
 }
 
 void Form::centre() {
-    const QSizeF screen = platform().screenTwips();
+    const QSizeF screen = platform().screenTwips() / viewScale();
     setTop((static_cast<float>(screen.height()) - outerHeight()) / 2);
     setLeft((static_cast<float>(screen.width()) - outerWidth()) / 2);
 }
@@ -249,7 +358,9 @@ void Form::showModal() {
 }
 
 void Form::showEvent(QShowEvent *e) {
+    if (client_->zoom != ui::viewScale()) applyViewScale();
     QWidget::showEvent(e);
+    if (fullArea_) coverScreen();
     if (!e->spontaneous()) activate();
 }
 

@@ -88,6 +88,25 @@ class Form : public QWidget {
 
     // The container of the window's top-level controls.
     ClientArea *client() const { return client_; }
+    // The window's font, given at scale 1; it is drawn at the view's scale.
+    // (Hides QWidget::setFont, so that a window's own setFont goes through it.)
+    void setFont(const QFont &f);
+    QFont designFont() const { return designFont_; }
+
+    // The scale the window is drawn at (see ui/zoom.h).
+    double viewScale() const { return client_->zoom; }
+    // Redraws the window at the view's current scale, keeping its centre.
+    void applyViewScale();
+    // The window's client area and menu bar in pixels at scale 1.
+    QSizeF designPixels() const;
+    // The screen the window is on, in pixels: its whole area, or the area
+    // free for windows.
+    QRect screenArea(bool available) const;
+    // Full screen: the client area centred on the whole screen, the margin in
+    // `marginColour`, the menu bar across the top.
+    void setFullArea(bool on);
+    bool fullArea() const { return fullArea_; }
+    void setMarginColour(const QColor &c) { margin_ = c; }
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &c) { setWindowTitle(c); }
     QString tag() const { return tag_; }
@@ -150,9 +169,19 @@ class Form : public QWidget {
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
 
   private:
+    // Moves the window so that its centre is at `centre`, within the screen's free area.
+    void placeCentredAt(QPoint centre);
+    void coverScreen();
+
     ClientArea *client_;
+    float clientWidthTwips_, clientHeightTwips_;
+    QFont designFont_;
+    bool fullArea_ = false;
+    QPoint normalPos_, normalCentre_;
+    QColor margin_{0, 0, 0};
     QMenuBar *menuBar_ = nullptr;
     QString tag_;
     QColor back_{240, 240, 240}, fore_{0, 0, 0};

@@ -6,6 +6,7 @@
 // shares the same drawing, so handle() compares pictures by identity, as the
 // end scene compares a bust's picture with the tipping frame.
 
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -28,8 +29,17 @@ class Picture {
     // Its size in pixels at the design scale.
     QSize size() const;
     quintptr handle() const { return reinterpret_cast<quintptr>(data_.get()); }
-    // Draws the picture stretched into `target` (logical coordinates).
+    // Draws the picture stretched into `target` (logical coordinates), straight
+    // from the drawing.
     void render(QPainter &p, const QRectF &target) const;
+    // The picture rendered at `size` (logical pixels) for a screen of pixel
+    // ratio `dpr`. Each size is rendered once and kept, so painting a picture
+    // again costs a copy of pixels, not a rendering of the drawing.
+    QPixmap pixmap(QSize size, qreal dpr) const;
+    // Draws the picture's pixmap stretched into `target` on `p`'s device.
+    void draw(QPainter &p, const QRect &target) const;
+    // How many times any picture has been rendered into a pixmap.
+    static int renderCount();
 
     friend bool operator==(const Picture &a, const Picture &b) { return a.data_ == b.data_; }
 

@@ -96,6 +96,12 @@ QSizeF Platform::screenTwips() {
 
 void Platform::soundCommand(const QString &, const QString &) {}
 
+QRect Platform::screenArea(const QWidget *window, bool available) {
+    const QScreen *s = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!s) return {0, 0, 1024, 768};
+    return available ? s->availableGeometry() : s->geometry();
+}
+
 void Platform::showModal(Form *form) {
     QPointer<Form> f(form);
     form->setWindowModality(Qt::ApplicationModal);

@@ -12,6 +12,7 @@
 // Contract for callers: endProgram() may return (in tests), so every call site
 // returns at once after calling it.
 
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -55,6 +56,9 @@ class Platform {
     virtual float rnd();
     // The screen's size in twips.
     virtual QSizeF screenTwips();
+    // The screen `window` is on, in pixels: its whole area or the part free
+    // for windows (without panels and docks).
+    virtual QRect screenArea(const QWidget *window, bool available);
     // Shows `form` modally and returns when it has been hidden or closed.
     virtual void showModal(Form *form);
     // Told of every command given to a sound device (the device's name and

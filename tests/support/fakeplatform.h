@@ -34,6 +34,10 @@ class FakePlatform : public ui::Platform {
     void randomize() override { ++randomizeCount; }
     float rnd() override;
     QSizeF screenTwips() override { return screen; }
+    // The screen in pixels, when a test sets it (the offscreen screen otherwise).
+    QRect screenArea(const QWidget *w, bool available) override {
+        return area.isValid() ? area : Platform::screenArea(w, available);
+    }
     void showModal(ui::Form *form) override;
     void soundCommand(const QString &device, const QString &command) override;
 
@@ -53,6 +57,7 @@ class FakePlatform : public ui::Platform {
     QQueue<float> draws;
     int randomizeCount = 0;
     QSizeF screen{1280 * 15.0, 1024 * 15.0};
+    QRect area;
     // Called with each window shown modally; it should hide the window (press
     // O.K. or Exit). Without it the window is hidden at once.
     std::function<void(ui::Form *)> onModal;

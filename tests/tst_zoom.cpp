@@ -1,0 +1,265 @@
+// The view's scale: the mapping of twips to pixels at each step, the design's
+// values unchanged at every scale, the pictures rendered once per size, the
+// remembered step, and the zoom keys that start nothing.
+#include "board/species.h"
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "settings/viewstore.h"
+#include "support/gamedriver.h"
+
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+// Every design value a control exposes, by control name.
+QMap<QString, QList<QVariant>> designValues(const QWidget &w) {
+    QMap<QString, QList<QVariant>> values;
+    for (const ui::Control *c : w.findChildren<ui::Control *>()) {
+        QList<QVariant> v;
+        for (const char *p : {"Left", "Top", "Width", "Height", "FontSize", "FontName", "FontBold"})
+            v << c->property(p);
+        values.insert(c->objectName(), v);
+    }
+    // (The window's own Left and Top are where it stands on the screen, and
+    // its outer Height counts the toolkit's menu bar.)
+    for (const char *p : {"Width", "ScaleWidth", "ScaleHeight"})
+        values[QStringLiteral("window")] << w.property(p);
+    return values;
+}
+
+// The first control whose values differ, with both lists; empty when none.
+QString firstDifference(const QMap<QString, QList<QVariant>> &a, const QMap<QString, QList<QVariant>> &b) {
+    for (auto it = a.cbegin(); it != a.cend(); ++it) {
+        if (b.value(it.key()) == it.value()) continue;
+        QString text = it.key() + QLatin1Char(':');
+        for (const QVariant &v : it.value())
+            text += QLatin1Char(' ') + v.toString();
+        text += QStringLiteral(" /");
+        for (const QVariant &v : b.value(it.key()))
+            text += QLatin1Char(' ') + v.toString();
+        return text;
+    }
+    return a.size() == b.size() ? QString() : QStringLiteral("another set of controls");
+}
+
+Species &species(Traduci &b) {
+    return *b.findChild<Species *>();
+}
+
+void clearView() {
+    SettingsStore store;
+    store.write(viewstore::stepKey, QString());
+    store.write(viewstore::fullAreaKey, QString());
+}
+} // namespace
+
+class TestZoom : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        useTemporarySettings();
+        clearView();
+    }
+    void cleanup() { ui::setViewScale(1.0); }
+
+    // The mapping twips -> pixels at each step, and every design value read
+    // through the controls of the board and the settings window unchanged.
+    void scaleKeepsDesignValues_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QRect>("client");  // the board's inner area in pixels
+        QTest::addColumn<QRect>("lastBox"); // sign(11) at its place in the grid
+        QTest::newRow("100 %") << 1.0 << QRect(0, 0, 469, 420) << QRect(217, 178, 105, 33);
+        QTest::newRow("125 %") << 1.25 << QRect(0, 0, 586, 525) << QRect(271, 222, 131, 41);
+        QTest::newRow("150 %") << 1.5 << QRect(0, 0, 704, 630) << QRect(325, 267, 158, 49);
+        QTest::newRow("175 %") << 1.75 << QRect(0, 0, 821, 735) << QRect(379, 311, 184, 58);
+        QTest::newRow("400 %") << 4.0 << QRect(0, 0, 1876, 1680) << QRect(867, 711, 420, 132);
+        QTest::addRow("full screen at 4K") << 4.88 << QRect(0, 0, 2289, 2050) << QRect(1057, 867, 513, 161);
+    }
+    void scaleKeepsDesignValues() {
+        QFETCH(double, scale);
+        QFETCH(QRect, client);
+        QFETCH(QRect, lastBox);
+        BoardFixture fx;
+        fx.platform.area = QRect(0, 0, 3840, 2160);
+        Traduci &b = fx.board();
+        b.show();              // (a hidden window takes a new scale when it shows)
+        ui::setViewScale(1.0); // from the design's own scale
+        const auto board = designValues(b);
+        const auto settings = designValues(*b.impostazioni());
+        const int lineHeight = QFontMetrics(b.sign(0)->font()).height();
+
+        ui::setViewScale(scale);
+        QCOMPARE(b.client()->rect(), client);
+        QCOMPARE(b.sign(11)->geometry(), lastBox);
+        QVERIFY2(firstDifference(designValues(b), board).isEmpty(),
+                 qPrintable(firstDifference(designValues(b), board)));
+        const QString settingsDiff = firstDifference(designValues(*b.impostazioni()), settings);
+        QVERIFY2(settingsDiff.isEmpty(), qPrintable(settingsDiff));
+        // The text grows with the boxes (hinting allows a little either way).
+        const double grown = QFontMetrics(b.sign(0)->font()).height() / double(lineHeight);
+        QVERIFY2(grown > scale * 0.85 && grown < scale * 1.15, qPrintable(QString::number(grown)));
+        // A settings window made at this scale comes out at it.
+        b.closeImpostazioni();
+        const QString newDiff = firstDifference(designValues(*b.impostazioni()), settings);
+        QVERIFY2(newDiff.isEmpty(), qPrintable(newDiff));
+        QCOMPARE(b.impostazioni()->client()->width(), qRound(6915 * scale / 15));
+    }
+
+    // Each picture is rendered once per size: painting again at the same
+    // scale renders nothing, a new scale renders the new sizes.
+    void picturesRenderOncePerSize_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<double>("next");
+        QTest::newRow("150 %, then 160 %") << 1.5 << 1.6;
+        QTest::newRow("400 %, then 330 %") << 4.0 << 3.3;
+    }
+    void picturesRenderOncePerSize() {
+        QFETCH(double, scale);
+        QFETCH(double, next);
+        BoardFixture fx;
+        fx.platform.area = QRect(0, 0, 3840, 2160);
+        Traduci &b = fx.board();
+        b.show();
+        ui::setViewScale(scale);
+        b.grab();
+        const int first = ui::Picture::renderCount();
+        for (int i = 0; i < 3; ++i) {
+            b.Timer1_Timer(); // the idle screen's portraits
+            b.grab();
+        }
+        QCOMPARE(ui::Picture::renderCount(), first);
+        ui::setViewScale(next);
+        b.grab();
+        QVERIFY(ui::Picture::renderCount() > first);
+    }
+
+    // The step of a start: the stored one when it is one of the steps and fits
+    // the screen, else the first start's choice; full screen likewise.
+    void rememberedView_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QString>("storedStep");
+        QTest::addColumn<QString>("storedFull");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("smaller"); // the step after Ctrl+-
+        const QRect hd(0, 0, 1920, 1080), uhd(0, 0, 3840, 2160), small(0, 0, 1024, 768);
+        QTest::addRow("first start, 1080p") << hd << ""
+                                            << "" << 150 << false << 125;
+        QTest::addRow("first start, 4K") << uhd << ""
+                                         << "" << 300 << false << 250;
+        QTest::addRow("first start, 1024x768") << small << ""
+                                               << "" << 100 << false << 100;
+        QTest::addRow("stored 200") << hd << "200"
+                                    << "0" << 200 << false << 175;
+        QTest::addRow("stored 400, too large") << hd << "400"
+                                               << "" << 200 << false << 175;
+        QTest::addRow("stored 130, no step") << hd << "130"
+                                             << "" << 150 << false << 125;
+        QTest::addRow("stored text") << hd << "grandis"
+                                     << "" << 150 << false << 125;
+        QTest::addRow("stored full screen") << hd << "125"
+                                            << "1" << 125 << true << 100;
+        QTest::addRow("stored 2 for full") << hd << "125"
+                                           << "2" << 125 << false << 100;
+    }
+    void rememberedView() {
+        QFETCH(QRect, screen);
+        QFETCH(QString, storedStep);
+        QFETCH(QString, storedFull);
+        QFETCH(int, step);
+        QFETCH(bool, full);
+        QFETCH(int, smaller);
+        SettingsStore store;
+        QString savedStep, savedFull;
+        {
+            BoardFixture fx; // (it clears the store)
+            fx.platform.area = screen;
+            store.write(viewstore::stepKey, storedStep);
+            store.write(viewstore::fullAreaKey, storedFull);
+            Traduci &b = fx.board();
+            QCOMPARE(species(b).step(), step);
+            QCOMPARE(species(b).fullArea(), full);
+            QCOMPARE(b.isFullScreen(), full);
+            if (!full) QCOMPARE(ui::viewScale(), step / 100.0);
+            // A change is saved at once and is there at the next start.
+            QTest::keyClick(&b, Qt::Key_Minus, Qt::ControlModifier);
+            QTest::keyClick(&b, Qt::Key_F11);
+            savedStep = store.read(viewstore::stepKey, QString());
+            savedFull = store.read(viewstore::fullAreaKey, QString());
+        }
+        BoardFixture fx;
+        fx.platform.area = screen;
+        store.write(viewstore::stepKey, savedStep);
+        store.write(viewstore::fullAreaKey, savedFull);
+        Traduci &b = fx.board();
+        QCOMPARE(species(b).step(), smaller);
+        QCOMPARE(species(b).fullArea(), !full);
+    }
+
+    // The zoom and full-screen keys change the view and nothing else, at the
+    // idle screen, at the end prompt and during a two players' game; Esc
+    // still asks whether to quit at full screen.
+    void viewKeysStartNothing_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("step"); // from 150 %
+        QTest::addColumn<bool>("full");
+        const int ctrl = Qt::ControlModifier, none = Qt::NoModifier;
+        for (const char *situation : {"idle", "end prompt", "two players"}) {
+            const QString s = QString::fromLatin1(situation);
+            QTest::addRow("%s, Ctrl++", situation) << s << int(Qt::Key_Plus) << ctrl << 175 << false;
+            QTest::addRow("%s, Ctrl+=", situation) << s << int(Qt::Key_Equal) << ctrl << 175 << false;
+            QTest::addRow("%s, Ctrl+-", situation) << s << int(Qt::Key_Minus) << ctrl << 125 << false;
+            QTest::addRow("%s, Ctrl+0", situation) << s << int(Qt::Key_0) << ctrl << 100 << false;
+            QTest::addRow("%s, F11", situation) << s << int(Qt::Key_F11) << none << 150 << true;
+        }
+    }
+    void viewKeysStartNothing() {
+        QFETCH(QString, situation);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, step);
+        QFETCH(bool, full);
+        BoardFixture fx;
+        fx.platform.area = QRect(0, 0, 1920, 1080);
+        Traduci &b = fx.board();
+        if (situation == QStringLiteral("end prompt")) {
+            GameChoice one;
+            startGame(fx, one);
+            for (int i = 0; i < one.words; ++i)
+                answer(b, true);
+            for (int i = 0; i < 200 && b.Parola->caption() != QStringLiteral("Quamlibet clavem tange"); ++i)
+                b.Timer1_Timer();
+            QCOMPARE(b.Parola->caption(), QStringLiteral("Quamlibet clavem tange"));
+        } else if (situation == QStringLiteral("two players")) {
+            GameChoice two;
+            two.players = 2;
+            startGame(fx, two);
+        } else {
+            b.Timer1_Timer();
+            QVERIFY(b.Parola->caption().startsWith(QStringLiteral("Quamlibet")));
+        }
+        const QString caption = b.Parola->caption();
+        const int modals = fx.platform.modalWindows.size();
+        const int done = b.state.wordsDone;
+        const auto locked = b.state.lockedOut;
+
+        QTest::keyClick(&b, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(species(b).step(), step);
+        QCOMPARE(species(b).fullArea(), full);
+        QCOMPARE(fx.platform.modalWindows.size(), modals);
+        QCOMPARE(b.Parola->caption(), caption);
+        QCOMPARE(b.state.wordsDone, done);
+        QCOMPARE(b.state.lockedOut, locked);
+        QVERIFY(fx.platform.messages.isEmpty());
+
+        fx.platform.answers.enqueue(ui::Answer::Cancel);
+        QTest::keyClick(&b, Qt::Key_Escape);
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QCOMPARE(fx.platform.messages.first().title, QStringLiteral("Fabula acta est"));
+    }
+};
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
