@@ -1,5 +1,4 @@
-// The number and text conventions: signed and plain forms, a text taken as a
-// number, rounding halves to even, scaled draws and the time-of-day display.
+// The number conventions: a text taken as a number, rounding halves to even.
 #include "ui/convert.h"
 
 #include <QTest>
@@ -7,30 +6,6 @@
 class TestConvert : public QObject {
     Q_OBJECT
   private slots:
-    void signedAndPlainForms_data() {
-        QTest::addColumn<double>("n");
-        QTest::addColumn<QString>("plain");
-        QTest::addColumn<QString>("signedText");
-        QTest::addRow("zero") << 0.0 << "0"
-                              << " 0";
-        QTest::addRow("count") << 57.0 << "57"
-                               << " 57";
-        QTest::addRow("negative") << -1.0 << "-1"
-                                  << "-1";
-    }
-    void signedAndPlainForms() {
-        QFETCH(double, n);
-        QFETCH(QString, plain);
-        QFETCH(QString, signedText);
-        QCOMPARE(ui::plainForm(n), plain);
-        QCOMPARE(ui::signedForm(n), signedText);
-    }
-
-    void fractionsUseTheSystemSeparator() {
-        const QString plain = QStringLiteral("7") + QLocale::system().decimalPoint() + QStringLiteral("5");
-        QCOMPARE(ui::plainForm(7.5), plain);
-        QCOMPARE(ui::signedForm(7.5), QLatin1Char(' ') + plain);
-    }
 
     void textTakenAsNumber_data() {
         QTest::addColumn<QString>("text");
@@ -67,21 +42,6 @@ class TestConvert : public QObject {
         QFETCH(double, x);
         QFETCH(long long, r);
         QCOMPARE(ui::roundHalfEven(x), r);
-    }
-
-    void scaledDrawsStayInRange() {
-        QCOMPARE(ui::intScaled(0.0f, 12), 0);
-        QCOMPARE(ui::intScaled(0.9999999f, 12), 11);
-        QCOMPARE(ui::intScaled(0.5f, 6), 3);
-        QCOMPARE(ui::intScaled(0.3f, 0), 0); // an empty list is never read out of range
-    }
-
-    void timeOfDayShowsHoursMinutesSeconds() {
-        const QString t = ui::timeOfDayText((3600.0 + 2 * 60 + 5) / 86400.0);
-        QVERIFY2(t.contains(QStringLiteral("02")) && t.contains(QStringLiteral("05")), qPrintable(t));
-        QVERIFY2(t.contains(QStringLiteral("1")), qPrintable(t));
-        // Whole days are dropped: a duration is shown as a time of day.
-        QCOMPARE(ui::timeOfDayText(1.0 + 5.0 / 86400.0), ui::timeOfDayText(5.0 / 86400.0));
     }
 };
 

@@ -9,101 +9,84 @@
 #include <cmath>
 
 namespace {
-const QColor yellow(255, 255, 0), white(255, 255, 255);
+const QColor yellow(255, 255, 0);
 
-QByteArray vocabularyWith(const QByteArray &extra, int generic = 120) {
-    return makeVocabulary(generic) + extra;
-}
-
-QStringList pool(Traduci &b) {
-    return b.vocabolo->items();
-}
 } // namespace
 
 class TestGame : public QObject {
     Q_OBJECT
   private slots:
     // ------------------------------------------------------------ the pool
-    void poolIsEveryWordInFileOrder() {
-        BoardFixture fx;
-        startGame(fx, {});
-        Traduci &b = fx.board();
-        QCOMPARE(b.vocabolo->listCount(), 150);
-        QCOMPARE(pool(b).first(), QStringLiteral("verbum1")); // the heading is never selected
-        QCOMPARE(pool(b).last(), QStringLiteral("verbum150"));
-        QCOMPARE(b.traduzione->list(9), QStringLiteral("parola10"));
-        QCOMPARE(b.categoria->list(9), QStringLiteral("2"));
-        QCOMPARE(b.frequenza->list(9), QStringLiteral("2"));
-        QCOMPARE(b.Labelsotto2->caption(), QStringLiteral("150 vocabula"));
-    }
 
-    void poolFollowsTheChosenClasses() {
-        BoardFixture fx;
-        GameChoice c;
-        c.tweak = [](Impostazioni *w) {
-            w->Chclassi(2)->setValue(0);
-            w->Chclassi(4)->setValue(0);
-            w->Chfreq(1)->setValue(0);
-        };
-        startGame(fx, c);
-        Traduci &b = fx.board();
-        // classes cycle 1..4 with the frequency classes: only class 3 remains
-        QCOMPARE(b.vocabolo->listCount(), 150 / 4);
-        for (const QString &cat : b.categoria->items())
-            QCOMPARE(cat, QStringLiteral("3"));
-        QCOMPARE(b.state.chosenClasses, QStringLiteral("1010"));
-        QCOMPARE(b.state.chosenFrequencies, QStringLiteral("0111"));
-    }
-
-    void lookAlikesAreLeftOutOnlyWhenAsked_data() {
+    void pool_data() {
+        QTest::addColumn<QByteArray>("extra"); // records after 120 generic ones
+        QTest::addColumn<QString>("off");      // boxes cleared: c2 is Chclassi(2), f1 Chfreq(1)
         QTest::addColumn<bool>("exclude");
-        QTest::addRow("test on") << true;
-        QTest::addRow("test off") << false;
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::addColumn<QString>("report");
+        const QByteArray alike = "1;3;amo;amare;to love\r\n1;3;AMbulo;ambulare;to walk\r\n1;4;a;a;to\r\n"
+                                 "1;1;ab;abc;x\r\n1;2;ad;al;x\r\n 2;1;domus;casa;house\r\n";
+        QTest::addRow("every word in file order")
+            << QByteArray() << "" << false << 120 << QStringList{"verbum1", "verbum120"}
+            << QStringList{"Verbum latinum"} << "";
+        QTest::addRow("chosen classes") << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
+                                        << QStringList{"verbum1", "verbum2", "verbum4"} << "";
+        QTest::addRow("look-alikes kept")
+            << alike << "" << false << 126
+            << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"} << QStringList{} << "";
+        // the same first two letters (a shorter text whole), capitals differing
+        QTest::addRow("look-alikes left out")
+            << alike << "" << true << 123 << QStringList{"verbum1", "AMbulo", "ad", "domus"}
+            << QStringList{"amo", "a", "ab"} << "";
+        QTest::addRow("classes out of range")
+            << QByteArray("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n") << "" << false << 120
+            << QStringList{"verbum1"} << QStringList{"septem", "novem"}
+            << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
     }
-    void lookAlikesAreLeftOutOnlyWhenAsked() {
+    void pool() {
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, off);
         QFETCH(bool, exclude);
-        BoardFixture fx(vocabularyWith("1;3;amo;amare;to love\r\n"
-                                       "1;3;AMbulo;ambulare;to walk\r\n"
-                                       "1;4;a;a;to\r\n"
-                                       "1;1;ab;abc;x\r\n"
-                                       " 2;1;domus;casa;house\r\n"));
+        QFETCH(int, count);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        QFETCH(QString, report);
+        BoardFixture fx(makeVocabulary(120) + extra);
         GameChoice c;
         c.excludeSimilar = exclude;
+        c.tweak = [off](Impostazioni *w) {
+            for (const QString &box : off.split(' ', Qt::SkipEmptyParts))
+                (box[0] == 'c' ? w->Chclassi : w->Chfreq)(box.mid(1).toInt())->setValue(0);
+        };
+        fx.board();
+        fx.platform.messages.clear();
         startGame(fx, c);
-        const QStringList p = pool(fx.board());
-        QCOMPARE(p.contains(QStringLiteral("amo")), !exclude);
-        QVERIFY(p.contains(QStringLiteral("AMbulo")));       // capitals differ
-        QCOMPARE(p.contains(QStringLiteral("a")), !exclude); // a short text takes part whole
-        QCOMPARE(p.contains(QStringLiteral("ab")), !exclude);
-        QVERIFY(p.contains(QStringLiteral("domus"))); // " 2" is class 2
-        QCOMPARE(fx.board().state.excludeSimilar, exclude ? 1 : 0);
-    }
-
-    void outOfRangeClassesAreSkippedAndReported() {
-        BoardFixture fx(vocabularyWith("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n"));
-        startGame(fx, {});
         Traduci &b = fx.board();
-        QCOMPARE(b.vocabolo->listCount(), 120);
-        const auto &m = fx.platform.messages;
-        QVERIFY(!m.isEmpty());
-        QCOMPARE(m.last().text, QStringLiteral("7;1;septem;sette\r\n1;9;novem;nove\r\n"));
-        QCOMPARE(m.last().icon, ui::Icon::Exclamation);
-        QVERIFY(b.state.answering == 1); // the game goes on
-    }
-
-    void unchangedChoicesKeepThePool() {
-        BoardFixture fx;
-        startGame(fx, {});
-        Traduci &b = fx.board();
-        b.vocabolo->addItem(QStringLiteral("marker")); // a rebuild would drop it
-        b.Labelsotto2->setCaption(QStringLiteral("kept"));
-        startGame(fx, {});
-        QCOMPARE(b.vocabolo->list(150), QStringLiteral("marker"));
-        QCOMPARE(b.Labelsotto2->caption(), QStringLiteral("kept"));
-        GameChoice c;
-        c.tweak = [](Impostazioni *w) { w->Chclassi(1)->setValue(0); };
-        startGame(fx, c); // a change rebuilds it
-        QVERIFY(!pool(b).contains(QStringLiteral("marker")));
+        const QStringList p = b.vocabolo->items();
+        QCOMPARE(p.size(), count);
+        QCOMPARE(b.traduzione->listCount(), count);
+        QCOMPARE(b.Labelsotto2->caption(), QString::number(count) + " vocabula");
+        QCOMPARE(p.first(), present.first());
+        for (const QString &w : present)
+            QVERIFY2(p.contains(w), qPrintable(w));
+        for (const QString &w : absent)
+            QVERIFY2(!p.contains(w), qPrintable(w));
+        // the four lists go together: verbumN has classes (N - 1) % 4 + 1 and parolaN
+        const int n = p.first().mid(6).toInt();
+        if (p.first().startsWith(QLatin1String("verbum"))) {
+            QCOMPARE(b.traduzione->list(0), QStringLiteral("parola%1").arg(n));
+            QCOMPARE(b.categoria->list(0) + b.frequenza->list(0),
+                     QString::number((n - 1) % 4 + 1).repeated(2));
+        }
+        QCOMPARE(fx.platform.messages.isEmpty(), report.isEmpty());
+        if (!report.isEmpty()) {
+            QCOMPARE(fx.platform.messages.last().text, report);
+            QCOMPARE(fx.platform.messages.last().icon, ui::Icon::Exclamation);
+        }
+        QCOMPARE(b.state.excludeSimilar, exclude ? 1 : 0);
+        QCOMPARE(b.state.answering, 1); // the game goes on
     }
 
     // ------------------------------------------------------------ next word
@@ -129,39 +112,6 @@ class TestGame : public QObject {
         QVERIFY(b.Timer1->enabled());
     }
 
-    void lonelyClassHasNoDistractors() {
-        // one verb among nouns: its distractor boxes stay empty
-        QByteArray v = testHeading + "\r\n";
-        for (int i = 0; i < 110; ++i)
-            v += "1;1;nomen" + QByteArray::number(i) + ";nome" + QByteArray::number(i) + ";name\r\n";
-        v += "1;3;amo;amare;to love\r\n";
-        BoardFixture fx(v);
-        fx.board();
-        fx.platform.script({0.9999f, 0.0f});
-        startGame(fx, {});
-        Traduci &b = fx.board();
-        QCOMPARE(b.Parola->caption(), QStringLiteral("amo"));
-        QCOMPARE(b.errati->listCount(), 0);
-        QCOMPARE(b.sign(0)->caption(), QStringLiteral("amare"));
-        for (int i = 1; i < 12; ++i)
-            QCOMPARE(b.sign(i)->caption(), QString());
-    }
-
-    void longWordShrinksToFit() {
-        const QByteArray longWord(60, 'm');
-        BoardFixture fx(vocabularyWith("1;1;" + longWord + ";parola;word\r\n"));
-        fx.board();
-        fx.platform.script({120.5f / 121, 0.0f});
-        startGame(fx, {});
-        Traduci &b = fx.board();
-        QCOMPARE(b.Parola->caption(), QString::fromLatin1(longWord));
-        QVERIFY(b.Parola->fontSize() < 14);
-        QVERIFY(b.Parola->width_() < b.Frame1->width_());
-        b.Parola->setFontSize(b.Parola->fontSize() + 1); // one point more would not fit
-        QVERIFY(b.Parola->width_() >= b.Frame1->width_());
-        QVERIFY(b.Parola->shown());
-    }
-
     void preparingAWordIsNotPlayingTime() {
         BoardFixture fx;
         fx.platform.onDoEvents = [&] { fx.platform.advance(5); };
@@ -173,62 +123,6 @@ class TestGame : public QObject {
         QVERIFY2(b.Lab(1)->caption().startsWith(QStringLiteral("Tempus actum: ")),
                  qPrintable(b.Lab(1)->caption()));
         QVERIFY2(b.Lab(1)->caption().endsWith(QStringLiteral("07")), qPrintable(b.Lab(1)->caption()));
-    }
-
-    // ------------------------------------------------------------ texts
-    void statusTexts() {
-        BoardFixture fx;
-        Traduci &b = fx.board();
-        b.state.playerNames = {QString(), QStringLiteral("Catullus"), QStringLiteral("Seneca")};
-        b.preparamessaggi();
-        const auto &t = b.state.statusTexts;
-        QVERIFY(t[0].isEmpty());
-        QCOMPARE(t[1], QStringLiteral("Enter vel Space. Si interrumpere vis: Esc."));
-        QCOMPARE(t[2], QStringLiteral("Seneca: 1.  Catullus: 0.  Si interrumpere vultis: Esc."));
-        QCOMPARE(t[3], QStringLiteral("Vae, Catulle!  Erravisti!  Nunc Seneca tantum ludere potest."));
-        QCOMPARE(t[4], QStringLiteral("Vae, Seneca!  Erravisti!  Nunc Catullus tantum ludere potest."));
-    }
-
-    void vocatives_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("vocative");
-        QTest::addRow("Vergilius") << "Vergilius"
-                                   << "Vergili";
-        QTest::addRow("Horatius") << "Horatius"
-                                  << "Horati";
-        QTest::addRow("Catullus") << "Catullus"
-                                  << "Catulle";
-        QTest::addRow("Caesar") << "Caesar"
-                                << "Caesar";
-        QTest::addRow("capitals") << "CATULLUS"
-                                  << "CATULLUS";
-    }
-    void vocatives() {
-        QFETCH(QString, name);
-        QFETCH(QString, vocative);
-        QCOMPARE(Traduci::vocativo(name), vocative);
-    }
-
-    void countersForOneAndTwoPlayers() {
-        BoardFixture fx;
-        Traduci &b = fx.board();
-        b.state.wordsPerGame = 15;
-        b.state.playerCount = 1;
-        b.state.errorCount = 2;
-        b.punti(1)->setCaption(QStringLiteral("x"));
-        b.mostrapunteggio();
-        QCOMPARE(b.Labverbi->caption(), QStringLiteral("Vocabula 0 ex 15"));
-        QCOMPARE(b.Lab(2)->caption(), QStringLiteral("Errores: 2"));
-        QCOMPARE(b.punti(1)->caption(), QStringLiteral("x")); // not refreshed for one player
-        b.state.playerCount = 2;
-        b.state.wordsDone = 7;
-        b.state.playerScore = {0, 4, 3};
-        b.state.errorCount = 5;
-        b.mostrapunteggio();
-        QCOMPARE(b.Labverbi->caption(), QStringLiteral("Vocabula 7 ex 15"));
-        QCOMPARE(b.punti(1)->caption(), QStringLiteral("4"));
-        QCOMPARE(b.punti(2)->caption(), QStringLiteral("3"));
-        QCOMPARE(b.Lab(2)->caption(), QStringLiteral("Errores: 2")); // not refreshed for two
     }
 
     // ------------------------------------------------------------ the tick
@@ -267,7 +161,7 @@ class TestGame : public QObject {
         QCOMPARE(b.state.currentCandidate, 1);
     }
 
-    void lockOutEndsOnItsFiftiethTickAt300ms() {
+    void lockOutLastsFiftyTicksAt300msOrUntilANewGame() {
         BoardFixture fx;
         GameChoice c;
         c.players = 2;
@@ -285,16 +179,14 @@ class TestGame : public QObject {
         QCOMPARE(ticks, 50);
         QCOMPARE(b.state.lockoutRemaining, 0);
         QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[2]);
-    }
-
-    void noCyclingWhileThePromptStands() {
-        BoardFixture fx;
+        // a new game ends a lock-out at once
+        b.state.lockedOut[2] = 1;
+        b.state.lockoutRemaining = 15000;
         startGame(fx, {});
-        Traduci &b = fx.board();
-        b.Parola->setCaption(QStringLiteral("Quamlibet clavem tange"));
-        const int before = b.state.currentCandidate;
-        b.Timer1_Timer();
-        QCOMPARE(b.state.currentCandidate, before);
+        QCOMPARE(b.state.lockoutRemaining + b.state.lockedOut[2], 0);
+        for (int i = 0; i < 60; ++i)
+            b.Timer1_Timer();
+        QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[1]);
     }
 
     void elapsedTimeRunsAcrossMidnight() {
@@ -361,64 +253,53 @@ class TestGame : public QObject {
         }
     }
 
-    void boardForOnePlayer() {
-        BoardFixture fx;
-        GameChoice c;
-        c.words = 20;
-        startGame(fx, c);
-        Traduci &b = fx.board();
-        const TraduciState &s = b.state;
-        QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
-        QCOMPARE(s.playerCount, 1);
-        QCOMPARE(s.wordsPerGame, 20.0);
-        for (auto *ctl :
-             std::initializer_list<ui::Control *>{b.barra(1), b.figura(1), b.colonna(1), b.base(1), b.Lab(1),
-                                                  b.Lab(2), b.Labelsotto1, b.Labelsotto2})
-            QVERIFY2(ctl->shown(), qPrintable(ctl->objectName()));
-        for (auto *ctl :
-             std::initializer_list<ui::Control *>{b.barra(2), b.figura(2), b.colonna(2), b.base(2),
-                                                  b.punti(1), b.punti(2), b.foto2, b.Iml(7), b.Imr(7)})
-            QVERIFY2(!ctl->shown(), qPrintable(ctl->objectName()));
-        QCOMPARE(b.Lab(1)->top(), 480.0f);
-        QCOMPARE(b.Labverbi->top(), 180.0f);
-        // the bar stands on the bottom of the track, the bust on the bar
-        QCOMPARE(b.barra(1)->height_(), 1575.0f);
-        QCOMPARE(b.barra(1)->top(), b.barrone(1)->top() + b.barrone(1)->height_() - 1605);
-        QCOMPARE(b.barra(1)->left(), b.barrone(1)->left() + (690 - 540) / 2.0f);
-        QCOMPARE(b.figura(1)->top(), b.barra(1)->top() + 15);
-        QCOMPARE(b.colonna(1)->top(), b.figura(1)->top() + 660);
-        QCOMPARE(b.base(1)->top(), b.colonna(1)->top() + 495);
-        QCOMPARE(s.barStep, double(b.barrone(1)->height_() - 1575) / 20);
-        QCOMPARE(b.Labelsotto1->caption(), QStringLiteral("Enter vel Space. Si interrumpere vis: Esc."));
-        QCOMPARE(b.Labelsotto1->foreColor(), QColor(0, 0, 0));
-        QCOMPARE(b.sign(5)->toolTipText(),
-                 QStringLiteral("Lascia perdere il mouse e usa la tastiera (tasto Enter)"));
-        QCOMPARE(b.Labverbi->caption(), QStringLiteral("Vocabula 0 ex 20"));
-        QCOMPARE(b.Timer1->interval(), 300);
-        QCOMPARE(s.gameSpeed, 3);
+    void boardAtGameStart_data() {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<float>("timeTop");
+        QTest::addColumn<int>("steps"); // right answers that take a bar to the top
+        QTest::addColumn<QString>("keys");
+        QTest::addRow("one player") << 1 << 3 << 300 << 480.0f << 20 << "tasto Enter";
+        QTest::addRow("two players") << 2 << 5 << 100 << 720.0f << 11 << "tasto 1 e tasto 0";
     }
-
-    void boardForTwoPlayers() {
+    void boardAtGameStart() {
+        QFETCH(int, players);
+        QFETCH(int, speed);
+        QFETCH(int, interval);
+        QFETCH(float, timeTop);
+        QFETCH(int, steps);
+        QFETCH(QString, keys);
         BoardFixture fx;
         GameChoice c;
-        c.players = 2;
+        c.players = players;
         c.words = 20;
-        c.speed = 5;
+        c.speed = speed;
         startGame(fx, c);
         Traduci &b = fx.board();
-        for (int k = 1; k <= 2; ++k)
-            for (auto *ctl : std::initializer_list<ui::Control *>{b.punti(k), b.barra(k), b.figura(k),
-                                                                  b.colonna(k), b.base(k)})
-                QVERIFY2(ctl->shown(), qPrintable(ctl->objectName()));
-        QVERIFY(!b.Lab(2)->shown());
-        QCOMPARE(b.Lab(1)->top(), 720.0f);
-        QCOMPARE(b.punti(2)->top(), b.colonna(2)->top() + 60);
-        QCOMPARE(b.state.barStep, double(b.barrone(1)->height_() - 1575) / 11);
-        QCOMPARE(b.Timer1->interval(), 100);
-        QCOMPARE(b.sign(0)->toolTipText(),
-                 QStringLiteral("Lascia perdere il mouse e usa la tastiera (tasto 1 e tasto 0)"));
-        QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[2]);
-        QVERIFY(b.foto2->shown());
+        const bool two = players == 2;
+        QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
+        QVERIFY(!b.hasImpostazioni()); // discarded at the end of every game start
+        QCOMPARE(b.state.playerCount, players);
+        QCOMPARE(b.state.gameSpeed, speed);
+        QCOMPARE(b.Timer1->interval(), interval);
+        for (int k = 1; k <= 2; ++k) {
+            for (ui::Control *ctl :
+                 std::initializer_list<ui::Control *>{b.barra(k), b.figura(k), b.colonna(k), b.base(k)})
+                QVERIFY2(ctl->shown() == (k == 1 || two), qPrintable(ctl->objectName()));
+            QCOMPARE(b.punti(k)->shown(), two);
+        }
+        QCOMPARE(b.Lab(2)->shown(), !two);
+        QCOMPARE(b.foto2->shown(), two);
+        QCOMPARE(b.Lab(1)->top(), timeTop);
+        // the bar stands on the bottom of its track and reaches the top with the last word
+        QCOMPARE(b.barra(1)->height_(), 1575.0f);
+        QCOMPARE(b.barra(1)->top() + 1605, b.barrone(1)->top() + b.barrone(1)->height_());
+        QCOMPARE(b.state.barStep, double(b.barrone(1)->height_() - 1575) / steps);
+        QCOMPARE(b.sign(5)->toolTipText(), "Lascia perdere il mouse e usa la tastiera (" + keys + ")");
+        QCOMPARE(b.Labelsotto1->caption(),
+                 two ? QStringLiteral("Caesar: 1.  Cicero: 0.  Si interrumpere vultis: Esc.")
+                     : QStringLiteral("Enter vel Space. Si interrumpere vis: Esc."));
     }
 
     void leavingTheSettingsMidGameKeepsTheGame() {
@@ -437,21 +318,6 @@ class TestGame : public QObject {
         QCOMPARE(b.Parola->caption(), word);
         QCOMPARE(b.state.answering, 1);
         QVERIFY(b.isVisible());
-    }
-
-    void aNewGameEndsAnOldLockOut() {
-        BoardFixture fx;
-        GameChoice two;
-        two.players = 2;
-        startGame(fx, two);
-        Traduci &b = fx.board();
-        answer(b, false, 1);
-        QCOMPARE(b.state.lockoutRemaining, 15000);
-        startGame(fx, {});
-        QCOMPARE(b.state.lockoutRemaining, 0);
-        for (int i = 0; i < 60; ++i)
-            b.Timer1_Timer();
-        QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[1]);
     }
 
     void gameStartedDuringAWordsPauseKeepsItsTime() {

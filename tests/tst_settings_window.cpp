@@ -1,139 +1,61 @@
-// The settings window: its composition, load and activate, keys, the checks of
-// its boxes, the markers it leaves for the main window, O.K. and its hand-over,
-// Exit, the close box, and its life from one game start to the next.
-#include "settings_fixture.h"
+// The settings window and the store: what the load makes of stored values
+// (defaults, clamping, malformed and out-of-range values, the collision of the
+// two characters), what "Me mento" writes and when the store is read; its
+// lists, activate, keys, the checks of its boxes,
+// the markers it leaves for the main window, the characters and their
+// quotations, O.K. and its hand-over, Exit, the close box, and its life from
+// one game start to the next.
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "support/gamedriver.h"
 
+#include <QDir>
 #include <QPointer>
+#include <QTest>
 
 using namespace ui;
 
 namespace {
-
 QString vocpersPath() {
     return QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() + QStringLiteral("vocpers.txt");
+}
+QString messageTexts(const FakePlatform &p) {
+    QStringList t;
+    for (const RecordedMessage &m : p.messages)
+        t << m.text;
+    return t.join('|');
+}
+
+// What the window shows of the setting stored under `key`.
+QString shown(Impostazioni *w, const QString &key) {
+    if (key == QLatin1String("Giocatori")) return w->Giocatori(2)->value() ? "2" : "1";
+    if (key == QLatin1String("Dafare")) return w->quverbi->tag() + ' ' + w->quverbi->text();
+    if (key == QLatin1String("Suoni")) return QString::number(w->suoni->value());
+    if (key == QLatin1String("Musica")) return QString::number(w->musica->value());
+    if (key == QLatin1String("Escludisimili")) return QString::number(w->similino->value());
+    if (key == QLatin1String("Frequenze")) return boxStates(w->Chfreq);
+    if (key == QLatin1String("Classiscelte")) return boxStates(w->Chclassi);
+    if (key == QLatin1String("Lingua")) return QString::number(w->Lingue->listIndex());
+    return w->nomefoto(1)->caption() + ' ' + w->nomefoto(2)->caption();
 }
 } // namespace
 
 class TestSettingsWindow : public QObject {
     Q_OBJECT
-    SettingsFixture fx;
-
   private slots:
-    void initTestCase() { fx.prepare(); }
-    void init() { fx.begin(); }
-    void cleanup() { fx.end(); }
 
-    // ---- composition and load
-
-    void initialValues() {
-        Impostazioni *w = fx.newWindow();
-        QCOMPARE(w->velox->min(), 1);
-        QCOMPARE(w->velox->max(), 5);
-        QCOMPARE(w->velox->value(), 3);
-        // Centred, sized to its text: "Ludi celeritas:", two blanks, 3.
-        QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
-        QCOMPARE(w->velocita->left() + w->velocita->width_() / 2, 435 + 945 / 2.0f);
-        QCOMPARE(w->Chfreq(0)->value(), 0);
-        for (int k = 1; k <= 6; ++k) {
-            PictureBox *f = w->foto(k);
-            QVERIFY(!f->shown());
-            QCOMPARE(f->top(), 5685.0f);
-            QCOMPARE(f->pictureName(), QStringLiteral("foto%1").arg(k));
-        }
-        QCOMPARE(w->Picture1(3)->pictureName(), QStringLiteral("bubble_right"));
-        QCOMPARE(w->Picture1(4)->pictureName(), QStringLiteral("bubble_left"));
-        for (const char *name : {"nomefoto(0)", "nomefoto(1)", "nomefoto(2)", "Picture1(1)", "Picture1(2)",
-                                 "Picture1(3)", "Picture1(4)", "battuta(1)", "battuta(2)"})
-            QVERIFY2(w->findChild<Control *>(name)->shown(), name);
-        QVERIFY(w->tag().isEmpty());
-    }
-
-    void loadFillsTheLists() {
-        Impostazioni *w = fx.window();
-        QCOMPARE(w->quverbi->items(),
-                 (QStringList{"10 vocabula", "20 vocabula", "30 vocabula", "40 vocabula", "50 vocabula"}));
-        QCOMPARE(w->Lingue->items(), (QStringList{"Italiano", "English"}));
-        QCOMPARE(w->Chfreq(0)->caption(), QStringLiteral("Repertorio meo utor\r(") + vocpersPath() + ')');
-    }
-
-    void languagesEndAtTheFirstComma() {
-        fx.writeFile(QStringLiteral("vocabula.txt"),
-                     testVocabulary(20, "Ordo;Classis;Verbum;Italiano;Fran\xe7"
-                                        "ais, Deutsch;Espa\xf1ol"));
-        QCOMPARE(fx.newWindow()->Lingue->items(), (QStringList{"Italiano", QStringLiteral("Français")}));
-    }
-
-    void missingVocabularyLeavesTheLanguagesEmpty() {
-        fx.removeFile(QStringLiteral("vocabula.txt"));
-        Impostazioni *w = fx.newWindow();
-        QCOMPARE(w->Lingue->listCount(), 0);
-        QCOMPARE(w->Lingue->listIndex(), -1);
-        QCOMPARE(w->quverbi->listCount(), 5);
-    }
-
-    // ---- activate
-
-    void activateHidesTheBoardAndSelectsTheCount_data() {
-        QTest::addColumn<QString>("tag");
-        QTest::addColumn<QString>("item");
-        QTest::addRow("30") << "30"
-                            << "30 vocabula";
-        QTest::addRow("35") << "35"
-                            << "30 vocabula";
-        QTest::addRow("25 rounds to even") << "25"
-                                           << "30 vocabula";
-        QTest::addRow("15 rounds to even") << "15"
-                                           << "10 vocabula";
-        QTest::addRow("50") << "50"
-                            << "50 vocabula";
-        QTest::addRow("empty") << ""
-                               << "20 vocabula";
-    }
     void activateHidesTheBoardAndSelectsTheCount() {
-        QFETCH(QString, tag);
-        QFETCH(QString, item);
-        Impostazioni *w = fx.window();
-        fx.board->show();
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
+        fx.board().show();
         w->quverbi->setListIndex(4);
-        w->quverbi->setTag(tag);
-        QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
+        w->quverbi->setTag(QStringLiteral("15")); // rounds to even
         w->show();
-        QVERIFY(!fx.board->shown());
+        QVERIFY(!fx.board().shown());
         QVERIFY(w->Frame2->tag().isEmpty());
-        QCOMPARE(w->quverbi->text(), item);
-        QVERIFY(w->Lingue->tag() == QStringLiteral("s"));
+        QCOMPARE(w->quverbi->text(), QStringLiteral("10 vocabula"));
+        QCOMPARE(w->Lingue->tag(), QStringLiteral("s"));
     }
-
-    // ---- keys
-
-    void keysMoveThePlayers() {
-        Impostazioni *w = fx.window();
-        w->show();
-        pressKey(w, Qt::Key_0, QStringLiteral("0"));
-        QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("2"));
-        pressKey(w, Qt::Key_1, QStringLiteral("1"));
-        QCOMPARE(w->Picture1(2)->tag(), QStringLiteral("3"));
-        QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("2"));
-        w->Giocatori(1)->setValue(true);
-        pressKey(w, Qt::Key_1, QStringLiteral("1"));
-        QCOMPARE(w->Picture1(2)->tag(), QStringLiteral("3"));
-        pressKey(w, Qt::Key_0, QStringLiteral("0"));
-        QCOMPARE(w->Picture1(1)->tag(), QStringLiteral("3"));
-    }
-
-    void enterConfirmsAndEscLeaves() {
-        Impostazioni *w = fx.window();
-        w->show();
-        pressKey(w, Qt::Key_Return, QStringLiteral("\r"));
-        QCOMPARE(w->tag(), QStringLiteral("fatto"));
-        QVERIFY(!w->shown());
-        w->show();
-        pressKey(w, Qt::Key_Escape, QStringLiteral("\x1b"));
-        QVERIFY(w->tag().isEmpty());
-        QVERIFY(!w->shown());
-    }
-
-    // ---- boxes and markers
 
     void lastClassBoxStaysTicked_data() {
         QTest::addColumn<bool>("frequencies");
@@ -142,232 +64,261 @@ class TestSettingsWindow : public QObject {
     }
     void lastClassBoxStaysTicked() {
         QFETCH(bool, frequencies);
-        Impostazioni *w = fx.window();
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
         const ControlArray<CheckBox> &boxes = frequencies ? w->Chfreq : w->Chclassi;
         w->show();
-        QVERIFY(w->Frame2->tag().isEmpty());
-        // A click by the user, then changes from code: both run the check.
+        // a click by the user, then changes from code: both run the check
         QTest::mouseClick(boxes(2)->findChild<QWidget *>(), Qt::LeftButton, {}, QPoint(8, 8));
-        QCOMPARE(boxes(2)->value(), 0);
         QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
         boxes(1)->setValue(0);
         boxes(4)->setValue(0);
-        QVERIFY(fx.fake->messages.isEmpty());
+        QVERIFY(fx.platform.messages.isEmpty());
         boxes(3)->setValue(0);
         QCOMPARE(boxStates(boxes), QStringLiteral("0010"));
-        QCOMPARE(fx.fake->messages.size(), 1);
-        const RecordedMessage &m = fx.fake->messages[0];
-        QCOMPARE(m.text, QStringLiteral("Noli omnia auferre!"));
-        QVERIFY(m.title.isEmpty());
-        QCOMPARE(m.icon, Icon::Critical);
-        QCOMPARE(m.buttons, Buttons::Ok);
+        QCOMPARE(messageTexts(fx.platform), QStringLiteral("Noli omnia auferre!"));
+        QCOMPARE(fx.platform.messages[0].icon, Icon::Critical);
     }
 
-    void missingPersonalVocabularyIsRefused() {
-        Impostazioni *w = fx.window();
+    void personalVocabulary_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addRow("present") << true;
+        QTest::addRow("missing") << false;
+    }
+    void personalVocabulary() {
+        QFETCH(bool, present);
+        BoardFixture fx;
+        if (present) fx.write(QStringLiteral("vocpers.txt"), makeVocabulary(10));
+        Impostazioni *w = fx.settings();
         w->show();
         w->Chfreq(0)->setValue(1);
-        QCOMPARE(fx.fake->messages.size(), 1);
-        const RecordedMessage &m = fx.fake->messages[0];
-        QCOMPARE(m.text, QStringLiteral("file \"") + vocpersPath() + QStringLiteral("\" inesistente"));
-        QCOMPARE(m.title, QStringLiteral("Manca il vocabolario personale"));
-        QCOMPARE(m.icon, Icon::Exclamation);
-        QCOMPARE(w->Chfreq(0)->value(), 0);
-        QVERIFY(!w->Chfreq(0)->shown());
-        QVERIFY(w->Frame3->shown() && w->Frame4->shown());
         QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
+        QCOMPARE(w->Chfreq(0)->value(), present ? 1 : 0);
+        // the personal vocabulary has no frequency classes and no languages
+        QCOMPARE(w->Frame3->shown(), !present);
+        QCOMPARE(w->Frame4->shown(), !present);
+        QCOMPARE(w->Chfreq(0)->shown(), present);
+        if (present) {
+            QVERIFY(fx.platform.messages.isEmpty());
+            w->Chfreq(0)->setValue(0);
+            QVERIFY(w->Frame3->shown() && w->Frame4->shown());
+        } else {
+            QCOMPARE(messageTexts(fx.platform), QStringLiteral("file \"") + vocpersPath() + "\" inesistente");
+            QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Manca il vocabolario personale"));
+            QCOMPARE(fx.platform.messages[0].icon, Icon::Exclamation);
+        }
     }
 
-    void personalVocabularyHidesFrequenciesAndLanguages() {
-        fx.writeFile(QStringLiteral("vocpers.txt"), testVocabulary(10));
-        Impostazioni *w = fx.window();
-        w->show();
-        w->Chfreq(0)->setValue(1);
-        QVERIFY(fx.fake->messages.isEmpty());
-        QVERIFY(!w->Frame3->shown());
-        QVERIFY(!w->Frame4->shown());
-        QVERIFY(w->Frame2->shown());
-        QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
-        w->Chfreq(0)->setValue(0);
-        QVERIFY(w->Frame3->shown() && w->Frame4->shown() && w->Chfreq(0)->shown());
+    void quotations_data() {
+        QTest::addColumn<int>("stays");     // the player who keeps his character
+        QTest::addColumn<int>("other");     // that character
+        QTest::addColumn<int>("character"); // the other player's new character
+        QTest::addColumn<QString>("quotations");
+        QTest::addColumn<QString>("sizes");
+        const QString nil = QStringLiteral("Nil nimium studeo, Caesar, tibi velle placere");
+        const QString verg = QStringLiteral("Vergili! Animae dimidium meae!");
+        QTest::newRow("Catullus addresses Caesar") << 2 << 2 << 3 << nil + "|Alea iacta est!"
+                                                   << "9 12";
+        QTest::newRow("two Catulli") << 1 << 3 << 3 << "Miser Catulle!|Miser Catulle!"
+                                     << "12 12";
+        QTest::newRow("Horatius addresses Vergilius")
+            << 1 << 4 << 5 << "Arma virumque cano|" + verg << "12 9";
+        QTest::newRow("no pair") << 2 << 5 << 6 << "Marcet sine adversario virtus|Carpe diem!"
+                                 << "9 12";
+        QTest::newRow("Seneca wraps to Cicero") << 2 << 5 << 1 << "Quo usque tandem?|Carpe diem!"
+                                                << "12 12";
+        QTest::newRow("twenty characters")
+            << 2 << 6 << 3 << "Odi. Amo. Excrucior.|Marcet sine adversario virtus"
+            << "12 9";
     }
-
-    void similarAndLanguageMarkTheChoiceChanged() {
-        Impostazioni *w = fx.window();
-        w->show();
-        w->similino->setValue(0);
-        QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
-        w->Lingue->setTag(QString());
-        w->hide();
-        w->show(); // activated again: no change yet
-        QVERIFY(w->Frame2->tag().isEmpty());
-        w->Lingue->setListIndex(1);
-        QCOMPARE(w->Lingue->tag(), QStringLiteral("s"));
-        QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
-    }
-
-    void playersShowOrHidePlayerTwo() {
-        Impostazioni *w = fx.window();
-        w->Giocatori(1)->setValue(true);
-        for (Control *c : std::initializer_list<Control *>{w->Picture1(2), w->Picture1(4), w->nomefoto(2)})
-            QVERIFY(!c->shown());
-        QVERIFY(w->Picture1(1)->shown() && w->Picture1(3)->shown() && w->nomefoto(1)->shown());
-        w->Giocatori(2)->setValue(true);
-        for (Control *c : std::initializer_list<Control *>{w->Picture1(2), w->Picture1(4), w->nomefoto(2)})
-            QVERIFY(c->shown());
-    }
-
-    // ---- O.K. and Exit
-
-    void speedSetsCaptionAndTimer_data() {
-        QTest::addColumn<int>("speed");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("1") << 1 << 500;
-        QTest::newRow("3") << 3 << 300;
-        QTest::newRow("5") << 5 << 100;
-    }
-    void speedSetsCaptionAndTimer() {
-        QFETCH(int, speed);
-        QFETCH(int, interval);
-        Impostazioni *w = fx.window();
-        w->velox->setValue(speed);
-        QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  %1").arg(speed));
-        w->okay_Click(0);
-        QCOMPARE(fx.board->Timer1->interval(), interval);
+    void quotations() {
+        QFETCH(int, stays);
+        QFETCH(int, other);
+        QFETCH(int, character);
+        QFETCH(QString, quotations);
+        QFETCH(QString, sizes);
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
+        const int moved = 3 - stays;
+        moveTo(w, stays, other);
+        moveTo(w, moved, character == 1 ? 6 : character - 1);
+        w->Picture1_Click(moved);
+        QCOMPARE(w->Picture1(moved)->tag(), QString::number(character));
+        QCOMPARE(w->Picture1(moved)->pictureHandle(), w->foto(character)->pictureHandle());
+        QCOMPARE(w->battuta(1)->caption() + '|' + w->battuta(2)->caption(), quotations);
+        QCOMPARE(QString::number(w->battuta(1)->fontSize()) + ' ' +
+                     QString::number(w->battuta(2)->fontSize()),
+                 sizes);
     }
 
     void okHandsTheCharactersOver() {
-        Impostazioni *w = fx.window();
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
         w->show();
         moveTo(w, 1, 4);
         moveTo(w, 2, 5);
         QTest::mouseClick(w->okay(0)->findChild<QWidget *>(), Qt::LeftButton);
         QCOMPARE(w->tag(), QStringLiteral("fatto"));
         QVERIFY(!w->shown());
-        Traduci &b = *fx.board;
+        Traduci &b = fx.board();
         QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
-        QCOMPARE(b.foto1->toolTipText(), QStringLiteral("Arma virumque cano"));
-        QCOMPARE(b.foto1->tag(), QStringLiteral("Vergilius"));
         QCOMPARE(b.foto2->pictureHandle(), w->foto(5)->pictureHandle());
+        QCOMPARE(b.foto1->tag() + ' ' + b.foto2->tag(), QStringLiteral("Vergilius Horatius"));
         QCOMPARE(b.foto2->toolTipText(), QStringLiteral("Vergili! Animae dimidium meae!"));
-        QCOMPARE(b.foto2->tag(), QStringLiteral("Horatius"));
         QCOMPARE(b.Imr(4)->tag(), QStringLiteral("Parcere subiectis et debellare superbos"));
-        QCOMPARE(b.Imr(5)->tag(), QStringLiteral("Infandum iubes renovare dolorem!"));
-        QCOMPARE(b.Iml(4)->tag(), QStringLiteral("Hoc erat in votis. Nunc est bibendum!"));
         QCOMPARE(b.Iml(5)->tag(), QStringLiteral("Pulvis et umbra sumus"));
-        QVERIFY(fx.fake->messages.isEmpty());
+        // the speed gives the game's interval
+        QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
+        QCOMPARE(b.Timer1->interval(), 300);
+        QVERIFY(fx.platform.messages.isEmpty());
     }
 
-    void okRefusesTheSameCharacterForTwoPlayers() {
-        Impostazioni *w = fx.window();
+    void sameCharacterForBothPlayers_data() {
+        QTest::addColumn<int>("players");
+        QTest::addRow("refused for two") << 2;
+        QTest::addRow("accepted for one") << 1;
+    }
+    void sameCharacterForBothPlayers() {
+        QFETCH(int, players);
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
         w->show();
         moveTo(w, 2, 1);
+        w->Giocatori(players)->setValue(true);
         w->okay_Click(0);
-        QCOMPARE(fx.fake->messages.size(), 1);
-        const RecordedMessage &m = fx.fake->messages[0];
-        QCOMPARE(m.text, QStringLiteral("Nemo potest contra se ipsum pugnare."));
-        QCOMPARE(m.title, QStringLiteral("Persona mutanda est"));
-        QCOMPARE(m.icon, Icon::None);
-        QVERIFY(w->tag().isEmpty());
-        QVERIFY(w->shown());
-        QVERIFY(fx.board->foto1->tag().isEmpty());
-        QCOMPARE(fx.board->Timer1->interval(), 1000);
+        if (players == 2) {
+            QCOMPARE(messageTexts(fx.platform), QStringLiteral("Nemo potest contra se ipsum pugnare."));
+            QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Persona mutanda est"));
+            QCOMPARE(fx.platform.messages[0].icon, Icon::None);
+            QVERIFY(w->tag().isEmpty() && w->shown());
+            QCOMPARE(fx.board().Timer1->interval(), 1000);
+        } else {
+            QVERIFY(fx.platform.messages.isEmpty());
+            QCOMPARE(w->tag(), QStringLiteral("fatto"));
+            QCOMPARE(fx.board().Iml(5)->tag(), QStringLiteral("O tempora! o mores!"));
+        }
     }
 
-    void okAcceptsTheSameCharacterForOnePlayer() {
-        Impostazioni *w = fx.window();
-        moveTo(w, 2, 1);
-        w->Giocatori(1)->setValue(true);
-        w->okay_Click(0);
-        QVERIFY(fx.fake->messages.isEmpty());
-        QCOMPARE(w->tag(), QStringLiteral("fatto"));
-        // Player 2 is handed over too.
-        QCOMPARE(fx.board->foto2->tag(), QStringLiteral("Cicero"));
-        QCOMPARE(fx.board->Iml(5)->tag(), QStringLiteral("O tempora! o mores!"));
-    }
-
-    void exitLeavesNoMarkAndHandsNothingOver() {
-        Impostazioni *w = fx.window();
-        w->okay_Click(0);
-        QCOMPARE(w->tag(), QStringLiteral("fatto"));
-        fx.board->foto1->setTag(QString());
+    void exitAndTheCloseBoxHandNothingOver() {
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
         w->show();
         w->okay_Click(1);
         QVERIFY(w->tag().isEmpty());
         QVERIFY(!w->shown());
-        QVERIFY(fx.board->foto1->tag().isEmpty());
+        QVERIFY(fx.board().foto1->tag().isEmpty());
+        // the close box during a game start: no game, the window discarded
+        fx.platform.onModal = [](Form *f) { f->close(); };
+        fx.board().Imposta_Click();
+        QVERIFY(fx.board().tag().isEmpty());
+        QVERIFY(fx.board().shown());
+        QVERIFY(!fx.board().hasImpostazioni());
     }
 
-    // ---- life
+    void storedValues_data() {
+        QTest::addColumn<QString>("key");    // the setting looked at
+        QTest::addColumn<QString>("stored"); // key=text, several joined by "&"
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, const char *stored, const char *expected,
+                            const char *message = "", const char *key = nullptr) {
+            const QString k = key ? QString::fromLatin1(key) : QString::fromLatin1(stored).section('=', 0, 0);
+            QTest::addRow("%s", name) << k << stored << expected << message;
+        };
+        row("players default", "", "2", "", "Giocatori");
+        row("players 1", "Giocatori=1", "1");
+        row("players blank before 2", "Giocatori= 2", "1");
+        row("words default", "", "30 30 vocabula", "", "Dafare");
+        row("words below", "Dafare=5", "10 10 vocabula");
+        row("words above", "Dafare=70", "50 50 vocabula");
+        row("words not a number", "Dafare=abc", "10 10 vocabula");
+        row("words leading number", "Dafare= 40 parole", "40 40 vocabula");
+        row("words between the tens", "Dafare=25", "25 30 vocabula");
+        row("sounds default", "", "1", "", "Suoni");
+        row("sounds 0", "Suoni=0", "0");
+        row("sounds 0.5 rounds to even", "Suoni=0.5", "0");
+        row("music 2 reads as absent", "Musica=2", "1");
+        row("similar text reads as 0", "Escludisimili=no", "0");
+        row("frequencies 1011", "Frequenze=1011", "1011");
+        row("classes bad characters", "Classiscelte=2x01", "1001");
+        row("classes longer", "Classiscelte=011111", "0111");
+        row("classes all cleared", "Classiscelte=0000", "0001", "Noli omnia auferre!");
+        row("language second", "Lingua=1", "1");
+        row("language past the list", "Lingua=2", "0");
+        row("characters default", "", "Cicero Caesar", "", "Giocatore1");
+        row("characters stored", "Giocatore1=5&Giocatore2=3", "Horatius Catullus");
+        row("both Seneca wraps to Cicero", "Giocatore1=6&Giocatore2=6", "Seneca Cicero");
+        row("both Catullus", "Giocatore1=3&Giocatore2=3", "Catullus Vergilius");
+        row("characters out of range", "Giocatore1=0&Giocatore2=7", "Cicero Caesar");
+        row("default collides", "Giocatore1=2&Giocatore2=9", "Caesar Catullus");
+        row("characters halves to even", "Giocatore1=2.5&Giocatore2=4.5", "Caesar Vergilius");
+    }
+    void storedValues() {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        QFETCH(QString, message);
+        BoardFixture fx;
+        for (const QString &pair : stored.split('&', Qt::SkipEmptyParts))
+            fx.store(pair.section('=', 0, 0), pair.section('=', 1));
+        fx.board();
+        fx.platform.messages.clear(); // from the window start-up reads
+        Impostazioni *w = fx.newSettings();
+        QCOMPARE(shown(w, key), expected);
+        QStringList texts;
+        for (const RecordedMessage &m : fx.platform.messages)
+            texts << m.text;
+        QCOMPARE(texts.join('|'), message);
+        // the picture follows the character
+        QCOMPARE(w->Picture1(1)->pictureHandle(), w->foto(w->Picture1(1)->tag().toInt())->pictureHandle());
+    }
 
-    void closeBoxDiscardsAtOnce() {
-        QPointer<Impostazioni> w = fx.window();
+    void mementoWritesWhatComesBackAtTheNextRun() {
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
+        w->okay_Click(0);
+        QVERIFY(fx.store().allKeys().isEmpty()); // O.K. does not write the store
         w->show();
-        w->setTag(QStringLiteral("fatto"));
-        QVERIFY(w->close());
-        QVERIFY(w->discarded());
-        QVERIFY(!fx.board->hasImpostazioni());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(w.isNull());
-        QVERIFY(fx.window()->tag().isEmpty());
+        w->Giocatori(1)->setValue(true);
+        w->quverbi->setListIndex(4);
+        w->Chclassi(2)->setValue(0);
+        w->Chfreq(1)->setValue(0);
+        w->musica->setValue(0);
+        w->Lingue->setListIndex(-1);
+        moveTo(w, 1, 6);
+        moveTo(w, 2, 3);
+        QTest::mouseClick(w->Memento->findChild<QWidget *>(), Qt::LeftButton);
+        const QList<QPair<QString, QString>> expected = {
+            {"Giocatori", "1"},  {"Dafare", "50"},   {"Classiscelte", "1011"}, {"Frequenze", "0111"},
+            {"Suoni", "1"},      {"Musica", "0"},    {"Lingua", "-1"},         {"Escludisimili", "1"},
+            {"Giocatore1", "6"}, {"Giocatore2", "3"}};
+        for (const auto &[key, value] : expected)
+            QCOMPARE(fx.stored(key).toString(), value);
+        QCOMPARE(fx.store().allKeys().size(), expected.size());
+        fx.board().setTag(QString()); // the next run
+        w = fx.newSettings();
+        QVERIFY(w->Giocatori(1)->value());
+        QCOMPARE(w->quverbi->text(), QStringLiteral("50 vocabula"));
+        QCOMPARE(boxStates(w->Chfreq) + boxStates(w->Chclassi), QStringLiteral("01111011"));
+        QCOMPARE(w->musica->value(), 0);
+        QCOMPARE(w->Lingue->listIndex(), 0);
+        QCOMPARE(w->Picture1(1)->tag() + w->Picture1(2)->tag(), QStringLiteral("63"));
     }
 
-    void closeBoxDuringGameStartStartsNoGame() {
-        fx.fake->onModal = [](Form *f) { f->close(); };
-        fx.board->Imposta_Click();
-        QVERIFY(fx.board->tag().isEmpty());
-        QVERIFY(fx.board->shown());
-        QVERIFY(!fx.board->hasImpostazioni());
-    }
-
-    void aNewWindowForEveryGameAndTheStoreOnlyBeforeTheFirst() {
-        Traduci &b = *fx.board;
-        fx.store(QStringLiteral("Giocatori"), QStringLiteral("1"));
-        fx.store(QStringLiteral("Giocatore1"), QStringLiteral("3"));
-        fx.store(QStringLiteral("Dafare"), QStringLiteral("20"));
-        QPointer<Form> shown;
-        fx.fake->onModal = [&](Form *f) {
-            auto *w = static_cast<Impostazioni *>(f);
-            shown = w;
-            QVERIFY(!b.shown());
-            QVERIFY(w->Giocatori(1)->value());
-            QCOMPARE(w->nomefoto(1)->caption(), QStringLiteral("Catullus"));
-            QCOMPARE(w->quverbi->text(), QStringLiteral("20 vocabula"));
-            w->quverbi->setListIndex(0);
-            moveTo(w, 1, 4);
-            w->okay_Click(0);
-        };
-        b.Imposta_Click();
-        QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
-        QCOMPARE(b.state.playerCount, 1);
-        QCOMPARE(b.state.wordsPerGame, 10.0);
-        QCOMPARE(b.state.playerNames[1], QStringLiteral("Vergilius"));
-        // Discarded after use.
-        QVERIFY(!b.hasImpostazioni());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(shown.isNull());
-
-        // The next game start shows a new window with the game's settings;
-        // what the store holds now waits for the next run.
-        fx.store(QStringLiteral("Giocatori"), QStringLiteral("2"));
-        fx.store(QStringLiteral("Giocatore1"), QStringLiteral("6"));
-        fx.store(QStringLiteral("Dafare"), QStringLiteral("50"));
-        fx.fake->onModal = [&](Form *f) {
-            auto *w = static_cast<Impostazioni *>(f);
-            shown = w;
-            QVERIFY(w->tag().isEmpty());
-            QVERIFY(w->Giocatori(1)->value());
-            QCOMPARE(w->nomefoto(1)->caption(), QStringLiteral("Vergilius"));
-            QCOMPARE(w->quverbi->text(), QStringLiteral("10 vocabula"));
-            QVERIFY(w->Frame2->tag().isEmpty());
-            w->okay_Click(1);
-        };
-        b.Imposta_Click();
-        QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
-        QVERIFY(!b.hasImpostazioni());
-        QCOMPARE(b.state.playerCount, 1);
-        QCOMPARE(b.state.wordsPerGame, 10.0);
-        QCOMPARE(fx.fake->modalWindows.size(), 2);
+    void storeIsReadOnlyBeforeTheFirstGame() {
+        BoardFixture fx;
+        for (const char *kv : {"Giocatori=1", "Dafare=50", "Suoni=1", "Frequenze=0100", "Giocatore1=3"})
+            fx.store(QString::fromLatin1(kv).section('=', 0, 0), QString::fromLatin1(kv).section('=', 1));
+        fx.board().setTag(QStringLiteral("giaimpostato"));
+        fx.board().foto1->setTag(QStringLiteral("Horatius"));
+        fx.board().foto2->setTag(QStringLiteral("Seneca"));
+        Impostazioni *w = fx.newSettings();
+        // the design values, and the characters last handed over
+        QVERIFY(w->Giocatori(2)->value());
+        QCOMPARE(w->quverbi->text(), QStringLiteral("20 vocabula"));
+        QCOMPARE(w->suoni->value(), 0);
+        QCOMPARE(boxStates(w->Chfreq), QStringLiteral("1111"));
+        QCOMPARE(w->Picture1(1)->tag() + w->Picture1(2)->tag(), QStringLiteral("56"));
     }
 };
 

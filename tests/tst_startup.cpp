@@ -1,101 +1,100 @@
-// Start-up of the main window: its order, the guard, the sound switches and the idle board.
+// Start-up of the main window: the idle board, its tick, the sound switches,
+// the music, the guard; the vocabulary loader as start-up and game start call
+// it: line ends, comments, defective lines and the report's limit, the
+// warnings and their order, languages, the personal file, encodings.
 #include "board/guard.h"
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
-#include "settings/store.h"
 #include "support/boardfixture.h"
 #include "ui/error.h"
 #include "ui/multimedia.h"
 
+#include <QFile>
 #include <QTest>
+
+namespace {
+QByteArray records(int n, const QByteArray &end = "\r\n") {
+    QByteArray v = testHeading + end;
+    for (int i = 1; i <= n; ++i)
+        v += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + ";word" +
+             QByteArray::number(i) + end;
+    return v;
+}
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
   private slots:
-    void idleBoardAfterStartUp() {
+    void idleBoard() {
         BoardFixture fx;
         Traduci &b = fx.board();
         QCOMPARE(b.state.playerCount, 2);
-        QCOMPARE(b.state.barBaseHeight, 1605);
-        QCOMPARE(b.state.candidateCount, 12);
-        QCOMPARE(b.state.gameOver, false);
-        QCOMPARE(b.state.vocabularyFile, QStringLiteral("vocabula.txt"));
-        QCOMPARE(b.state.loadedFile, QStringLiteral("vocabula.txt"));
         QCOMPARE(b.state.lastWordIndex, 150);
         QVERIFY(b.Timer1->enabled());
         QCOMPARE(b.Timer1->interval(), 1000);
-        QVERIFY(!b.Cornice->shown());
-        QVERIFY(b.arapacis->shown());
-        QCOMPARE(b.arapacis->top(), b.foto1->top());
-        QCOMPARE(b.arapacis->left(), b.Cornice->left());
         QVERIFY(b.tag().isEmpty());
-        // The settings window used by start-up is closed again.
-        QVERIFY(!b.hasImpostazioni());
-        for (int k = 0; k < 12; ++k) {
-            QCOMPARE(b.sign(k)->caption(), QStringLiteral("?"));
-            QCOMPARE(b.sign(k)->backColor(), QColor(255, 255, 255));
-        }
-        for (auto *c : std::initializer_list<ui::Control *>{
-                 b.figura(1), b.figura(2), b.colonna(1), b.colonna(2), b.base(1), b.base(2), b.barra(1),
-                 b.barra(2), b.punti(1), b.punti(2), b.fumetto(1), b.fumetto(2), b.fumetto(3), b.fumetto(4),
-                 b.battuta(1), b.battuta(2)})
-            QVERIFY2(!c->shown(), qPrintable(c->objectName()));
-        QVERIFY(b.foto1->shown() && b.foto2->shown());
+        QVERIFY(!b.hasImpostazioni()); // the settings window read at start-up is closed again
         QVERIFY(fx.platform.messages.isEmpty());
         QCOMPARE(fx.platform.endCount, 0);
-    }
-
-    void windowIsCentred() {
-        BoardFixture fx;
-        fx.platform.screen = QSizeF(1000 * 15.0, 800 * 15.0);
-        Traduci &b = fx.board();
-        QCOMPARE(b.left(), std::round((1000 * 15.0f - b.outerWidth()) / 2 / 15) * 15);
-        QCOMPARE(b.top(), std::round((800 * 15.0f - b.outerHeight()) / 2 / 15) * 15);
-    }
-
-    void idleTickShowsTwoRandomPortraitsAndTheInvitation() {
-        BoardFixture fx;
-        Traduci &b = fx.board();
-        fx.platform.script({0.0f, 0.99f});
+        // each idle tick: two random portraits and the invitation
+        fx.platform.script({0.0f, 0.99f, 0.5f, 0.5f});
         b.Timer1_Timer();
-        QCOMPARE(b.foto1->pictureName(), QStringLiteral("foto1"));
-        QCOMPARE(b.foto2->pictureName(), QStringLiteral("foto6"));
+        QCOMPARE(b.foto1->pictureName() + b.foto2->pictureName(), QStringLiteral("foto1foto6"));
         QCOMPARE(b.Parola->caption(),
-                 QStringLiteral("Quamlibet clavem tange: laetaberis\rUn tasto per iniziare\r"
-                                "Press any key to begin"));
+                 QStringLiteral(
+                     "Quamlibet clavem tange: laetaberis\rUn tasto per iniziare\rPress any key to begin"));
         QCOMPARE(b.Parola->fontSize(), 12.0);
-        fx.platform.script({0.5f, 0.5f});
         b.Timer1_Timer();
-        QCOMPARE(b.foto1->pictureName(), QStringLiteral("foto4"));
-        QCOMPARE(b.foto2->pictureName(), QStringLiteral("foto4"));
+        QCOMPARE(b.foto1->pictureName() + b.foto2->pictureName(), QStringLiteral("foto4foto4"));
     }
 
-    void silentWithoutSoundSettings() {
+    void soundSwitches_data() {
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QStringList>("fanfare");
+        QTest::addRow("off") << "0" << 0 << QStringList{"Open"};
+        // devices opened first, then the fanfare; the music waits for its end
+        QTest::addRow("on") << "1" << -1 << QStringList{"Open", "Prev", "Play"};
+    }
+    void soundSwitches() {
+        QFETCH(QString, on);
+        QFETCH(int, state);
+        QFETCH(QStringList, fanfare);
         BoardFixture fx;
-        SettingsStore store;
-        store.write(QStringLiteral("Suoni"), QStringLiteral("0"));
-        store.write(QStringLiteral("Musica"), QStringLiteral("0"));
+        fx.store(QStringLiteral("Suoni"), on);
+        fx.store(QStringLiteral("Musica"), on);
         Traduci &b = fx.board();
-        QCOMPARE(b.state.musicOn, 0);
-        QCOMPARE(b.state.soundsOn, 0);
-        QVERIFY(!b.MCIvittoria->history().contains(QStringLiteral("Play")));
-        QVERIFY(!b.MCImusica->history().contains(QStringLiteral("Play")));
+        QCOMPARE(b.state.soundsOn, state);
+        QCOMPARE(b.state.musicOn, state);
+        QCOMPARE(b.MCIvittoria->history(), fanfare);
+        QCOMPARE(b.MCImusica->history(), QStringList{"Open"});
     }
 
-    void fanfareWhenSoundsAreOn() {
+    // With real devices on SDL's dummy driver and short files: the music
+    // starts at the fanfare's end, loops, and closes when it is turned off.
+    void musicFollowsTheFanfareAndLoops() {
         BoardFixture fx;
-        SettingsStore store;
-        store.write(QStringLiteral("Suoni"), QStringLiteral("1"));
-        store.write(QStringLiteral("Musica"), QStringLiteral("1"));
+        for (const char *f :
+             {"Vittoria.wav:short.wav", "Right.wav:short.wav", "Wrong.wav:long.wav", "musica.mid:note.mid"}) {
+            QFile in(QStringLiteral(TEST_DATA_DIR "/sound/") + QString::fromLatin1(f).section(':', 1));
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            fx.write(QString::fromLatin1(f).section(':', 0, 0), in.readAll());
+        }
         Traduci &b = fx.board();
-        QCOMPARE(b.state.musicOn, -1);
-        QCOMPARE(b.state.soundsOn, -1);
-        // Devices opened in their order first, then the fanfare rewound and played.
-        QCOMPARE(b.MCIvittoria->history(), (QStringList{"Open", "Prev", "Play"}));
-        QCOMPARE(b.MCImusica->history(), QStringList{"Open"}); // the music waits for the fanfare's end
+        const auto plays = [](ui::MultimediaDevice *d) {
+            return int(d->history().count(QStringLiteral("Play")));
+        };
+        QCOMPARE(plays(b.MCImusica), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(plays(b.MCImusica), 1, 5000);
+        QCOMPARE(b.MCImusica->history(), (QStringList{"Open", "Close", "Open", "Prev", "Play"}));
+        QTRY_COMPARE_WITH_TIMEOUT(plays(b.MCImusica), 2, 15000); // the piece's end starts it again
+        b.state.musicOn = 0;
+        b.aggiornamusica();
+        QCOMPARE(b.MCImusica->history().last(), QStringLiteral("Close"));
+        QVERIFY(b.MCImusica->mode() != 526);
     }
 
-    void defectiveVocabularyWarnsBeforeTheBoardShows() {
+    void vocabularyWarningsComeBeforeTheBoard() {
         BoardFixture fx(makeVocabulary(150) + "broken line\r\n");
         Traduci &b = fx.board();
         QVERIFY(!b.isVisible());
@@ -103,39 +102,117 @@ class TestStartup : public QObject {
         QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Record difettosi nel file  vocabula.txt"));
     }
 
-    void missingVocabularyEndsTheProgram() {
-        BoardFixture fx;
-        QFile::remove(QStringLiteral("vocabula.txt"));
-        fx.board();
-        QVERIFY(!fx.platform.messages.isEmpty());
-        QCOMPARE(fx.platform.messages[0].text, QStringLiteral("File vocabula.txt assente o difettoso"));
-        QCOMPARE(fx.platform.messages[0].icon, ui::Icon::Critical);
-        QVERIFY(fx.platform.endCount >= 1);
-    }
-
-    void guardGoesOnAfterFileNotFound() {
+    // A failure because a file is not found lets the next step run; any other
+    // shows its code and ends the program.
+    void guard() {
         BoardFixture fx;
         QStringList ran;
-        const std::function<void()> steps[] = {
-            [&] { ran << "a"; },
-            [&] { throw ui::RuntimeError(53, "file not found"); },
-            [&] { ran << "c"; },
-        };
-        for (const auto &s : steps)
-            QVERIFY(runUnderGuard(s));
+        QVERIFY(runUnderGuard([&] { ran << "a"; }));
+        QVERIFY(runUnderGuard([] { throw ui::RuntimeError(53, "file not found"); }));
+        QVERIFY(runUnderGuard([&] { ran << "c"; }));
         QCOMPARE(ran, (QStringList{"a", "c"}));
         QVERIFY(fx.platform.messages.isEmpty());
-    }
-
-    void guardEndsTheProgramOnAnyOtherFailure() {
-        BoardFixture fx;
         QVERIFY(!runUnderGuard([] { throw ui::RuntimeError(7, "out of memory"); }));
         QCOMPARE(fx.platform.messages.size(), 1);
         QCOMPARE(fx.platform.messages[0].text, QStringLiteral("errore  7"));
-        QCOMPARE(fx.platform.messages[0].title, QString());
         QCOMPARE(fx.platform.messages[0].icon, ui::Icon::None);
-        QCOMPARE(fx.platform.messages[0].buttons, ui::Buttons::Ok);
         QCOMPARE(fx.platform.endCount, 1);
+    }
+
+    void load_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("last");       // lastWordIndex afterwards
+        QTest::addColumn<QString>("record"); // the fields of the record `last`
+        QTest::addColumn<QString>("messages");
+        const auto row = [](const char *name, const QByteArray &bytes, int last, const QString &record,
+                            const QString &messages = QString(), int language = 0,
+                            const char *file = "test.txt") {
+            QTest::addRow("%s", name)
+                << bytes << QString::fromLatin1(file) << language << last << record << messages;
+        };
+        const QString defects = QStringLiteral("Record difettosi nel file  test.txt: ");
+        const QString last120 = QStringLiteral("1 1 verbum120 parola120"),
+                      last110 = QStringLiteral("1 1 verbum110 parola110");
+        row("CR LF", records(120), 120, last120);
+        row("CR", records(120, "\r"), 120, last120);
+        row("LF", records(120, "\n"), 120, last120);
+        row("a record of four fields", records(100) + "2;3;amo;amare\r\n", 101, "2 3 amo amare");
+        row("comments, not indented ones",
+            records(110) + "/ a comment; with; three; semicolons\r\n / not a comment\r\n", 110, last110,
+            defects + " / not a comment\r\n");
+        row("short lines defective, blank ones silent", records(110) + "a;b\r\n\r\n   \r\nc;d;e\r\n", 110,
+            last110, defects + "a;b\r\nc;d;e\r\n");
+        row("99 records: no warning", records(98) + "1;1;x;y;z\r\n", 99, "1 1 x y");
+        row("both warnings, defects first", records(10) + "bad line\r\n", 10, "1 1 verbum10 parola10",
+            defects + "bad line\r\n|: Solo 11 vocaboli nel file  test.txt");
+        row("empty file", QByteArray(), -1, "", ": Solo 0 vocaboli nel file  test.txt");
+        row("trailing comment", records(120) + "/ the end", 120, last120);
+        row("second language, a record without it", records(110) + "2;3;amo;amare\r\n", 110,
+            "1 1 verbum110 word110", defects + "2;3;amo;amare\r\n", 1);
+        row("no language selected", records(110), 110, last110, "", -1);
+        row("the personal file reads field four", records(110), 110, last110, "", 1, "vocpers.txt");
+        row("names are exact", records(110), 110, "1 1 verbum110 word110", "", 1, "VOCPERS.TXT");
+        row("Windows-1252", records(110) + "1;4;ecce;ecco \xE0 te \x80 \x9C\r\n", 111,
+            QString::fromUtf8("1 4 ecce ecco à te € œ"));
+        row("UTF-8", records(110) + "1;4;ecce;citt\xC3\xA0\r\n", 111, QString::fromUtf8("1 4 ecce città"));
+        row("UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + records(110) + "1;4;ecce;citt\xC3\xA0\r\n", 111,
+            QString::fromUtf8("1 4 ecce città"));
+        row("any number of records", records(3000), 3000, "1 1 verbum3000 parola3000");
+    }
+    void load() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(int, language);
+        QFETCH(int, last);
+        QFETCH(QString, record);
+        QFETCH(QString, messages);
+        BoardFixture fx(records(150));
+        Traduci &b = fx.board();
+        fx.platform.messages.clear();
+        fx.write(name, bytes);
+        b.impostazioni()->Lingue->setListIndex(language);
+        b.aprivocaboli(name);
+        const TraduciState &s = b.state;
+        QCOMPARE(s.lastWordIndex, last);
+        QCOMPARE(int(s.vocabularyTable.size()), last + 1);
+        if (last >= 0) {
+            QCOMPARE(s.vocabularyTable[0][0], QStringLiteral("Ordo"));
+            const VocabularyRecord &r = s.vocabularyTable[last];
+            QCOMPARE(QStringList(r.begin(), r.end()).join(' '), record);
+        }
+        QStringList shown;
+        for (const RecordedMessage &m : fx.platform.messages) {
+            shown << m.title + ": " + m.text;
+            QCOMPARE(m.icon, ui::Icon::Exclamation);
+        }
+        QCOMPARE(shown.join('|'), messages);
+        QCOMPARE(fx.platform.endCount, 0);
+    }
+
+    void reportLimitIsFourHundredCharacters_data() {
+        QTest::addColumn<int>("defective");
+        QTest::addColumn<bool>("fatal");
+        QTest::addRow("nine lines: 378 characters, a warning") << 9 << false;
+        QTest::addRow("ten lines: 420 characters, the end") << 10 << true;
+    }
+    void reportLimitIsFourHundredCharacters() {
+        QFETCH(int, defective);
+        QFETCH(bool, fatal);
+        BoardFixture fx(records(150));
+        fx.board();
+        fx.platform.messages.clear();
+        fx.write(QStringLiteral("test.txt"),
+                 records(120) + QByteArray(defective, '\0').replace('\0', QByteArray(40, 'x') + "\r\n"));
+        fx.board().aprivocaboli(QStringLiteral("test.txt"));
+        QCOMPARE(fx.platform.messages.size(), 1);
+        const RecordedMessage &m = fx.platform.messages[0];
+        QCOMPARE(m.text.size(), defective * 42);
+        QCOMPARE(m.icon, fatal ? ui::Icon::Critical : ui::Icon::Exclamation);
+        QCOMPARE(m.title, fatal ? QStringLiteral("Troppi record difettosi nel file test.txt")
+                                : QStringLiteral("Record difettosi nel file  test.txt"));
+        QCOMPARE(fx.platform.endCount, fatal ? 1 : 0);
     }
 };
 

@@ -1,31 +1,33 @@
 #include "support/boardfixture.h"
 
 #include "board/traduci.h"
+#include "settings/impostazioni.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
-QByteArray makeVocabulary(int records) {
-    QByteArray v = testHeading + "\r\n";
-    for (int i = 1; i <= records; ++i)
-        v += QByteArray::number((i - 1) % 4 + 1) + ';' + QByteArray::number((i - 1) % 4 + 1) + ";verbum" +
+QByteArray makeVocabulary(int records, bool allPairs, const QByteArray &heading) {
+    QByteArray v = heading + "\r\n";
+    for (int i = 1; i <= records; ++i) {
+        const int c = allPairs ? (i - 1) / 4 % 4 + 1 : (i - 1) % 4 + 1;
+        v += QByteArray::number((i - 1) % 4 + 1) + ';' + QByteArray::number(c) + ";verbum" +
              QByteArray::number(i) + ";parola" + QByteArray::number(i) + ";word" + QByteArray::number(i) +
              "\r\n";
+    }
     return v;
 }
 
 BoardFixture::BoardFixture(const QByteArray &vocabula) : previous(QDir::currentPath()) {
     useTemporarySettings();
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lessicorsa"),
-              QStringLiteral("Lessicorsa"))
-        .clear();
+    store().clear();
     QDir::setCurrent(dir.path());
     write(QStringLiteral("vocabula.txt"), vocabula);
 }
 
 BoardFixture::~BoardFixture() {
     board_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QDir::setCurrent(previous);
 }
 
@@ -34,7 +36,34 @@ void BoardFixture::write(const QString &name, const QByteArray &bytes) {
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
+void BoardFixture::remove(const QString &name) {
+    QFile::remove(dir.filePath(name));
+}
+
 Traduci &BoardFixture::board() {
     if (!board_) board_ = std::make_unique<Traduci>();
     return *board_;
+}
+
+Impostazioni *BoardFixture::settings() {
+    return board().impostazioni();
+}
+
+Impostazioni *BoardFixture::newSettings() {
+    board().closeImpostazioni();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return board().impostazioni();
+}
+
+QSettings BoardFixture::store() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lessicorsa"),
+                     QStringLiteral("Lessicorsa"));
+}
+
+void BoardFixture::store(const QString &key, const QString &text) {
+    store().setValue(QStringLiteral("Impostazioni/") + key, text);
+}
+
+QVariant BoardFixture::stored(const QString &key) {
+    return store().value(QStringLiteral("Impostazioni/") + key);
 }

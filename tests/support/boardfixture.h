@@ -1,32 +1,45 @@
 #pragma once
 // A working folder with a vocabulary for tests that create the main window,
-// the test platform and a temporary settings store.
+// the test platform and a fresh temporary settings store.
 
 #include "support/fakeplatform.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
 
+class Impostazioni;
 class Traduci;
 
 // The heading record of the test vocabularies.
 inline const QByteArray testHeading = "Ordo;Classis;Verbum latinum;Italiano;English";
 
 // A vocabulary file: the heading and `records` records "f;c;verbumN;parolaN;wordN",
-// f cycling 1..4 and c cycling 1..4, lines ending with CR + LF.
-QByteArray makeVocabulary(int records);
+// f cycling 1..4 and c cycling 1..4 (or, with `allPairs`, c advancing every
+// fourth record, so that the records run through all sixteen pairs), lines
+// ending with CR + LF.
+QByteArray makeVocabulary(int records, bool allPairs = false, const QByteArray &heading = testHeading);
 
 class BoardFixture {
   public:
-    // Makes the folder current and writes vocabula.txt into it.
+    // Makes the folder current, empties the store and writes vocabula.txt.
     explicit BoardFixture(const QByteArray &vocabula = makeVocabulary(150));
     ~BoardFixture();
-    // Writes a file into the working folder.
+    // Writes a file into the working folder (or removes it).
     void write(const QString &name, const QByteArray &bytes);
+    void remove(const QString &name);
     QString path() const { return dir.path(); }
     // Creates the main window (running its start-up).
     Traduci &board();
+    // The settings window as the main window refers to it, and a new one
+    // (the old one discarded), loaded from the store.
+    Impostazioni *settings();
+    Impostazioni *newSettings();
+
+    static QSettings store();
+    static void store(const QString &key, const QString &text);
+    static QVariant stored(const QString &key);
 
     FakePlatform platform;
 

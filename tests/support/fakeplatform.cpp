@@ -7,6 +7,9 @@
 
 FakePlatform::FakePlatform() {
     ui::setPlatform(this);
+    // The tests run the ticks themselves: a real timer firing inside an event
+    // pause of a test would add a tick of its own.
+    ui::Timer::setDrivenByHand(true);
 }
 FakePlatform::~FakePlatform() {
     ui::setPlatform(nullptr);

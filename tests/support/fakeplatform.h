@@ -1,5 +1,6 @@
 #pragma once
-// A platform for tests: message boxes are recorded and answered from a queue
+// A platform for tests: no timer fires by itself (the tests run the ticks),
+// message boxes are recorded and answered from a queue
 // (OK when empty), the end of the program is recorded, the clock stands still
 // until the test moves it (each one-second hold moves it by a second), random
 // draws come from a script (then 0), and a modal window is handed to a

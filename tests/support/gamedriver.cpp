@@ -3,6 +3,7 @@
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 
+#include <QKeyEvent>
 #include <QTest>
 
 void answerSettings(FakePlatform &platform, const GameChoice &choice, bool confirm) {
@@ -55,4 +56,32 @@ void answer(Traduci &b, bool right, int player) {
     }
     highlight(b, box);
     press(b, player == 0 ? int(Qt::Key_Return) : player == 1 ? '0' : '1');
+}
+
+QString boxStates(const ui::ControlArray<ui::CheckBox> &boxes) {
+    QString s;
+    for (int k = 1; k <= 4; ++k)
+        s += QString::number(boxes(k)->value());
+    return s;
+}
+
+void pressKey(QWidget *w, Qt::Key key, const QString &text) {
+    static ulong stamp = 1000;
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent e(type, key, Qt::NoModifier, text);
+        e.setTimestamp(++stamp);
+        QCoreApplication::sendEvent(w, &e);
+    }
+}
+
+void moveTo(Impostazioni *w, int g, int n) {
+    for (int i = 0; i < 6 && w->Picture1(g)->tag() != QString::number(n); ++i)
+        w->Picture1_Click(g);
+}
+
+int visibleBoxes(Traduci &b) {
+    int n = 0;
+    for (int k = 0; k < 12; ++k)
+        n += b.sign(k)->shown();
+    return n;
 }

@@ -5,10 +5,15 @@
 
 #include "support/boardfixture.h"
 
+#include "ui/controlarray.h"
+
 #include <functional>
 
 class Impostazioni;
 class Traduci;
+namespace ui {
+class CheckBox;
+}
 
 struct GameChoice {
     int players = 1;
@@ -31,3 +36,12 @@ void press(Traduci &b, int key);
 // Answers the current word right (or wrong) with the key of `player` (0 for
 // the single player's Enter).
 void answer(Traduci &b, bool right, int player = 0);
+// The states of boxes 1..4 of a class group, one digit each ("1011").
+QString boxStates(const ui::ControlArray<ui::CheckBox> &boxes);
+// A key press as the keyboard sends it, each with a time stamp of its own
+// (the window's key routing tells a press it has seen by its stamp).
+void pressKey(QWidget *w, Qt::Key key, const QString &text);
+// Moves player `g` of the settings window on through the roster to character `n`.
+void moveTo(Impostazioni *w, int g, int n);
+// The number of candidate boxes shown.
+int visibleBoxes(Traduci &b);
