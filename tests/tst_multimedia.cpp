@@ -37,6 +37,16 @@ class TstMultimedia : public QObject {
             QVERIFY(QFile::copy(QStringLiteral(TEST_DATA_DIR "/sound/") + QLatin1String(name),
                                 dir_.filePath(QLatin1String(name))));
         QVERIFY(QFile::copy(dir_.filePath("broken.wav"), dir_.filePath("broken.mid")));
+        // damaged files that begin as their kind does: a MIDI file cut after its
+        // header or in the middle of its tracks, a waveform cut after its header
+        const auto cut = [this](const char *from, const char *to, qsizetype bytes) {
+            QFile in(dir_.filePath(QLatin1String(from))), out(dir_.filePath(QLatin1String(to)));
+            return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
+                   out.write(in.readAll().left(bytes < 0 ? in.size() / 2 : bytes)) >= 0;
+        };
+        QVERIFY(cut("note.mid", "header.mid", 14));
+        QVERIFY(cut("note.mid", "half.mid", -1));
+        QVERIFY(cut("short.wav", "header.wav", 44));
         previousDir_ = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir_.path()));
     }
@@ -82,6 +92,12 @@ class TstMultimedia : public QObject {
             << int(M::DeviceNotOpen);
         QTest::newRow("no MIDI file")
             << "broken.mid" << on << "Open" << QList<int>{} << int(M::NotOpen) << int(M::UnplayableFile);
+        // a play that ends at once leaves the device silent, and the music's
+        // loop does not try the file again (it would spin, reopening it)
+        for (const char *damaged : {"header.mid", "half.mid", "header.wav"})
+            QTest::addRow("damaged %s", damaged)
+                << damaged << on << "Open Prev Play ~ Close Open" << QList<int>{M::Failure} << int(M::NotOpen)
+                << int(M::UnplayableFile);
         QTest::newRow("music ends after its tail")
             << "note.mid" << on << "Open Prev Play" << QList<int>{M::Successful} << int(M::Stopped) << 0;
         QTest::newRow("music closed while it sounds")
