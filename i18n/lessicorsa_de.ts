@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it">
 <context>
+    <name>Errata</name>
+    <message>
+        <source>Impossibile leggere il file %1: il file resta com&apos;è e i vocaboli sbagliati non vengono registrati.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: Sie bleibt, wie sie ist, und falsche Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: l&apos;ultimo vocabolo sbagliato non è stato registrato.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: Das letzte falsch beantwortete Wort wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Questi vocaboli sbagliati non sono più nel file %1: restano nell&apos;elenco e si giocano con le traduzioni salvate.
+
+%2</source>
+        <translation>Diese falsch beantworteten Wörter stehen nicht mehr in der Datei %1: Sie bleiben in der Liste und werden mit den gespeicherten Übersetzungen gespielt.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Impostazioni</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
@@ -107,6 +126,21 @@
     <message>
         <source>Record fuori classe nel file  %1</source>
         <translation>Einträge ohne gültige Klasse in der Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmErrata</name>
+    <message>
+        <source>Una partita con i soli vocaboli sbagliati</source>
+        <translation>Ein Spiel nur mit den falsch beantworteten Wörtern</translation>
+    </message>
+    <message>
+        <source>Svuota l&apos;elenco dei vocaboli sbagliati</source>
+        <translation>Die Liste der falsch beantworteten Wörter leeren</translation>
+    </message>
+    <message>
+        <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
+        <translation>Alle falsch beantworteten Wörter aus der Liste löschen?</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it">
 <context>
+    <name>Errata</name>
+    <message>
+        <source>Impossibile leggere il file %1: il file resta com&apos;è e i vocaboli sbagliati non vengono registrati.</source>
+        <translation>Cannot read the file %1: it is left as it is and missed words are not recorded.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: l&apos;ultimo vocabolo sbagliato non è stato registrato.</source>
+        <translation>Cannot write the file %1: the last missed word was not recorded.</translation>
+    </message>
+    <message>
+        <source>Questi vocaboli sbagliati non sono più nel file %1: restano nell&apos;elenco e si giocano con le traduzioni salvate.
+
+%2</source>
+        <translation>These missed words are no longer in the file %1: they stay in the list and are played with their stored translations.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Impostazioni</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
@@ -107,6 +126,21 @@
     <message>
         <source>Record fuori classe nel file  %1</source>
         <translation>Records with no valid class in file %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmErrata</name>
+    <message>
+        <source>Una partita con i soli vocaboli sbagliati</source>
+        <translation>A game with the missed words only</translation>
+    </message>
+    <message>
+        <source>Svuota l&apos;elenco dei vocaboli sbagliati</source>
+        <translation>Empty the list of missed words</translation>
+    </message>
+    <message>
+        <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
+        <translation>Delete every missed word from the list?</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it">
 <context>
+    <name>Errata</name>
+    <message>
+        <source>Impossibile leggere il file %1: il file resta com&apos;è e i vocaboli sbagliati non vengono registrati.</source>
+        <translation>No se puede leer el archivo %1: queda como está y las palabras falladas no se registran.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: l&apos;ultimo vocabolo sbagliato non è stato registrato.</source>
+        <translation>No se puede escribir el archivo %1: la última palabra fallada no se ha registrado.</translation>
+    </message>
+    <message>
+        <source>Questi vocaboli sbagliati non sono più nel file %1: restano nell&apos;elenco e si giocano con le traduzioni salvate.
+
+%2</source>
+        <translation>Estas palabras falladas ya no están en el archivo %1: se quedan en la lista y se juegan con las traducciones guardadas.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Impostazioni</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
@@ -107,6 +126,21 @@
     <message>
         <source>Record fuori classe nel file  %1</source>
         <translation>Registros sin clase válida en el archivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmErrata</name>
+    <message>
+        <source>Una partita con i soli vocaboli sbagliati</source>
+        <translation>Una partida solo con las palabras falladas</translation>
+    </message>
+    <message>
+        <source>Svuota l&apos;elenco dei vocaboli sbagliati</source>
+        <translation>Vaciar la lista de palabras falladas</translation>
+    </message>
+    <message>
+        <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
+        <translation>¿Borrar de la lista todas las palabras falladas?</translation>
     </message>
 </context>
 </TS>

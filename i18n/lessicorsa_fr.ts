@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it">
 <context>
+    <name>Errata</name>
+    <message>
+        <source>Impossibile leggere il file %1: il file resta com&apos;è e i vocaboli sbagliati non vengono registrati.</source>
+        <translation>Impossible de lire le fichier %1 : il reste tel quel et les mots manqués ne sont pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file %1: l&apos;ultimo vocabolo sbagliato non è stato registrato.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : le dernier mot manqué n&apos;a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Questi vocaboli sbagliati non sono più nel file %1: restano nell&apos;elenco e si giocano con le traduzioni salvate.
+
+%2</source>
+        <translation>Ces mots manqués ne sont plus dans le fichier %1 : ils restent dans la liste et se jouent avec les traductions enregistrées.
+
+%2</translation>
+    </message>
+</context>
+<context>
     <name>Impostazioni</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
@@ -107,6 +126,21 @@
     <message>
         <source>Record fuori classe nel file  %1</source>
         <translation>Enregistrements hors classe dans le fichier %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmErrata</name>
+    <message>
+        <source>Una partita con i soli vocaboli sbagliati</source>
+        <translation>Une partie avec les seuls mots manqués</translation>
+    </message>
+    <message>
+        <source>Svuota l&apos;elenco dei vocaboli sbagliati</source>
+        <translation>Vider la liste des mots manqués</translation>
+    </message>
+    <message>
+        <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
+        <translation>Effacer de la liste tous les mots manqués ?</translation>
     </message>
 </context>
 </TS>
