@@ -2,6 +2,7 @@
 #include "ui/convert.h"
 
 #include <QTest>
+#include <cfloat>
 
 class TestConvert : public QObject {
     Q_OBJECT
@@ -20,6 +21,11 @@ class TestConvert : public QObject {
         QTest::addRow("fraction") << "2.5x" << 2.5;
         QTest::addRow("exponent") << "1E3" << 1000.0;
         QTest::addRow("lone point") << "." << 0.0;
+        // too large for a double: the largest of its sign, so clamping applies
+        QTest::addRow("1e999") << "1e999" << DBL_MAX;
+        QTest::addRow("-1e999") << "-1e999" << -DBL_MAX;
+        QTest::addRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
+        QTest::addRow("underflow") << "1e-999x" << 0.0;
     }
     void textTakenAsNumber() {
         QFETCH(QString, text);

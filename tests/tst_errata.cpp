@@ -1,9 +1,8 @@
 // The missed words: missing and mastering them in play, their file (its round
 // trip with the lines kept as they stand, the atomic rewrite, an unreadable
-// file left alone), the game of missed words and the window that lists them.
+// file left alone) and the game of missed words.
 
 #include "board/traduci.h"
-#include "errata/frmerrata.h"
 #include "errata/missedlist.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
@@ -12,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -284,34 +282,6 @@ class TestErrata : public QObject {
         b.Imposta->trigger();
         QCOMPARE(shown, QString::number(words) + QStringLiteral(" vocabula"));
         QCOMPARE(b.vocabolo->listCount(), nounsOnly ? 38 : 150);
-    }
-
-    // The window lists the words most missed first; Dele empties the list
-    // after asking, keeping the lines added by hand.
-    void window() {
-        BoardFixture fx;
-        const QByteArray h = testHeading + "\r\n", mine = "/ my own note\r\n";
-        fx.write(file, h + entry("0;1;verbum5;parola5;word5", 1, "2026-12-03") +
-                           entry("0;3;verbum3;parola3;word3", 4) + entry("0;2;verbum2;parola2;word2", 1) +
-                           mine);
-        Traduci &b = fx.board();
-        openErrataMenu(b);
-        QStringList rows;
-        fx.platform.onModal = [&](ui::Form *f) {
-            auto *w = qobject_cast<frmErrata *>(f);
-            for (int i = 0; i < w->elenco->topLevelItemCount(); ++i)
-                for (int c = 0; c < 4; ++c)
-                    rows << w->elenco->topLevelItem(i)->text(c);
-            w->Dele->press();
-            QCOMPARE(w->elenco->topLevelItemCount(), 0);
-            w->Exit->press();
-        };
-        b.Recense->trigger();
-        QCOMPARE(rows.join(QLatin1Char(' ')), QStringLiteral("verbum3 parola3 4 2026-11-30 verbum5 parola5 1 "
-                                                             "2026-12-03 verbum2 parola2 1 2026-11-30"));
-        QCOMPARE(fx.platform.messages.size(), 1);
-        QCOMPARE(readAll(file), h + mine);
-        QVERIFY(!b.Recense->isEnabled() && !b.LudusErrorum->isEnabled());
     }
 };
 

@@ -1,16 +1,13 @@
-// Odd files and values the game must survive: a vocabulary that is a FIFO, a
-// folder or unreadable, a heading decoded apart from its file, numbers too
-// large for a double, and the board after a refused word pool.
+// Odd input the game must survive: a vocabulary that is a FIFO, a folder or
+// unreadable, a heading decoded apart from its file, a class too large for a
+// double, and the board after a refused word pool.
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
-#include "settings/store.h"
 #include "support/gamedriver.h"
-#include "ui/convert.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <cfloat>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,27 +82,6 @@ class TestOddInput : public QObject {
         b.impostazioni()->Lingue->setListIndex(1);
         b.aprivocaboli(QStringLiteral("vocabula.txt"));
         QCOMPARE(b.impostazioni()->Lingue->list(1), b.state.vocabularyTable.at(0)[3]);
-    }
-
-    void overflowingNumbersReadAsTheLargestOfTheirSign_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::addRow("1e999") << QStringLiteral("1e999") << DBL_MAX;
-        QTest::addRow("-1e999") << QStringLiteral("-1e999") << -DBL_MAX;
-        QTest::addRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
-        QTest::addRow("underflow") << QStringLiteral("1e-999x") << 0.0;
-    }
-    void overflowingNumbersReadAsTheLargestOfTheirSign() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(ui::val(text), value);
-    }
-
-    void overflowingStoredWordCountIsClamped() {
-        useTemporarySettings();
-        SettingsStore store;
-        store.write(QStringLiteral("Dafare"), QString(100000, QLatin1Char('7')));
-        QCOMPARE(StoredSettings::read(store).wordsPerGame, QStringLiteral("50"));
     }
 
     void overflowingClassIsReported() {
