@@ -108,6 +108,28 @@ void Control::applyViewScale() {
     update();
 }
 
+void Control::fitInnerText(QWidget *inner, const QString &text) const {
+    const double z = viewScale();
+    const QFont design = designFont();
+    QFont f = scaledFont(design, z);
+    if (z != 1.0 && !text.isEmpty() && f.pointSizeF() > 0) {
+        // At the design's scale the caption just fits its control; a scaled
+        // font may come out a few per cent wider and lose its last letter.
+        const QFontMetricsF atOne(design), atZoom(f);
+        qreal one = 0, zoomed = 0;
+        for (const QString &line : text.split(QLatin1Char('\n'))) {
+            one = std::max(one, atOne.horizontalAdvance(line));
+            zoomed = std::max(zoomed, atZoom.horizontalAdvance(line));
+        }
+        if (zoomed > one * z) {
+            f.setPointSizeF(f.pointSizeF() * one * z / zoomed);
+            inner->setFont(f);
+            return;
+        }
+    }
+    inner->setFont(QFont()); // the control's own font, as at the design's scale
+}
+
 void Control::updateGeometryFromTwips() {
     const double z = viewScale();
     const double fx = unitX() * z / twipsPerPixel, fy = unitY() * z / twipsPerPixel;
@@ -596,6 +618,14 @@ void CheckBox::setCaption(const QString &c) {
     t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box_->setText(t);
+    fitInnerText(box_, t);
+}
+void CheckBox::applyViewScale() {
+    Control::applyViewScale();
+    fitInnerText(box_, box_->text());
+}
+void CheckBox::fontOrTextChanged() {
+    fitInnerText(box_, box_->text());
 }
 void CheckBox::setBackColor(const QColor &c) {
     Control::setBackColor(c);
@@ -645,6 +675,14 @@ void OptionButton::setValue(bool v) {
 void OptionButton::setCaption(const QString &c) {
     Control::setCaption(c);
     radio_->setText(c);
+    fitInnerText(radio_, c);
+}
+void OptionButton::applyViewScale() {
+    Control::applyViewScale();
+    fitInnerText(radio_, radio_->text());
+}
+void OptionButton::fontOrTextChanged() {
+    fitInnerText(radio_, radio_->text());
 }
 void OptionButton::setBackColor(const QColor &c) {
     Control::setBackColor(c);

@@ -138,6 +138,9 @@ class Control : public QWidget {
     void setInner(QWidget *w);
     QWidget *inner() const { return inner_; }
     virtual void fontOrTextChanged() {}
+    // Gives `inner` (a toolkit button drawing `text` itself) the scaled font,
+    // narrowed where hinting makes the text wider than the scaled design.
+    void fitInnerText(QWidget *inner, const QString &text) const;
     void updateGeometryFromTwips();
     void mouseReleaseEvent(QMouseEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
@@ -349,6 +352,11 @@ class CheckBox : public Control {
     void setBackColor(const QColor &c) override;
     void setForeColor(const QColor &c) override;
 
+    void applyViewScale() override;
+
+  protected:
+    void fontOrTextChanged() override;
+
   private:
     QCheckBox *box_;
     int value_ = 0;
@@ -366,6 +374,11 @@ class OptionButton : public Control {
     void setCaption(const QString &c) override;
     void setBackColor(const QColor &c) override;
     void setForeColor(const QColor &c) override;
+
+    void applyViewScale() override;
+
+  protected:
+    void fontOrTextChanged() override;
 
   private:
     QRadioButton *radio_;
