@@ -1,6 +1,7 @@
 #include "errata/frmerrata.h"
 
 #include "errata/errata.h"
+#include "settings/palette.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
 
@@ -9,17 +10,7 @@
 #include <QTreeWidget>
 
 using namespace ui;
-
-namespace {
-
-// The settings window's colours and font.
-const QColor windowBack(255, 224, 192);
-const QColor controlBack(255, 192, 128);
-const QColor white(255, 255, 255);
-const QColor red(255, 0, 0);
-const QString arial = QStringLiteral("Arial");
-
-} // namespace
+using namespace palette;
 
 frmErrata::frmErrata(Errata *errata, const QString &language)
     : Form(QStringLiteral("frmErrata"), Border::FixedDialog, 8115, 4710), errata_(errata),

@@ -3,16 +3,12 @@
 // caption, colours, font and initial value; and the wiring of the handlers.
 
 #include "settings/impostazioni.h"
+#include "settings/palette.h"
 
 using namespace ui;
+using namespace palette;
 
 namespace {
-
-const QColor windowBack(255, 224, 192);
-const QColor controlBack(255, 192, 128);
-const QColor white(255, 255, 255);
-const QColor red(255, 0, 0);
-const QString arial = QStringLiteral("Arial");
 
 template <typename T>
 T *make(QWidget *in, const QString &name, int index, QRectF r, const QString &caption = QString()) {
