@@ -218,7 +218,6 @@ class TestSettingsWindow : public QObject {
         row("classes all cleared", "Classiscelte=0000", "0001", "Noli omnia auferre!");
         row("language second", "Lingua=1", "1");
         row("language past the list", "Lingua=2", "0");
-        row("language none", "Lingua=-1", "0");
         row("characters default", "", "Cicero Caesar", "", "Giocatore1");
         row("characters stored", "Giocatore1=5&Giocatore2=3", "Horatius Catullus");
         row("both Seneca wraps to Cicero", "Giocatore1=6&Giocatore2=6", "Seneca Cicero");

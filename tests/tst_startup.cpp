@@ -12,12 +12,9 @@
 #include <QTest>
 
 namespace {
+// The test vocabulary of `n` records with other line ends.
 QByteArray records(int n, const QByteArray &end = "\r\n") {
-    QByteArray v = testHeading + end;
-    for (int i = 1; i <= n; ++i)
-        v += "1;1;verbum" + QByteArray::number(i) + ";parola" + QByteArray::number(i) + ";word" +
-             QByteArray::number(i) + end;
-    return v;
+    return makeVocabulary(n).replace("\r\n", end);
 }
 } // namespace
 
@@ -108,8 +105,8 @@ class TestStartup : public QObject {
                 << bytes << QString::fromLatin1(file) << language << last << record << messages;
         };
         const QString defects = QStringLiteral("Record difettosi nel file  test.txt: ");
-        const QString last120 = QStringLiteral("1 1 verbum120 parola120"),
-                      last110 = QStringLiteral("1 1 verbum110 parola110");
+        const QString last120 = QStringLiteral("4 4 verbum120 parola120"),
+                      last110 = QStringLiteral("2 2 verbum110 parola110");
         row("CR LF", records(120), 120, last120);
         row("CR", records(120, "\r"), 120, last120);
         row("LF", records(120, "\n"), 120, last120);
@@ -120,21 +117,21 @@ class TestStartup : public QObject {
         row("short lines defective, blank ones silent", records(110) + "a;b\r\n\r\n   \r\nc;d;e\r\n", 110,
             last110, defects + "a;b\r\nc;d;e\r\n");
         row("99 records: no warning", records(98) + "1;1;x;y;z\r\n", 99, "1 1 x y");
-        row("both warnings, defects first", records(10) + "bad line\r\n", 10, "1 1 verbum10 parola10",
+        row("both warnings, defects first", records(10) + "bad line\r\n", 10, "2 2 verbum10 parola10",
             defects + "bad line\r\n|: Solo 11 vocaboli nel file  test.txt");
         row("empty file", QByteArray(), -1, "", ": Solo 0 vocaboli nel file  test.txt");
         row("trailing comment", records(120) + "/ the end", 120, last120);
         row("second language, a record without it", records(110) + "2;3;amo;amare\r\n", 110,
-            "1 1 verbum110 word110", defects + "2;3;amo;amare\r\n", 1);
+            "2 2 verbum110 word110", defects + "2;3;amo;amare\r\n", 1);
         row("no language selected", records(110), 110, last110, "", -1);
         row("the personal file reads field four", records(110), 110, last110, "", 1, "vocpers.txt");
-        row("names are exact", records(110), 110, "1 1 verbum110 word110", "", 1, "VOCPERS.TXT");
+        row("names are exact", records(110), 110, "2 2 verbum110 word110", "", 1, "VOCPERS.TXT");
         row("Windows-1252", records(110) + "1;4;ecce;ecco \xE0 te \x80 \x9C\r\n", 111,
             QString::fromUtf8("1 4 ecce ecco à te € œ"));
         row("UTF-8", records(110) + "1;4;ecce;citt\xC3\xA0\r\n", 111, QString::fromUtf8("1 4 ecce città"));
         row("UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + records(110) + "1;4;ecce;citt\xC3\xA0\r\n", 111,
             QString::fromUtf8("1 4 ecce città"));
-        row("any number of records", records(3000), 3000, "1 1 verbum3000 parola3000");
+        row("any number of records", records(3000), 3000, "4 4 verbum3000 parola3000");
         // The report's limit is 400 characters: past it the program ends.
         const QByteArray forty = QByteArray(40, 'x') + "\r\n";
         row("nine defects, 378 characters: a warning", records(120) + forty.repeated(9), 120, last120,
@@ -149,7 +146,7 @@ class TestStartup : public QObject {
         QFETCH(int, last);
         QFETCH(QString, record);
         QFETCH(QString, messages);
-        BoardFixture fx(records(150));
+        BoardFixture fx;
         Traduci &b = fx.board();
         fx.platform.messages.clear();
         fx.write(name, bytes);

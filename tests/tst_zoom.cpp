@@ -64,7 +64,6 @@ class TestZoom : public QObject {
         QTest::newRow("100 %") << 1.0 << QRect(0, 0, 469, 420) << QRect(217, 178, 105, 33);
         QTest::newRow("125 %") << 1.25 << QRect(0, 0, 586, 525) << QRect(271, 222, 131, 41);
         QTest::newRow("150 %") << 1.5 << QRect(0, 0, 704, 630) << QRect(325, 267, 158, 49);
-        QTest::newRow("175 %") << 1.75 << QRect(0, 0, 821, 735) << QRect(379, 311, 184, 58);
         QTest::newRow("400 %") << 4.0 << QRect(0, 0, 1876, 1680) << QRect(867, 711, 420, 132);
         QTest::addRow("full screen at 4K") << 4.88 << QRect(0, 0, 2289, 2050) << QRect(1057, 867, 513, 161);
     }

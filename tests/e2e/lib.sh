@@ -11,7 +11,6 @@ set -euo pipefail
 PANEL=400000 YELLOW=FFFF00 WHITE=FFFFFF BLUE=0000FF RED=FF0000 # as ImageMagick's hex form prints them
 APP="" XVFB="" MAIN="" BOXES=()
 
-log() { printf '%s [%s] %s\n' "$(date +%T)" "$E2E_NAME" "$*" >&2; }
 fail() {
     echo "FAIL: $*" >&2
     shot failure >/dev/null 2>&1 || true
