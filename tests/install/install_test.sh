@@ -15,26 +15,14 @@ source=$2
 first_display=${LESSICORSA_INSTALL_TEST_DISPLAY:-120}
 display=
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL: $*"
-}
+passed=0 failed=0
+fail() { failed=$((failed + 1)) && echo "FAIL: $*"; }
 check() { # check DESCRIPTION COMMAND...
     local what=$1
     shift
-    if "$@"; then pass; else
-        fail "$what"
-        return 1
-    fi
+    if "$@"; then passed=$((passed + 1)); else fail "$what" && return 1; fi
 }
-finish() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit
-}
+finish() { echo "$passed passed, $failed failed" && [ "$failed" -eq 0 ]; exit; }
 
 tmp=$(mktemp -d /tmp/lessicorsa-install-test.XXXXXX)
 xvfb_pid=
