@@ -40,14 +40,12 @@ class TestAbout : public QObject {
         QTest::addColumn<float>("width");
         QTest::addColumn<QString>("labels");
         QTest::addColumn<QString>("arrows"); // Freccia(1..3) shown
-        QTest::addRow("before any game") << 0 << false << 3660.0f << ""
-                                         << "";
-        QTest::addRow("one player") << 1 << false << 10170.0f + 2 * Form::borderTwips
-                                    << "Cicero\r'Enter' vel\r'Space'|"
+        const float wide = 10170.0f + 2 * Form::borderTwips;
+        QTest::addRow("before any game") << 0 << false << 3660.0f << QString() << QString();
+        QTest::addRow("one player") << 1 << false << wide << "Cicero\r'Enter' vel\r'Space'|"
                                     << "001";
-        QTest::addRow("two players, settings discarded")
-            << 2 << true << 10170.0f + 2 * Form::borderTwips << "Cicero|Caesar"
-            << "110";
+        QTest::addRow("two players, settings discarded") << 2 << true << wide << "Cicero|Caesar"
+                                                         << "110";
     }
     void arrangements() {
         QFETCH(int, players);

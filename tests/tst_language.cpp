@@ -24,7 +24,6 @@ class TestLanguage : public QObject {
         QTest::newRow("first match wins") << QStringList{"pt-BR", "pt", "fr", "de"} << "fr";
         QTest::newRow("Italian before English") << QStringList{"it-IT", "en-US"} << "it";
         QTest::newRow("C is no language") << QStringList{"C", "es-ES"} << "es";
-        QTest::newRow("POSIX alone") << QStringList{"POSIX"} << "it";
         QTest::newRow("none of ours") << QStringList{"ru-RU", "zh-Hans-CN"} << "it";
     }
     void choiceFromPreferredLanguages() {

@@ -1,6 +1,6 @@
 // Odd input the game must survive: a vocabulary that is a FIFO, a folder or
-// unreadable, a heading decoded apart from its file, a class too large for a
-// double, and the board after a refused word pool.
+// unreadable (or a personal one that is missing), a heading decoded apart from its file, a class too large
+// for a double.
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
@@ -15,6 +15,7 @@ namespace {
 // Puts something other than a readable regular file at `name` in the current folder.
 bool makeOdd(const QString &kind, const QString &name) {
     const QByteArray path = name.toLocal8Bit();
+    if (kind == "missing") return !QFile::exists(name);
     if (kind == "fifo") return ::mkfifo(path.constData(), 0600) == 0;
     if (kind == "folder") return QDir().mkdir(name);
     QFile f(name);
@@ -23,8 +24,9 @@ bool makeOdd(const QString &kind, const QString &name) {
     f.close();
     return ::chmod(path.constData(), 0) == 0;
 }
-void oddKinds() {
+void oddKinds(bool missing = false) {
     QTest::addColumn<QString>("kind");
+    if (missing) QTest::addRow("missing") << QStringLiteral("missing");
     QTest::addRow("FIFO") << QStringLiteral("fifo");
     QTest::addRow("folder") << QStringLiteral("folder");
     if (::geteuid() != 0) QTest::addRow("unreadable") << QStringLiteral("unreadable");
@@ -45,17 +47,23 @@ class TestOddInput : public QObject {
         QCOMPARE(fx.platform.endCount, 1);
     }
 
-    void oddPersonalVocabularyIsRefusedInTheSettings_data() { oddKinds(); }
+    void oddPersonalVocabularyIsRefusedInTheSettings_data() { oddKinds(true); }
     void oddPersonalVocabularyIsRefusedInTheSettings() {
         QFETCH(QString, kind);
         BoardFixture fx;
         QVERIFY(makeOdd(kind, QStringLiteral("vocpers.txt")));
         Traduci &b = fx.board();
         fx.platform.messages.clear();
-        b.impostazioni()->Chfreq(0)->setValue(1);
+        Impostazioni *w = b.impostazioni();
+        w->Chfreq(0)->setValue(1);
         QCOMPARE(fx.platform.messages.size(), 1);
-        QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Manca il vocabolario personale"));
-        QCOMPARE(b.impostazioni()->Chfreq(0)->value(), 0);
+        const RecordedMessage &m = fx.platform.messages[0];
+        QCOMPARE(m.text, QStringLiteral("file \"%1%2vocpers.txt\" inesistente")
+                             .arg(QDir::toNativeSeparators(QDir::currentPath()), QDir::separator()));
+        QCOMPARE(m.title, QStringLiteral("Manca il vocabolario personale"));
+        QCOMPARE(m.icon, ui::Icon::Exclamation);
+        QCOMPARE(w->Chfreq(0)->value(), 0);
+        QVERIFY(!w->Chfreq(0)->shown() && w->Frame3->shown() && w->Frame4->shown());
     }
 
     // The language list reads the heading as the loader reads the file.
@@ -90,29 +98,6 @@ class TestOddInput : public QObject {
         QCOMPARE(fx.platform.messages.value(0).title,
                  QStringLiteral("Record fuori classe nel file  vocabula.txt"));
         QVERIFY(fx.platform.messages[0].text.contains(QStringLiteral("ingens")));
-    }
-
-    // After a refused pool and Exit the board is idle again: portraits change every second.
-    void refusedPoolReturnsToTheIdleTimer() {
-        BoardFixture fx;
-        Traduci &b = fx.board();
-        // O.K. on a choice that selects no word, then Exit when the settings come back.
-        fx.platform.onModal = [&](ui::Form *form) {
-            answerSettings(fx.platform, {.tweak = [](Impostazioni *w) {
-                               w->Chclassi(2)->setValue(1);
-                               for (int k : {1, 3, 4})
-                                   w->Chclassi(k)->setValue(0);
-                               for (int k : {2, 3, 4})
-                                   w->Chfreq(k)->setValue(0);
-                           }});
-            const auto okay = fx.platform.onModal; // it clears itself
-            okay(form);
-            answerSettings(fx.platform, {}, false);
-        };
-        b.Imposta->trigger();
-        QCOMPARE(fx.platform.messages.value(0).text, QStringLiteral("Solo  0 vocaboli selezionati!"));
-        QCOMPARE(b.Timer1->interval(), 1000);
-        QVERIFY(b.Timer1->enabled());
     }
 };
 

@@ -40,35 +40,34 @@ class TestSoundOrder : public QObject {
         QTest::addColumn<int>("players");    // of the game the action answers in
         QTest::addColumn<QString>("watch");  // the events traced, a pattern
         QTest::addColumn<QStringList>("trace");
-        QTest::newRow("start-up opens the devices")
-            << QStringLiteral("start") << 0 << QStringLiteral(" Open$")
-            << QStringList{"MCIvittoria Open", "MCIright Open", "MCiwrong Open", "MCImusica Open"};
-        QTest::newRow("closing the board closes them")
-            << QStringLiteral("close") << 0 << QStringLiteral(" Close$")
-            << QStringList{"MCImusica Close", "MCIvittoria Close", "MCIright Close", "MCiwrong Close"};
-        QTest::newRow("exit confirmed: the box, then the closes")
-            << QStringLiteral("exit ok") << 0 << QStringLiteral("^box| Close$")
-            << QStringList{"box Fabula acta est", "MCImusica Close", "MCIvittoria Close", "MCIright Close",
-                           "MCiwrong Close"};
-        QTest::newRow("exit cancelled: the box alone")
-            << QStringLiteral("exit cancel") << 0 << QStringLiteral("^box| Close$")
-            << QStringList{"box Fabula acta est"};
+        const auto row = [](const char *name, const char *action, int players, const char *watch,
+                            const QStringList &trace) {
+            QTest::newRow(name) << QString(action) << players << QString(watch) << trace;
+        };
+        const QStringList closes{"MCImusica Close", "MCIvittoria Close", "MCIright Close", "MCiwrong Close"};
+        const QString box = QStringLiteral("box Fabula acta est");
+        // The devices are opened first, then the fanfare; the music waits for its end.
+        const QStringList opens{"MCIvittoria Open", "MCIright Open", "MCiwrong Open", "MCImusica Open"};
+        const char *startUp = " Open$|^MCI(vittoria|musica) (Prev|Play)$";
+        row("start-up opens the devices", "start", 0, startUp,
+            opens + QStringList{"MCIvittoria Prev", "MCIvittoria Play"});
+        row("start-up without sounds and music", "start quiet", 0, startUp, opens);
+        row("closing the board closes them", "close", 0, " Close$", closes);
+        row("exit confirmed: the box, then the closes", "exit ok", 0, "^box| Close$",
+            QStringList{box} + closes);
+        row("exit cancelled: the box alone", "exit cancel", 0, "^box| Close$", {box});
         // One player: the error is counted and shown before the sound, the box hidden after it.
-        QTest::newRow("one player, wrong")
-            << QStringLiteral("wrong") << 1 << QStringLiteral("^MCiwrong Play")
-            << QStringList{"MCiwrong Play: words 0, errors 1 (Errores: 1), box shown, locked 00, held 0"};
+        row("one player, wrong", "wrong", 1, "^MCiwrong Play",
+            {"MCiwrong Play: words 0, errors 1 (Errores: 1), box shown, locked 00, held 0"});
         // Two players: the sound first, then the box and the lock-out.
-        QTest::newRow("two players, wrong")
-            << QStringLiteral("wrong") << 2 << QStringLiteral("^MCiwrong Play")
-            << QStringList{"MCiwrong Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
+        row("two players, wrong", "wrong", 2, "^MCiwrong Play",
+            {"MCiwrong Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"});
         // The right answer's sound comes before its one-second display; one
         // player's count before it, two players' after it.
-        QTest::newRow("one player, right")
-            << QStringLiteral("right") << 1 << QStringLiteral("^MCIright Play")
-            << QStringList{"MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0"};
-        QTest::newRow("two players, right")
-            << QStringLiteral("right") << 2 << QStringLiteral("^MCIright Play")
-            << QStringList{"MCIright Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"};
+        row("one player, right", "right", 1, "^MCIright Play",
+            {"MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0"});
+        row("two players, right", "right", 2, "^MCIright Play",
+            {"MCIright Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"});
     }
 
     void stepsAroundASound() {
@@ -96,6 +95,10 @@ class TestSoundOrder : public QObject {
                 event += QStringLiteral(": ") + snapshot(*board, holdsBefore, p.holds);
             seen << event;
         };
+        if (action == QLatin1String("start quiet")) {
+            fx.store(QStringLiteral("Suoni"), QStringLiteral("0"));
+            fx.store(QStringLiteral("Musica"), QStringLiteral("0"));
+        }
         Traduci &b = fx.board();
         board = &b;
         if (action == QLatin1String("close")) {

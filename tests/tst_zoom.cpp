@@ -1,5 +1,5 @@
 // The view's scale: the mapping of twips to pixels at each step, the design's
-// values unchanged at every scale, the pictures rendered once per size, the
+// values unchanged and the pictures rendered once per size at every scale, the
 // remembered step, and the zoom keys that start nothing.
 #include "board/species.h"
 #include "board/traduci.h"
@@ -29,17 +29,10 @@ QMap<QString, QList<QVariant>> designValues(const QWidget &w) {
 
 // The first control whose values differ, with both lists; empty when none.
 QString firstDifference(const QMap<QString, QList<QVariant>> &a, const QMap<QString, QList<QVariant>> &b) {
-    for (auto it = a.cbegin(); it != a.cend(); ++it) {
-        if (b.value(it.key()) == it.value()) continue;
-        QString text = it.key() + QLatin1Char(':');
-        for (const QVariant &v : it.value())
-            text += QLatin1Char(' ') + v.toString();
-        text += QStringLiteral(" /");
-        for (const QVariant &v : b.value(it.key()))
-            text += QLatin1Char(' ') + v.toString();
-        return text;
-    }
-    return a.size() == b.size() ? QString() : QStringLiteral("another set of controls");
+    QString text;
+    for (auto it = a.cbegin(); it != a.cend() && text.isEmpty(); ++it)
+        if (b.value(it.key()) != it.value()) QDebug(&text) << it.key() << it.value() << b.value(it.key());
+    return text.isEmpty() && a.size() != b.size() ? QStringLiteral("another set of controls") : text;
 }
 
 Species &species(Traduci &b) {
@@ -71,7 +64,6 @@ class TestZoom : public QObject {
         QTest::newRow("100 %") << 1.0 << QRect(0, 0, 469, 420) << QRect(217, 178, 105, 33);
         QTest::newRow("125 %") << 1.25 << QRect(0, 0, 586, 525) << QRect(271, 222, 131, 41);
         QTest::newRow("150 %") << 1.5 << QRect(0, 0, 704, 630) << QRect(325, 267, 158, 49);
-        QTest::newRow("175 %") << 1.75 << QRect(0, 0, 821, 735) << QRect(379, 311, 184, 58);
         QTest::newRow("400 %") << 4.0 << QRect(0, 0, 1876, 1680) << QRect(867, 711, 420, 132);
         QTest::addRow("full screen at 4K") << 4.88 << QRect(0, 0, 2289, 2050) << QRect(1057, 867, 513, 161);
     }
@@ -87,6 +79,8 @@ class TestZoom : public QObject {
         const auto board = designValues(b);
         const auto settings = designValues(*b.impostazioni());
         const int lineHeight = QFontMetrics(b.sign(0)->font()).height();
+        b.grab();
+        const int rendered = ui::Picture::renderCount();
 
         ui::setViewScale(scale);
         QCOMPARE(b.client()->rect(), client);
@@ -103,34 +97,16 @@ class TestZoom : public QObject {
         const QString newDiff = firstDifference(designValues(*b.impostazioni()), settings);
         QVERIFY2(newDiff.isEmpty(), qPrintable(newDiff));
         QCOMPARE(b.impostazioni()->client()->width(), qRound(6915 * scale / 15));
-    }
-
-    // Each picture is rendered once per size: painting again at the same
-    // scale renders nothing, a new scale renders the new sizes.
-    void picturesRenderOncePerSize_data() {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<double>("next");
-        QTest::newRow("150 %, then 160 %") << 1.5 << 1.6;
-        QTest::newRow("400 %, then 330 %") << 4.0 << 3.3;
-    }
-    void picturesRenderOncePerSize() {
-        QFETCH(double, scale);
-        QFETCH(double, next);
-        BoardFixture fx;
-        fx.platform.area = QRect(0, 0, 3840, 2160);
-        Traduci &b = fx.board();
-        b.show();
-        ui::setViewScale(scale);
+        // Each picture is rendered once per size: the new scale renders the new
+        // sizes, painting again (the idle screen's portraits) renders nothing.
         b.grab();
-        const int first = ui::Picture::renderCount();
+        const int atScale = ui::Picture::renderCount();
+        QVERIFY(scale == 1.0 || atScale > rendered);
         for (int i = 0; i < 3; ++i) {
-            b.Timer1_Timer(); // the idle screen's portraits
+            b.Timer1_Timer();
             b.grab();
         }
-        QCOMPARE(ui::Picture::renderCount(), first);
-        ui::setViewScale(next);
-        b.grab();
-        QVERIFY(ui::Picture::renderCount() > first);
+        QCOMPARE(ui::Picture::renderCount(), atScale);
     }
 
     // The step of a start: the stored one when it is one of the steps and fits
@@ -143,24 +119,18 @@ class TestZoom : public QObject {
         QTest::addColumn<bool>("full");
         QTest::addColumn<int>("smaller"); // the step after Ctrl+-
         const QRect hd(0, 0, 1920, 1080), uhd(0, 0, 3840, 2160), small(0, 0, 1024, 768);
-        QTest::addRow("first start, 1080p") << hd << ""
-                                            << "" << 150 << false << 125;
-        QTest::addRow("first start, 4K") << uhd << ""
-                                         << "" << 300 << false << 250;
-        QTest::addRow("first start, 1024x768") << small << ""
-                                               << "" << 100 << false << 100;
-        QTest::addRow("stored 200") << hd << "200"
-                                    << "0" << 200 << false << 175;
-        QTest::addRow("stored 400, too large") << hd << "400"
-                                               << "" << 200 << false << 175;
-        QTest::addRow("stored 130, no step") << hd << "130"
-                                             << "" << 150 << false << 125;
-        QTest::addRow("stored text") << hd << "grandis"
-                                     << "" << 150 << false << 125;
-        QTest::addRow("stored full screen") << hd << "125"
-                                            << "1" << 125 << true << 100;
-        QTest::addRow("stored 2 for full") << hd << "125"
-                                           << "2" << 125 << false << 100;
+        const auto row = [](const char *name, QRect screen, const char *step, const char *full, int is,
+                            bool isFull, int smaller) {
+            QTest::addRow("%s", name) << screen << step << full << is << isFull << smaller;
+        };
+        row("first start, 1080p", hd, "", "", 150, false, 125);
+        row("first start, 4K", uhd, "", "", 300, false, 250);
+        row("first start, 1024x768", small, "", "", 100, false, 100);
+        row("stored 200", hd, "200", "0", 200, false, 175);
+        row("stored 400, too large", hd, "400", "", 200, false, 175);
+        row("stored 130, no step", hd, "130", "", 150, false, 125);
+        row("stored full screen", hd, "125", "1", 125, true, 100);
+        row("stored 2 for full", hd, "125", "2", 125, false, 100);
     }
     void rememberedView() {
         QFETCH(QRect, screen);

@@ -4,13 +4,13 @@
 # and pixels with ImageMagick, the window list. tests/e2e/CMakeLists.txt sets
 # LESSICORSA, E2E_ASSETS, E2E_DATA and E2E_FAILURES (a failed run's evidence).
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 : "${LESSICORSA:?set LESSICORSA to the built program}" "${E2E_ASSETS:?}" "${E2E_DATA:?}"
 : "${E2E_FAILURES:=${TMPDIR:-/tmp}/lessicorsa-e2e-failures}"
 
 PANEL=400000 YELLOW=FFFF00 WHITE=FFFFFF BLUE=0000FF RED=FF0000 # as ImageMagick's hex form prints them
 APP="" XVFB="" MAIN="" BOXES=()
 
-log() { printf '%s [%s] %s\n' "$(date +%T)" "$E2E_NAME" "$*" >&2; }
 fail() {
     echo "FAIL: $*" >&2
     shot failure >/dev/null 2>&1 || true
@@ -21,7 +21,6 @@ fail() {
 # from DISPLAY on, in steps of 20).
 e2e_begin() {
     E2E_NAME=$1
-    local n=$2 _ i
     T=$(mktemp -d "${TMPDIR:-/tmp}/lessicorsa-e2e-$E2E_NAME.XXXXXX")
     RUN=$T/run SHOTS=$T/shots
     mkdir -p "$RUN" "$SHOTS" "$T/home/.config" "$T/xdg"
@@ -32,22 +31,7 @@ e2e_begin() {
     trap e2e_end EXIT
     trap 'exit 130' INT TERM
     cp "$E2E_ASSETS"/*.wav "$E2E_ASSETS"/*.mid "$E2E_ASSETS"/vocabula.txt "$E2E_ASSETS"/vocpers.txt "$RUN"/
-    for _ in 1 2 3 4 5; do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$T/xvfb.log" 2>&1 &
-            XVFB=$! DISPLAY=":$n"
-            export DISPLAY
-            for i in $(seq 1 40); do # ready, and still ours a moment later
-                sleep 0.25
-                xdotool getdisplaygeometry >/dev/null 2>&1 && sleep 0.3 && kill -0 "$XVFB" 2>/dev/null && return 0
-                kill -0 "$XVFB" 2>/dev/null || break
-            done
-            kill "$XVFB" 2>/dev/null || true
-            XVFB=""
-        fi
-        n=$((n + 20))
-    done
-    fail "could not start Xvfb"
+    start_xvfb "$2" 1024x768x24 "$T/xvfb.log" || fail "could not start Xvfb"
 }
 
 e2e_end() {
@@ -153,18 +137,20 @@ find_boxes() {
         awk '$NF == "srgb(255,255,255)" { split($2, g, /[x+]/); if (g[1] > 40 && g[1] < 200 && g[2] > 15 && g[2] < 60) print g[3], g[4], g[1], g[2] }' |
         sort -k2,2n -k1,1n)
     [ "${#BOXES[@]}" = 12 ] || fail "${#BOXES[@]} candidate boxes on the idle board, not 12"
-    local x y w h x0=9999 y0=9999 x1=0 y1=0 b
-    for b in "${BOXES[@]}"; do
-        read -r x y w h <<<"$b"
-        ((x < x0)) && x0=$x
-        ((y < y0)) && y0=$y
-        ((x + w > x1)) && x1=$((x + w))
-        ((y + h > y1)) && y1=$((y + h))
-    done
+    local x y w
     read -r x y w _ <<<"${BOXES[0]}"
     PANEL_AT="$((x + w / 2)),$((y - 8))"
     # the panel about the boxes, and down to the word's place under them
-    PANEL_AREA="$((x1 - x0))x$((y1 - y0 + 100))+$x0+$y0"
+    PANEL_AREA=$(printf '%s\n' "${BOXES[@]}" | awk 'NR == 1 { x0 = $1; y0 = $2 }
+        { if ($1 < x0) x0 = $1; if ($2 < y0) y0 = $2; if ($1 + $3 > x1) x1 = $1 + $3; if ($2 + $4 > y1) y1 = $2 + $4 }
+        END { printf "%dx%d+%d+%d", x1 - x0, y1 - y0 + 100, x0, y0 }')
+}
+# start_board: the program started with the idle board shown and its boxes found.
+start_board() {
+    start
+    main_window 30
+    sleep 1
+    find_boxes "$(shot idle "$MAIN")"
 }
 # board FILE: one letter per box (w white, y highlighted, p hidden, b blue, r
 # red, ? other) and then the panel's letter.
@@ -178,17 +164,21 @@ board() {
         { s = s ($1 == "FFFFFF" ? "w" : $1 == "FFFF00" ? "y" : $1 == "400000" ? "p" : $1 == "0000FF" ? "b" : $1 == "FF0000" ? "r" : "?") }
         END { print s }'
 }
-# wait_board REGEX SECONDS: screenshots until board's letters match; prints the shot.
-wait_board() {
-    local start=$SECONDS f
+# wait_for WHAT SECONDS TEST...: screenshots of the board until TEST SHOT holds; prints the shot.
+wait_for() {
+    local what=$1 seconds=$2 start=$SECONDS f
+    shift 2
     while :; do
         f=$(shot board "$MAIN")
-        [[ $(board "$f") =~ $1 ]] && echo "$f" && return 0
-        alive || fail "the program ended while waiting for the board $1"
-        [ $((SECONDS - start)) -lt "$2" ] || fail "the board never matched $1 in $2 s (last $(board "$f"))"
+        "$@" "$f" && echo "$f" && return 0
+        alive || fail "the program ended while waiting for $what"
+        [ $((SECONDS - start)) -lt "$seconds" ] || fail "no $what after $seconds s (last $(board "$f"))"
         sleep 0.3
     done
 }
+matches() { [[ $(board "$2") =~ $1 ]]; }
+# wait_board REGEX SECONDS: until the board's letters match.
+wait_board() { wait_for "board $1" "$2" matches "$1"; }
 # A word asked: one box highlighted, the rest white or hidden, the panel dark red.
 ASKED='^[wp]*y[wp]*p$'
 # right KEY LETTER: presses KEY; true when the one-second display of a right
@@ -200,18 +190,13 @@ right() {
     return 1
 }
 # wait_prompt SECONDS: the end of a game: no box highlighted, the panel not in
-# a player's colour, and the yellow prompt on it; prints the screenshot.
-wait_prompt() {
-    local start=$SECONDS f s
-    while :; do
-        f=$(shot prompt "$MAIN")
-        s=$(board "$f")
-        [[ ${s:0:12} != *y* && $s != *[br] ]] && [ "$(count "$f" "$YELLOW" "$PANEL_AREA" 20)" -gt 100 ] && echo "$f" && return 0
-        alive || fail "the program ended while waiting for the prompt"
-        [ $((SECONDS - start)) -lt "$1" ] || fail "no prompt after $1 s (last $s)"
-        sleep 0.5
-    done
+# a player's colour, and the yellow prompt on it.
+prompt_shown() {
+    local s
+    s=$(board "$1")
+    [[ ${s:0:12} != *y* && $s != *[br] ]] && [ "$(count "$1" "$YELLOW" "$PANEL_AREA" 20)" -gt 100 ]
 }
+wait_prompt() { wait_for prompt "$1" prompt_shown; }
 # play KEY: a key on the board opens the settings window, whose O.K. (Enter) starts a game.
 play() {
     press "$MAIN" "$1"

@@ -6,10 +6,7 @@
 e2e_begin one_player "${1:-102}"
 vocabulary idem.txt
 settings Giocatori=1 Dafare=10 Suoni=1 Musica=0
-start
-main_window 30
-sleep 1
-find_boxes "$(shot idle "$MAIN")"
+start_board
 play space
 flashes=0
 for _ in $(seq 1 10); do

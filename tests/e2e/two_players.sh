@@ -6,10 +6,7 @@
 e2e_begin two_players "${1:-103}"
 vocabulary idem.txt
 settings Giocatori=2 Dafare=10 Suoni=1 Musica=0 Giocatore1=1 Giocatore2=2
-start
-main_window 30
-sleep 1
-find_boxes "$(shot idle "$MAIN")"
+start_board
 read -r left _ _ _ <<<"${BOXES[0]}"
 play Return
 f=$(wait_board "$ASKED" 20)

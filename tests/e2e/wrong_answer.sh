@@ -6,10 +6,7 @@
 e2e_begin wrong_answer "${1:-104}"
 vocabulary varia.txt
 settings Giocatori=1 Dafare=10 Suoni=1 Musica=0
-start
-main_window 30
-sleep 1
-find_boxes "$(shot idle "$MAIN")"
+start_board
 play Return
 hidden=""
 for _ in 1 2 3 4 5; do

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Installs the built game into a temporary prefix and checks it as a desktop
-# would see it: the installed tree, the desktop entry and the AppStream
-# metainfo, the licences, then the launcher started from the entry's Exec line
-# under Xvfb with a temporary home, which must show the window and give the
-# game its per-user folder without touching the user's own vocabulary, also
-# when the game is installed into that user's own ~/.local and updated there.
+# would see it: the installed tree, the validators, then the launcher started
+# from the entry's Exec line under Xvfb with a temporary home, which must give
+# the game its per-user folder without touching the user's own vocabulary,
+# also when the game is installed into and updated in that user's ~/.local.
 #
 # usage: install_test.sh BUILD_DIR SOURCE_DIR
 # The X display is the first free one of 120, 140, ... (the first one may be
@@ -16,26 +15,14 @@ source=$2
 first_display=${LESSICORSA_INSTALL_TEST_DISPLAY:-120}
 display=
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); }
-fail() {
-    failed=$((failed + 1))
-    echo "FAIL: $*"
-}
+passed=0 failed=0
+fail() { failed=$((failed + 1)) && echo "FAIL: $*"; }
 check() { # check DESCRIPTION COMMAND...
     local what=$1
     shift
-    if "$@"; then pass; else
-        fail "$what"
-        return 1
-    fi
+    if "$@"; then passed=$((passed + 1)); else fail "$what" && return 1; fi
 }
-finish() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit
-}
+finish() { echo "$passed passed, $failed failed" && [ "$failed" -eq 0 ]; exit; }
 
 tmp=$(mktemp -d /tmp/lessicorsa-install-test.XXXXXX)
 xvfb_pid=
@@ -61,23 +48,16 @@ data=$prefix/share/games/lessicorsa
 echo "== the installed tree"
 desktop=$(ls "$prefix"/share/applications/*.desktop 2>/dev/null)
 metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml 2>/dev/null)
-check "one desktop entry" [ "$(echo "$desktop" | grep -c .)" -eq 1 ]
-check "one metainfo file" [ "$(echo "$metainfo" | grep -c .)" -eq 1 ]
 app_id=$(basename "$desktop" .desktop)
-check "metainfo named after the desktop entry" [ "$metainfo" = "$prefix/share/metainfo/$app_id.metainfo.xml" ]
+check "one desktop entry and its metainfo" [ "$metainfo" = "$prefix/share/metainfo/$app_id.metainfo.xml" ]
 
-check "launcher is executable" [ -x "$prefix/bin/lessicorsa" ]
 program=$prefix/libexec/lessicorsa/lessicorsa
-check "program is an executable ELF file" \
-    bash -c '[ -x "$1" ] && file -b "$1" | grep -q ELF' _ "$program"
 for f in vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
     check "data file $f is the shipped one" cmp -s "$source/assets/$f" "$data/$f"
 done
 check "no game file is writable by others" \
     [ -z "$(find "$prefix" -perm /022 ! -type l)" ]
 doc=$prefix/share/doc/lessicorsa
-check "the copyright file is machine-readable" \
-    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
 for f in "$source"/LICENSES/*; do
     check "licence text $(basename "$f") is installed" cmp -s "$f" "$doc/LICENSES/$(basename "$f")"
 done
@@ -98,45 +78,19 @@ echo "== desktop entry and metainfo"
 check "desktop-file-validate says nothing" [ -z "$(desktop-file-validate "$desktop" 2>&1)" ]
 check "appstreamcli validate --pedantic" appstreamcli validate --pedantic --no-net --no-color "$metainfo"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
-check "Latin name" [ "$(entry Name)" = LessiCorsa ]
-check "English comment" [ -n "$(entry Comment)" ]
-check "Italian comment" [ -n "$(entry 'Comment\[it\]')" ]
 check "Icon names the installed icon" [ "$(entry Icon)" = "$app_id" ]
-check "metainfo id is the app id" grep -q "<id>$app_id</id>" "$metainfo"
-check "metainfo launches the desktop entry" \
-    grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 shots=$(sed -n 's:.*<image>.*/\([^/]*\)</image>.*:\1:p' "$metainfo")
 for shot in $shots; do
     check "screenshot $shot is in packaging/screenshots" [ -f "$source/packaging/screenshots/$shot" ]
 done
 
-# Our own X server on the first free display from 120 on, in steps of 20: the
-# end-to-end tests take 101 and up in the same steps, so they never meet ours.
-start_xvfb() {
-    local n=$1
-    for _ in 1 2 3 4 5; do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-            xvfb_pid=$!
-            display=:$n
-            for _ in $(seq 1 40); do
-                sleep 0.25
-                kill -0 "$xvfb_pid" 2>/dev/null || break
-                DISPLAY=$display xdpyinfo >/dev/null 2>&1 && return 0
-            done
-            kill "$xvfb_pid" 2>/dev/null
-            wait "$xvfb_pid" 2>/dev/null
-            xvfb_pid=
-        fi
-        n=$((n + 20))
-    done
-    return 1
-}
-if ! start_xvfb "$first_display"; then
+. "$source/tests/e2e/xvfb.sh"
+if ! start_xvfb "$first_display" 1280x1024x24 "$tmp/xvfb.log"; then
     cat "$tmp/xvfb.log"
     fail "Xvfb did not start"
     finish
 fi
+xvfb_pid=$XVFB display=$DISPLAY
 echo "== the launcher under Xvfb $display"
 
 exec_line=$(entry Exec)
