@@ -97,16 +97,22 @@ InProcessFigures measureInProcess() {
 
     // The first load also creates the settings window: not timed.
     b.aprivocaboli(small);
+    // Each timed load starts from an emptied table, so the file is parsed
+    // again (the loader keeps a table read from the same bytes).
+    const auto load = [&b](const QString &file) {
+        b.state.vocabularyTable = {};
+        b.aprivocaboli(file);
+    };
     std::vector<double> cpu;
     fig.load1600Ms = median(timeRuns(
-        40, [&] { b.aprivocaboli(small); }, &cpu));
+        40, [&] { load(small); }, &cpu));
     fig.load1600CpuMs = median(cpu);
     expectRows(1601, small);
     fig.read1600Ms = median(timeRuns(40, [&] { sink = sink + plainRead(small); }));
 
     cpu.clear();
     fig.load100kMs = median(timeRuns(
-        5, [&] { b.aprivocaboli(big); }, &cpu));
+        5, [&] { load(big); }, &cpu));
     fig.load100kCpuMs = median(cpu);
     expectRows(100001, big);
     fig.read100kMs = median(timeRuns(5, [&] { sink = sink + plainRead(big); }));

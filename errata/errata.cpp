@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QVarLengthArray>
+#include <algorithm>
 
 using namespace ui;
 
@@ -18,6 +20,25 @@ namespace {
 
 QString keyOf(const QString &latin, const QString &category) {
     return latin + QChar(0x1F) + category;
+}
+
+// The first `most` fields of `line` (split at ';'); returns how many it has,
+// at most `most`.
+int leadingFields(QStringView line, int most, QStringView *fields) {
+    int n = 0;
+    qsizetype from = 0;
+    while (n < most) {
+        const qsizetype semi = line.indexOf(QLatin1Char(';'), from);
+        fields[n++] = line.mid(from, (semi < 0 ? line.size() : semi) - from);
+        if (semi < 0) break;
+        from = semi + 1;
+    }
+    return n;
+}
+
+// A record's hash: its Latin word, its class and its translation in the chosen language.
+size_t recordHash(QStringView latin, QStringView category, QStringView translation) {
+    return qHashMulti(0, latin, category, translation);
 }
 
 bool admissibleClass(const QString &category) {
@@ -221,22 +242,38 @@ void Errata::indexSource() {
     if (source_.path == s.loadedFile && source_.size == info.size() && source_.modified == modified &&
         source_.language == s.languageIndex)
         return;
-    source_ = SourceIndex{s.loadedFile, info.size(), modified, s.languageIndex, QString(), {}};
+    source_ = SourceIndex{s.loadedFile, info.size(), modified, s.languageIndex, QString(), QString(), {}};
     QFile file(s.loadedFile);
     if (file.open(QIODevice::ReadOnly)) {
-        const QStringList lines = vocabulary::splitLines(vocabulary::decode(file.readAll()));
-        for (const QString &line : lines) {
+        source_.text = vocabulary::decode(file.readAll());
+        const QStringView text(source_.text);
+        const int language = std::max(s.languageIndex, 0);
+        const int most = 4 + language;
+        qsizetype start = 0;
+        while (start < text.size()) {
+            // A line ends at CR + LF, CR or LF.
+            qsizetype end = start;
+            while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+                ++end;
+            const QStringView line = text.mid(start, end - start);
+            const qsizetype lineStart = start;
+            start = end + 1;
+            if (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
+                ++start;
             if (line.startsWith(QLatin1Char('/'))) continue;
-            const QStringList f = line.split(QLatin1Char(';'));
-            if (f.size() < 4) continue;
+            QVarLengthArray<QStringView, 8> f(most);
+            const int n = leadingFields(line, most, f.data());
+            if (n < 4) continue;
             if (source_.heading.isEmpty()) {
-                source_.heading = line;
+                source_.heading = line.toString();
                 continue;
             }
-            if (f.size() < 4 + s.languageIndex) continue;
-            const QString key = keyOf(f.at(2), f.at(1)) + QChar(0x1F) + f.at(3 + s.languageIndex);
-            if (!source_.translations.contains(key)) source_.translations.insert(key, f.mid(3));
+            if (n < most) continue;
+            source_.lines.push_back({recordHash(f[2], f[1], f[3 + language]), lineStart, line.size()});
         }
+        std::stable_sort(
+            source_.lines.begin(), source_.lines.end(),
+            [](const SourceIndex::Line &a, const SourceIndex::Line &b) { return a.hash < b.hash; });
     }
     if (source_.heading.isEmpty() && !s.vocabularyTable.empty()) {
         const VocabularyRecord &h = s.vocabularyTable.front();
@@ -246,7 +283,20 @@ void Errata::indexSource() {
 
 QStringList Errata::translationsOf(const Asked &a) {
     indexSource();
-    const QStringList found =
-        source_.translations.value(keyOf(a.latin, a.category) + QChar(0x1F) + a.translation);
-    return found.isEmpty() ? QStringList{a.translation} : found;
+    // The first record of the file with the word's Latin, class and shown translation.
+    const size_t hash = recordHash(a.latin, a.category, a.translation);
+    const int language = std::max(source_.language, 0);
+    const auto first = std::lower_bound(source_.lines.begin(), source_.lines.end(), hash,
+                                        [](const SourceIndex::Line &l, size_t h) { return l.hash < h; });
+    for (auto it = first; it != source_.lines.end() && it->hash == hash; ++it) {
+        const QStringView line = QStringView(source_.text).mid(it->start, it->length);
+        QVarLengthArray<QStringView, 8> f(4 + language);
+        leadingFields(line, 4 + language, f.data());
+        if (f[2] != a.latin || f[1] != a.category || f[3 + language] != a.translation) continue;
+        QStringList found;
+        for (const QStringView t : line.split(QLatin1Char(';')).mid(3))
+            found.append(t.toString());
+        return found;
+    }
+    return QStringList{a.translation};
 }

@@ -18,6 +18,7 @@
 #include <QObject>
 #include <QSet>
 #include <optional>
+#include <vector>
 
 class Traduci;
 
@@ -69,7 +70,15 @@ class Errata : public QObject {
         qint64 modified = 0;
         int language = -1;
         QString heading;
-        QHash<QString, QStringList> translations; // by Latin, class and shown translation
+        // The file's text, and its records by the hash of their Latin word,
+        // class and shown translation, in the file's order within one hash;
+        // a record's fields are split again only when a word is missed.
+        QString text;
+        struct Line {
+            size_t hash;
+            qsizetype start, length;
+        };
+        std::vector<Line> lines;
     };
 
     // Reads the file into list_; an unreadable file is reported once.

@@ -7,8 +7,26 @@
 #include "vocabulary/vocabularyfile.h"
 
 #include <QFile>
+#include <QHash>
 
 using namespace ui;
+
+namespace {
+// What a board's vocabulary table was last read from: the same bytes read in
+// the same language give the same table, so a game start that loads the file
+// again keeps the table and repeats only the loader's messages.
+struct LoadedVocabulary {
+    const Traduci *board = nullptr;
+    QString file;
+    int language = -1;
+    qsizetype size = -1;
+    size_t hash = 0;
+    QString report;
+    const VocabularyRecord *table = nullptr; // the table still holds that load
+    size_t rows = 0;
+};
+LoadedVocabulary loaded;
+} // namespace
 
 void Traduci::aprivocaboli(const QString &fv) {
     QFile file(fv);
@@ -24,21 +42,43 @@ void Traduci::aprivocaboli(const QString &fv) {
     // With no language selected the first one is read, never the Latin field.
     if (language < 0) language = 0;
     state.languageIndex = language;
-    state.vocabularyTable.clear();
 
-    vocabulary::ParseResult parsed = vocabulary::parse(file.readAll(), language);
+    const QByteArray bytes = file.readAll();
     file.close();
-    if (parsed.tooManyDefects) {
-        platform().messageBox(parsed.report, tr("Troppi record difettosi nel file %1").arg(fv),
-                              Icon::Critical, Buttons::Ok);
-        platform().endProgram(0);
-        return;
+    const size_t hash = qHash(bytes);
+    const LoadedVocabulary &last = loaded;
+    const bool unchanged = last.board == this && last.file == fv && last.language == language &&
+                           last.size == bytes.size() && last.hash == hash &&
+                           last.table == state.vocabularyTable.data() &&
+                           last.rows == state.vocabularyTable.size() && !state.vocabularyTable.empty();
+    QString report;
+    if (unchanged) {
+        report = last.report;
+    } else {
+        loaded = LoadedVocabulary();
+        state.vocabularyTable.clear();
+        vocabulary::ParseResult parsed = vocabulary::parse(bytes, language);
+        if (parsed.tooManyDefects) {
+            platform().messageBox(parsed.report, tr("Troppi record difettosi nel file %1").arg(fv),
+                                  Icon::Critical, Buttons::Ok);
+            platform().endProgram(0);
+            return;
+        }
+        state.vocabularyTable = std::move(parsed.rows);
+        report = parsed.report;
+        loaded = {this,
+                  fv,
+                  language,
+                  bytes.size(),
+                  hash,
+                  report,
+                  state.vocabularyTable.data(),
+                  state.vocabularyTable.size()};
     }
-    const int count = static_cast<int>(parsed.rows.size());
-    state.vocabularyTable = std::move(parsed.rows);
+    const int count = static_cast<int>(state.vocabularyTable.size());
     state.lastWordIndex = count - 1;
-    if (!parsed.report.isEmpty())
-        platform().messageBox(parsed.report, tr("Record difettosi nel file  %1").arg(fv), Icon::Exclamation,
+    if (!report.isEmpty())
+        platform().messageBox(report, tr("Record difettosi nel file  %1").arg(fv), Icon::Exclamation,
                               Buttons::Ok);
     if (count < 100)
         platform().messageBox(tr("Solo%1 vocaboli nel file  %2").arg(signedForm(count), fv), QString(),
