@@ -92,6 +92,32 @@ class TestOddInput : public QObject {
         QCOMPARE(b.impostazioni()->Lingue->list(1), b.state.vocabularyTable.at(0)[3]);
     }
 
+    // A load of the file the table came from keeps the table; any change of
+    // the bytes or of the language reads the file again.
+    void reloadFollowsTheFileAndTheLanguage_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("first");
+        QTest::addRow("unchanged") << QByteArray() << QByteArray() << 0 << "parola1";
+        QTest::addRow("one byte changed")
+            << QByteArray("parola1;") << QByteArray("parolb1;") << 0 << "parolb1";
+        QTest::addRow("another language") << QByteArray() << QByteArray() << 1 << "word1";
+    }
+    void reloadFollowsTheFileAndTheLanguage() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(int, language);
+        QFETCH(QString, first);
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        if (!from.isEmpty()) fx.write(QStringLiteral("vocabula.txt"), makeVocabulary(150).replace(from, to));
+        b.impostazioni()->Lingue->setListIndex(language);
+        b.aprivocaboli(QStringLiteral("vocabula.txt"));
+        QCOMPARE(b.state.vocabularyTable.at(1)[3], first);
+        QCOMPARE(b.state.lastWordIndex, 150);
+    }
+
     void overflowingClassIsReported() {
         BoardFixture fx(makeVocabulary(150) + "1e999;1;ingens;enorme;huge\r\n");
         startGame(fx, {});
