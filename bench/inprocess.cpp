@@ -28,18 +28,6 @@ class BenchPlatform : public ui::Platform {
     QStringList messages;
 };
 
-// A vocabulary of `records` records: the heading and records of vocabula.txt,
-// the records repeated as often as needed, bytes and line ends unchanged.
-QByteArray biggerVocabulary(const QByteArray &vocabula, int records) {
-    QList<QByteArray> lines = vocabula.split('\n');
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    QByteArray out = lines.value(0) + '\n';
-    for (int i = 0; i < records && lines.size() > 1; ++i)
-        out += lines.at(1 + i % (lines.size() - 1)) + '\n';
-    return out;
-}
-
 qsizetype plainRead(const QString &name) {
     QFile f(name);
     if (!f.open(QIODevice::ReadOnly)) return -1;
@@ -71,6 +59,18 @@ int selectPlainly(const TraduciState &s, Impostazioni *settings) {
 }
 
 } // namespace
+
+// A vocabulary of `records` records: the heading and records of vocabula.txt,
+// the records repeated as often as needed, bytes and line ends unchanged.
+QByteArray biggerVocabulary(const QByteArray &vocabula, int records) {
+    QList<QByteArray> lines = vocabula.split('\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    QByteArray out = lines.value(0) + '\n';
+    for (int i = 0; i < records && lines.size() > 1; ++i)
+        out += lines.at(1 + i % (lines.size() - 1)) + '\n';
+    return out;
+}
 
 InProcessFigures measureInProcess() {
     InProcessFigures fig;

@@ -3,6 +3,7 @@
 // through the platform seam: loading vocabularies and rebuilding a game's
 // word pool, each beside its floor.
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace bench {
@@ -18,5 +19,9 @@ struct InProcessFigures {
 
 // Runs in the current folder, which must hold vocabula.txt; needs a QApplication.
 InProcessFigures measureInProcess();
+
+// A vocabulary of `records` records: the heading and records of vocabula.txt,
+// the records repeated as often as needed, bytes and line ends unchanged.
+QByteArray biggerVocabulary(const QByteArray &vocabula, int records);
 
 } // namespace bench

@@ -145,18 +145,6 @@ void row(const QString &what, const QString &game, const QString &floor, const Q
                 qPrintable(floorIs));
 }
 
-// A vocabulary of `records` records: the heading and records of vocabula.txt,
-// the records repeated as often as needed, bytes and line ends unchanged.
-QByteArray biggerVocabulary(const QByteArray &vocabula, int records) {
-    QList<QByteArray> lines = vocabula.split('\n');
-    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
-        lines.removeLast();
-    QByteArray out = lines.value(0) + '\n';
-    for (int i = 0; i < records && lines.size() > 1; ++i)
-        out += lines.at(1 + i % (lines.size() - 1)) + '\n';
-    return out;
-}
-
 double fact(const Probe &p, const char *name) {
     const QByteArray v = p.facts.value(name);
     return v.isEmpty() ? NAN : v.toDouble();
@@ -203,7 +191,7 @@ int main(int argc, char **argv) {
     {
         QFile in(runDir + QStringLiteral("/vocabula.txt")), out(bigDir + QStringLiteral("/vocabula.txt"));
         if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            out.write(biggerVocabulary(in.readAll(), 100000)) < 0) {
+            out.write(bench::biggerVocabulary(in.readAll(), 100000)) < 0) {
             std::fprintf(stderr, "cannot write the vocabulary of 100,000 records\n");
             return 1;
         }
