@@ -53,6 +53,11 @@ void prepareEnvironment() {
     // The design's sizes assume 96 dots per inch (15 twips to a pixel);
     // higher-density screens are handled by Qt's device pixel ratio instead.
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI")) qputenv("QT_FONT_DPI", "96");
+    // The windows change a few boxes at a time, and sending those pixels over
+    // the X connection costs less than sharing memory with the server: a
+    // shared segment is made afresh for each new window size, so a change of
+    // scale would first have to map a whole new backing store.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
 void setUpApplication() {

@@ -4,7 +4,9 @@
 #include "ui/zoom.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -12,6 +14,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <cmath>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -155,6 +159,9 @@ Form::Form(const QString &name, Border border, float clientWidthTwips, float cli
       clientHeightTwips_(clientHeightTwips), designFont_(QWidget::font()) {
     installKeyFilter();
     setObjectName(name);
+    // The client area and the menu bar cover the window, and at full screen
+    // the margin is painted here: nothing else needs the window's background.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (border == Border::FixedSingle)
@@ -208,6 +215,22 @@ void Form::applyViewScale() {
     }
     // The window keeps its centre, within the screen's free area.
     placeCentredAt(centre);
+    prepareBackingStore();
+}
+
+void Form::prepareBackingStore() {
+    // A new size gives the window a new backing store; its pages are mapped
+    // here in one call rather than one fault at a time during the paint.
+    QBackingStore *store = isVisible() ? backingStore() : nullptr;
+    if (!store) return;
+    const QSize size = this->size();
+    if (store->size() != size) store->resize(size);
+    auto *image = dynamic_cast<QImage *>(store->paintDevice());
+    if (!image || image->isNull()) return;
+    const auto page = static_cast<quintptr>(sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<quintptr>(image->bits()) & ~(page - 1);
+    const auto end = reinterpret_cast<quintptr>(image->bits()) + static_cast<quintptr>(image->sizeInBytes());
+    madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
 }
 
 void Form::placeCentredAt(QPoint centre) {
@@ -258,6 +281,7 @@ void Form::paintEvent(QPaintEvent *e) {
     QWidget::paintEvent(e);
     if (!fullArea_) return;
     QPainter p(this);
+    p.setClipRegion(e->region() - client_->geometry());
     p.fillRect(rect(), margin_);
 }
 

@@ -175,6 +175,7 @@ class Form : public QWidget {
     // Moves the window so that its centre is at `centre`, within the screen's free area.
     void placeCentredAt(QPoint centre);
     void coverScreen();
+    void prepareBackingStore();
 
     ClientArea *client_;
     float clientWidthTwips_, clientHeightTwips_;
