@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -12,8 +13,20 @@ namespace ui {
 
 struct Picture::Data {
     QString name;
+    QString path; // empty for a missing picture
     QSize size;
-    std::unique_ptr<QSvgRenderer> renderer; // null for a missing picture
+    // The drawing is read at its first rendering: most pictures of a window
+    // are not shown at its first paint, and their sizes are in their heading.
+    mutable std::unique_ptr<QSvgRenderer> renderer;
+    mutable bool read = false;
+    QSvgRenderer *drawing() const {
+        if (!read) {
+            read = true;
+            renderer = std::make_unique<QSvgRenderer>(path);
+            if (!renderer->isValid()) renderer.reset();
+        }
+        return renderer.get();
+    }
     // The renderings kept, by size and pixel ratio; a handful at most (the
     // sizes a picture is shown at, at the current scale).
     struct Rendering {
@@ -27,6 +40,21 @@ struct Picture::Data {
 namespace {
 int renderings = 0;
 constexpr std::size_t keptRenderings = 6;
+// The size an SVG file gives itself in the width and height of its root
+// element, in pixels; an empty size when they are missing or not plain numbers.
+QSize declaredSize(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd() && !xml.isStartElement())
+        xml.readNext();
+    if (!xml.isStartElement() || xml.name() != QLatin1String("svg")) return {};
+    bool okW = false, okH = false;
+    const double w = xml.attributes().value(QLatin1String("width")).toDouble(&okW);
+    const double h = xml.attributes().value(QLatin1String("height")).toDouble(&okH);
+    if (!okW || !okH || w <= 0 || h <= 0) return {};
+    return QSize(qRound(w), qRound(h));
+}
 } // namespace
 
 Picture Picture::load(const QString &name, QSize fallback) {
@@ -41,13 +69,15 @@ Picture Picture::load(const QString &name, QSize fallback) {
     d->name = name;
     const QString path = QStringLiteral(":/pictures/%1.svg").arg(name);
     if (QFile::exists(path)) {
-        d->renderer = std::make_unique<QSvgRenderer>(path);
-        if (d->renderer->isValid())
-            d->size = d->renderer->defaultSize();
-        else
-            d->renderer.reset();
+        d->path = path;
+        d->size = declaredSize(path);
+        // Without a plain size in its heading the drawing is read now.
+        if (d->size.isEmpty()) d->size = d->drawing() ? d->renderer->defaultSize() : QSize();
     }
-    if (!d->renderer) d->size = fallback;
+    if (d->path.isEmpty() || (d->read && !d->renderer)) {
+        d->path.clear();
+        d->size = fallback;
+    }
     Picture p;
     p.data_ = d;
     cache.insert(name, p.data_);
@@ -55,7 +85,7 @@ Picture Picture::load(const QString &name, QSize fallback) {
 }
 
 bool Picture::isNull() const {
-    return !data_ || !data_->renderer;
+    return !data_ || data_->path.isEmpty();
 }
 QString Picture::name() const {
     return data_ ? data_->name : QString();
@@ -82,7 +112,8 @@ QPixmap Picture::pixmap(QSize size, qreal dpr) const {
         QPainter painter(&pm);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        data_->renderer->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        if (QSvgRenderer *drawing = data_->drawing())
+            drawing->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     ++renderings;
     kept.insert(kept.begin(), Data::Rendering{size, dpr, pm});
@@ -102,7 +133,7 @@ int Picture::renderCount() {
 
 void Picture::render(QPainter &p, const QRectF &target) const {
     if (isNull()) return;
-    data_->renderer->render(&p, target);
+    if (QSvgRenderer *drawing = data_->drawing()) drawing->render(&p, target);
 }
 
 } // namespace ui
