@@ -1,12 +1,12 @@
 #include "errata/missedlist.h"
 
+#include "vocabulary/cp1252.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringEncoder>
 #include <algorithm>
 
 const QString MissedList::defaultFile = QStringLiteral("errata.txt");
@@ -31,11 +31,8 @@ QString recordOf(const MissedWord &w) {
 // The bytes of the file: Windows-1252 when it carries the text and the loader
 // reads it back unchanged, UTF-8 with a byte-order mark otherwise.
 QByteArray encode(const QString &text) {
-    QStringEncoder cp1252("windows-1252");
-    if (cp1252.isValid()) {
-        const QByteArray bytes = cp1252(text);
-        if (!cp1252.hasError() && vocabulary::decode(bytes) == text) return bytes;
-    }
+    if (const auto bytes = vocabulary::encodeCp1252(text); bytes && vocabulary::decode(*bytes) == text)
+        return *bytes;
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

@@ -4,9 +4,11 @@
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
+#include "vocabulary/cp1252.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,6 +118,18 @@ class TestOddInput : public QObject {
         b.aprivocaboli(QStringLiteral("vocabula.txt"));
         QCOMPARE(b.state.vocabularyTable.at(1)[3], first);
         QCOMPARE(b.state.lastWordIndex, 150);
+    }
+
+    void everyWindows1252ByteReadsAsBeforeAndIsWrittenBack() {
+        // Files read with the toolkit's own Windows-1252 codec read the same now.
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(static_cast<char>(b));
+        const QString text = vocabulary::decodeCp1252(all);
+        QStringDecoder reference("windows-1252");
+        if (reference.isValid()) QCOMPARE(text, reference(all));
+        QCOMPARE(vocabulary::encodeCp1252(text).value_or(QByteArray()), all);
+        QVERIFY(!vocabulary::encodeCp1252(QStringLiteral("\u0100")).has_value());
     }
 
     void overflowingClassIsReported() {

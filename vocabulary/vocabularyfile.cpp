@@ -1,5 +1,7 @@
 #include "vocabulary/vocabularyfile.h"
 
+#include "vocabulary/cp1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -47,9 +49,7 @@ QString decodeAs(bool utf8, QByteArrayView bytes) {
         if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
-    QStringDecoder cp1252("windows-1252");
-    if (cp1252.isValid()) return cp1252(bytes);
-    return QString::fromLatin1(bytes);
+    return decodeCp1252(bytes);
 }
 } // namespace
 
@@ -94,20 +94,19 @@ namespace {
 // Turns the bytes of one field or line into text in the file's encoding.
 class FieldDecoder {
   public:
-    explicit FieldDecoder(bool utf8) : utf8_(utf8), cp1252_("windows-1252") {}
+    explicit FieldDecoder(bool utf8) : utf8_(utf8) {}
     QString operator()(QByteArrayView b) {
         if (utf8_) return QString::fromUtf8(b);
         // Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F (€, œ, ...).
         for (char c : b) {
             const auto u = static_cast<unsigned char>(c);
-            if (u >= 0x80 && u <= 0x9F) return cp1252_.isValid() ? cp1252_(b) : QString::fromLatin1(b);
+            if (u >= 0x80 && u <= 0x9F) return decodeCp1252(b);
         }
         return QString::fromLatin1(b);
     }
 
   private:
     bool utf8_;
-    QStringDecoder cp1252_;
 };
 
 // The class fields hold a few short texts ("1" to "4") a hundred thousand
