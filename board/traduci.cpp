@@ -18,6 +18,7 @@ Traduci::Traduci() : Form(QStringLiteral("Traduci"), Border::FixedSingle, 7035, 
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
     createControls();
     createMenu();
+    renderPicturesAhead();
     connect(Timer1, &Timer::tick, this, &Traduci::Timer1_Timer);
     connectClicks();
     Form_Load();

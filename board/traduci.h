@@ -156,4 +156,6 @@ class Traduci : public ui::Form {
     QPointer<Impostazioni> impostazioni_;
     int gameStartDepth_ = 0; // game starts running now, for nested starts
     int gameGeneration_ = 0; // counts game starts
+    // The six idle portraits, kept rendered once the board is shown.
+    std::vector<ui::Picture> portraits_;
 };

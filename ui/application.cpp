@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIconEngine>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <cmath>
@@ -46,6 +48,27 @@ class ScaledStyle : public QProxyStyle {
         const double z = f ? f->viewScale() : 1.0;
         return z == 1.0 ? base : static_cast<int>(std::lround(base * z));
     }
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *o, const QWidget *w) const override {
+        // A menu bar makes the button it shows when its menus do not fit;
+        // ours always fit, so its arrow is drawn only if it is ever shown
+        // rather than loaded from image files for each window.
+        if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new ChevronIcon);
+        return QProxyStyle::standardIcon(icon, o, w);
+    }
+
+  private:
+    class ChevronIcon : public QIconEngine {
+      public:
+        void paint(QPainter *p, const QRect &r, QIcon::Mode, QIcon::State) override {
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(QPen(QColor(0, 0, 0), std::max(1.0, r.height() / 10.0)));
+            const qreal h = r.height() / 4.0;
+            for (qreal x : {r.left() + r.width() * 0.3, r.left() + r.width() * 0.55})
+                p->drawPolyline(QPolygonF({QPointF(x, r.center().y() - h), QPointF(x + h, r.center().y()),
+                                           QPointF(x, r.center().y() + h)}));
+        }
+        QIconEngine *clone() const override { return new ChevronIcon; }
+    };
 };
 } // namespace
 

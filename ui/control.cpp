@@ -359,6 +359,8 @@ void Label::paintEvent(QPaintEvent *) {
 
 Image::Image(QWidget *container, const QString &name, int index) : Control(container, name, index) {}
 
+static QRect naturalRect(const Picture &pic, double zoom);
+
 void Image::setPicture(const Picture &pic) {
     const bool same = pic == picture_;
     picture_ = pic;
@@ -367,6 +369,15 @@ void Image::setPicture(const Picture &pic) {
                 pic.size().height() * twipsPerPixel / unitY());
     // The same picture again (an idle portrait drawn twice) repaints nothing.
     if (!same) update();
+    // While the window is being made, the pictures of its first paint are
+    // rendered beside it.
+    if (!same && !isHidden() && !window()->isVisible()) {
+        if (const auto *f = qobject_cast<const Form *>(window()); f && f->rendersAhead()) prepare(pic);
+    }
+}
+
+void Image::prepare(const Picture &pic) const {
+    pic.prepare(stretch_ ? size() : naturalRect(pic, viewScale()).size(), devicePixelRatioF());
 }
 
 void Image::setStretch(bool s) {

@@ -209,6 +209,8 @@ class Image : public Control {
     Image(QWidget *container, const QString &name, int index = -1);
     Picture picture() const { return picture_; }
     void setPicture(const Picture &p);
+    // Has `p` rendered ahead, on a worker thread, at the size this control shows it.
+    void prepare(const Picture &p) const;
     bool stretch() const { return stretch_; }
     void setStretch(bool s);
     QString pictureName() const { return picture_.name(); }

@@ -381,7 +381,14 @@ void Form::showModal() {
     platform().showModal(this);
 }
 
+void Form::renderPicturesAhead() {
+    rendersAhead_ = true;
+    for (Image *i : findChildren<Image *>())
+        if (!i->isHidden()) i->prepare(i->picture());
+}
+
 void Form::showEvent(QShowEvent *e) {
+    rendersAhead_ = false;
     if (client_->zoom != ui::viewScale()) applyViewScale();
     QWidget::showEvent(e);
     if (fullArea_) coverScreen();

@@ -95,6 +95,11 @@ class Form : public QWidget {
 
     // The scale the window is drawn at (see ui/zoom.h).
     double viewScale() const { return client_->zoom; }
+    // From now until the window is first shown, the pictures its visible
+    // images are given are rendered on a worker thread while the window is
+    // being made; the ones it already shows start at once.
+    void renderPicturesAhead();
+    bool rendersAhead() const { return rendersAhead_; }
     // Redraws the window at the view's current scale, keeping its centre.
     void applyViewScale();
     // The window's client area and menu bar in pixels at scale 1.
@@ -176,6 +181,7 @@ class Form : public QWidget {
     void placeCentredAt(QPoint centre);
     void coverScreen();
     void prepareBackingStore();
+    bool rendersAhead_ = false;
 
     ClientArea *client_;
     float clientWidthTwips_, clientHeightTwips_;

@@ -2,11 +2,15 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QThreadPool>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 #include <vector>
 
 namespace ui {
@@ -35,11 +39,36 @@ struct Picture::Data {
         QPixmap pixmap;
     };
     mutable std::vector<Rendering> renderings;
+    // Renderings under way on a worker thread.
+    struct Job {
+        std::mutex mutex;
+        std::condition_variable done;
+        bool ready = false;
+        QImage image;
+    };
+    struct Pending {
+        QSize size;
+        qreal dpr;
+        std::shared_ptr<Job> job;
+    };
+    mutable std::vector<Pending> pending;
 };
 
 namespace {
 int renderings = 0;
 constexpr std::size_t keptRenderings = 6;
+QSize pixelSize(QSize size, qreal dpr) {
+    return QSize(static_cast<int>(std::ceil(size.width() * dpr)),
+                 static_cast<int>(std::ceil(size.height() * dpr)));
+}
+
+void renderInto(QPaintDevice *device, QSvgRenderer *drawing, QSize size) {
+    QPainter painter(device);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (drawing) drawing->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
 // The size an SVG file gives itself in the width and height of its root
 // element, in pixels; an empty size when they are missing or not plain numbers.
 QSize declaredSize(const QString &path) {
@@ -104,21 +133,49 @@ QPixmap Picture::pixmap(QSize size, qreal dpr) const {
             return kept.front().pixmap;
         }
     }
-    QPixmap pm(QSize(static_cast<int>(std::ceil(size.width() * dpr)),
-                     static_cast<int>(std::ceil(size.height() * dpr))));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    {
-        QPainter painter(&pm);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (QSvgRenderer *drawing = data_->drawing())
-            drawing->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    QPixmap pm;
+    auto &jobs = data_->pending;
+    const auto job = std::find_if(jobs.begin(), jobs.end(),
+                                  [&](const Data::Pending &j) { return j.size == size && j.dpr == dpr; });
+    if (job != jobs.end()) {
+        const std::shared_ptr<Data::Job> j = job->job;
+        jobs.erase(job);
+        std::unique_lock lock(j->mutex);
+        j->done.wait(lock, [&] { return j->ready; });
+        pm = QPixmap::fromImage(std::move(j->image));
+    } else {
+        pm = QPixmap(pixelSize(size, dpr));
+        pm.setDevicePixelRatio(dpr);
+        pm.fill(Qt::transparent);
+        renderInto(&pm, data_->drawing(), size);
+        ++renderings;
     }
-    ++renderings;
     kept.insert(kept.begin(), Data::Rendering{size, dpr, pm});
     if (kept.size() > keptRenderings) kept.pop_back();
     return pm;
+}
+
+void Picture::prepare(QSize size, qreal dpr) const {
+    if (isNull() || size.isEmpty()) return;
+    for (const auto &r : data_->renderings)
+        if (r.size == size && r.dpr == dpr) return;
+    for (const auto &j : data_->pending)
+        if (j.size == size && j.dpr == dpr) return;
+    auto job = std::make_shared<Data::Job>();
+    data_->pending.push_back({size, dpr, job});
+    ++renderings;
+    // The worker reads the drawing itself: a renderer is not shared between threads.
+    QThreadPool::globalInstance()->start([job, path = data_->path, size, dpr] {
+        QImage image(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(Qt::transparent);
+        QSvgRenderer drawing(path);
+        renderInto(&image, drawing.isValid() ? &drawing : nullptr, size);
+        std::lock_guard lock(job->mutex);
+        job->image = std::move(image);
+        job->ready = true;
+        job->done.notify_all();
+    });
 }
 
 void Picture::draw(QPainter &p, const QRect &target) const {

@@ -36,6 +36,9 @@ class Picture {
     // ratio `dpr`. Each size is rendered once and kept, so painting a picture
     // again costs a copy of pixels, not a rendering of the drawing.
     QPixmap pixmap(QSize size, qreal dpr) const;
+    // Starts rendering the picture at `size` and `dpr` on a worker thread, so
+    // that pixmap() finds it ready (or waits for it) instead of rendering it.
+    void prepare(QSize size, qreal dpr) const;
     // Draws the picture's pixmap stretched into `target` on `p`'s device.
     void draw(QPainter &p, const QRect &target) const;
     // How many times any picture has been rendered into a pixmap.
