@@ -148,6 +148,10 @@ QPixmap Picture::pixmap(QSize size, qreal dpr) const {
         pm.setDevicePixelRatio(dpr);
         pm.fill(Qt::transparent);
         renderInto(&pm, data_->drawing(), size);
+        // The rendering is kept, so the drawing is let go until another
+        // size is needed.
+        data_->renderer.reset();
+        data_->read = false;
         ++renderings;
     }
     kept.insert(kept.begin(), Data::Rendering{size, dpr, pm});
