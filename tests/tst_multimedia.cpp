@@ -47,6 +47,22 @@ class TstMultimedia : public QObject {
         QVERIFY(cut("note.mid", "header.mid", 14));
         QVERIFY(cut("note.mid", "half.mid", -1));
         QVERIFY(cut("short.wav", "header.wav", 44));
+        // a waveform as long as the fanfare (1.6 s of stereo silence), which
+        // is let go after each play and loaded again for the next
+        QFile fanfare(dir_.filePath("fanfare.wav"));
+        QVERIFY(fanfare.open(QIODevice::WriteOnly));
+        const quint32 samples = 44100 * 16 / 10 * 4;
+        QByteArray wav("RIFF");
+        const auto u32 = [&wav](quint32 v) { wav.append(reinterpret_cast<const char *>(&v), 4); };
+        u32(36 + samples);
+        wav += QByteArray("WAVEfmt \x10\0\0\0\x01\0\x02\0", 16);
+        u32(44100);
+        u32(44100 * 4);
+        wav += QByteArray("\x04\0\x10\0data", 8);
+        u32(samples);
+        wav += QByteArray(samples, '\0');
+        QVERIFY(fanfare.write(wav) == wav.size());
+        fanfare.close();
         previousDir_ = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir_.path()));
     }
@@ -83,6 +99,9 @@ class TstMultimedia : public QObject {
             << int(M::Stopped) << 0;
         QTest::newRow("the music's loop reopens and plays again")
             << "short.wav" << on << "Open Prev Play ~ Close Open Prev Play ~ Close Open Prev Play Close"
+            << QList<int>{M::Successful, M::Successful, M::Aborted} << int(M::NotOpen) << 0;
+        QTest::newRow("a long waveform plays again after it has ended")
+            << "fanfare.wav" << on << "Open Prev Play ~ Prev Play ~ Prev Play Close"
             << QList<int>{M::Successful, M::Successful, M::Aborted} << int(M::NotOpen) << 0;
         QTest::newRow("missing file")
             << "Wrong.wav" << on << "Open" << QList<int>{} << int(M::NotOpen) << int(M::FileNotFound);

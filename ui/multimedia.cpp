@@ -47,6 +47,8 @@ struct Owner {
 // (about 50 ms) has not sounded at all: a real piece lasts seconds, and the
 // synthesiser's tail alone lasts two.
 constexpr quint64 musicAtOnceBuffers = 2;
+// Waveforms longer than this are loaded for each play (see letGoIfLong).
+constexpr Uint32 longWaveBytes = 256 * 1024;
 
 bool audioEnabled = true;
 int lastDeviceId = 0;
@@ -307,8 +309,19 @@ class AudioEngine {
             sounds_.erase(id);
             return false;
         }
-        if (s.chunk) s.channel = takeChannel();
+        if (s.chunk && s.channel < 0) s.channel = takeChannel();
         return true;
+    }
+
+    // A long waveform (the fanfare: half a megabyte of samples) is let go
+    // once it has sounded, and loaded again at its next Play; the short
+    // effects of a game stay loaded.
+    void letGoIfLong(int id) {
+        const auto it = sounds_.find(id);
+        if (it == sounds_.end() || !it->second.chunk || it->second.chunk->alen <= longWaveBytes) return;
+        if (Mix_Playing(it->second.channel)) return;
+        Mix_FreeChunk(it->second.chunk);
+        it->second.chunk = nullptr; // its channel stays its own
     }
 
     // Without an audio device every open device falls silent.
@@ -400,10 +413,8 @@ class AudioEngine {
     }
 
     void freeSound(Sound &s) {
-        if (s.chunk) {
-            Mix_FreeChunk(s.chunk);
-            freeChannels_.push_back(s.channel);
-        }
+        if (s.chunk) Mix_FreeChunk(s.chunk);
+        if (s.channel >= 0) freeChannels_.push_back(s.channel);
         s.chunk = nullptr;
         if (s.music) Mix_FreeMusic(s.music);
         s = {};
@@ -418,7 +429,14 @@ class AudioEngine {
             if (channel >= 0 && channel < int(e.channelOwners_.size()))
                 o = std::exchange(e.channelOwners_[channel], Owner{});
         }
-        if (o.device) e.report(o.device, Finished, o.ticket);
+        if (o.device) {
+            e.report(o.device, Finished, o.ticket);
+            {
+                std::lock_guard lock(e.jobsMutex_);
+                e.jobs_.push_back([&e, id = o.device] { e.letGoIfLong(id); });
+            }
+            e.jobsReady_.notify_one();
+        }
     }
 
     // For MIDI this comes when the synthesiser's last notes have died away,
