@@ -34,7 +34,7 @@ frmAbout::frmAbout(Traduci *main)
     f.setPointSizeF(8.25);
     f.setBold(true);
     setFont(f);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
     setScale(unitX, unitY);
     setDiscardOnClose(true);
     createControls();

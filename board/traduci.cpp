@@ -15,7 +15,7 @@ Traduci::Traduci() : Form(QStringLiteral("Traduci"), Border::FixedSingle, 7035, 
     f.setPointSizeF(12);
     setFont(f);
     setKeyPreview(true);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
     createControls();
     createMenu();
     renderPicturesAhead();

@@ -21,7 +21,7 @@ frmErrata::frmErrata(Errata *errata, const QString &language)
     QFont f(arial);
     f.setPointSizeF(8.25);
     setFont(f);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
     setDiscardOnClose(true);
     QWidget *w = client();
 

@@ -29,7 +29,7 @@ Impostazioni::Impostazioni(Traduci *main)
     QFont f(arial);
     f.setPointSizeF(8.25);
     setFont(f);
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.svg")));
+    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
     setKeyPreview(true);
     setDiscardOnClose(true);
     createControls();

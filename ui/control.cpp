@@ -369,11 +369,20 @@ void Image::setPicture(const Picture &pic) {
                 pic.size().height() * twipsPerPixel / unitY());
     // The same picture again (an idle portrait drawn twice) repaints nothing.
     if (!same) update();
+    if (!same) renderAheadIfShownFirst();
+}
+
+void Image::setVisible(bool visible) {
+    const bool was = !isHidden();
+    Control::setVisible(visible);
+    if (visible && !was) renderAheadIfShownFirst();
+}
+
+void Image::renderAheadIfShownFirst() {
     // While the window is being made, the pictures of its first paint are
     // rendered beside it.
-    if (!same && !isHidden() && !window()->isVisible()) {
-        if (const auto *f = qobject_cast<const Form *>(window()); f && f->rendersAhead()) prepare(pic);
-    }
+    if (isHidden() || window()->isVisible()) return;
+    if (const auto *f = qobject_cast<const Form *>(window()); f && f->rendersAhead()) prepare(picture_);
 }
 
 void Image::prepare(const Picture &pic) const {

@@ -211,6 +211,7 @@ class Image : public Control {
     void setPicture(const Picture &p);
     // Has `p` rendered ahead, on a worker thread, at the size this control shows it.
     void prepare(const Picture &p) const;
+    void setVisible(bool visible) override;
     bool stretch() const { return stretch_; }
     void setStretch(bool s);
     QString pictureName() const { return picture_.name(); }
@@ -220,6 +221,9 @@ class Image : public Control {
     void paintEvent(QPaintEvent *) override;
     Picture picture_;
     bool stretch_ = false;
+
+  private:
+    void renderAheadIfShownFirst();
 };
 
 // A picture box: a background colour with a picture at its top left corner;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -186,6 +187,35 @@ void Picture::draw(QPainter &p, const QRect &target) const {
     if (isNull() || target.isEmpty()) return;
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
     p.drawPixmap(target.topLeft(), pixmap(target.size(), dpr));
+}
+
+namespace {
+constexpr int iconSizes[] = {16, 32, 48};
+
+class PictureIcon : public QIconEngine {
+  public:
+    explicit PictureIcon(Picture p) : picture_(std::move(p)) {}
+    void paint(QPainter *p, const QRect &r, QIcon::Mode, QIcon::State) override { picture_.draw(*p, r); }
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
+        return picture_.pixmap(size, 1.0);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int s : iconSizes)
+            sizes << QSize(s, s);
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new PictureIcon(picture_); }
+
+  private:
+    Picture picture_;
+};
+} // namespace
+
+QIcon Picture::icon() const {
+    for (int s : iconSizes)
+        prepare(QSize(s, s), 1.0);
+    return QIcon(new PictureIcon(*this));
 }
 
 int Picture::renderCount() {

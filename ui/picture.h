@@ -6,6 +6,7 @@
 // shares the same drawing, so handle() compares pictures by identity, as the
 // end scene compares a bust's picture with the tipping frame.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -39,6 +40,9 @@ class Picture {
     // Starts rendering the picture at `size` and `dpr` on a worker thread, so
     // that pixmap() finds it ready (or waits for it) instead of rendering it.
     void prepare(QSize size, qreal dpr) const;
+    // A window icon drawn from the picture at 16, 32 and 48 pixels; the three
+    // are rendered ahead on a worker thread when the icon is made.
+    QIcon icon() const;
     // Draws the picture's pixmap stretched into `target` on `p`'s device.
     void draw(QPainter &p, const QRect &target) const;
     // How many times any picture has been rendered into a pixmap.
