@@ -18,6 +18,7 @@ int main(int argc, char **argv) {
         return 1;
     }
 #endif
+    ui::shareOneHeap();
     ui::prepareEnvironment();
     QApplication app(argc, argv);
     ui::setUpApplication();

@@ -319,6 +319,7 @@ int runBare(const ProbeOptions &o) {
 
 int runProbe(int argc, char **argv) {
     const ProbeOptions o = parse(argc, argv);
+    if (o.game) ui::shareOneHeap(); // as app/main.cpp; the floor keeps the defaults
     ui::prepareEnvironment();
     QApplication app(argc, argv);
     if (o.game) {

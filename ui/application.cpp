@@ -9,6 +9,9 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace ui {
 
@@ -81,6 +84,12 @@ void prepareEnvironment() {
     // shared segment is made afresh for each new window size, so a change of
     // scale would first have to map a whole new backing store.
     if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
+void shareOneHeap() {
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 1);
+#endif
 }
 
 void setUpApplication() {
