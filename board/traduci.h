@@ -28,6 +28,11 @@ using VocabularyRecord = std::array<QString, 4>;
 
 struct TraduciState {
     std::vector<VocabularyRecord> vocabularyTable; // row 0 is the file's heading record
+    // Where each row's line begins in loadedFile, and the file's encoding
+    // (UTF-8 or Windows-1252): a row's other translations are read there when
+    // they are needed. Empty when the table was not read from the file.
+    std::vector<qint64> vocabularyRowStarts;
+    bool vocabularyUtf8 = false;
     int lastWordIndex = 0;
     int languageIndex = 0;
     QString vocabularyFile;
