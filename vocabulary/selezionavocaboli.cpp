@@ -52,6 +52,9 @@ void Traduci::selezionavocaboli() {
         }
     } frequencyOf, classOf;
     const int last = std::min(state.lastWordIndex, static_cast<int>(state.vocabularyTable.size()) - 1);
+    // Room for every record at once: the lists never grow by copying.
+    for (ListBox *l : {frequenza, categoria, vocabolo, traduzione})
+        l->reserve(last);
     for (int r = 1; r <= last; ++r) {
         const VocabularyRecord &row = state.vocabularyTable[r];
         const long long f = frequencyOf(row[0]);
