@@ -45,6 +45,11 @@ void Traduci::handleKey(int &k) {
         esci();
         return;
     }
+    // A key that reaches the board while the word pool is built waits for no word.
+    if (buildingPool()) {
+        k = 0;
+        return;
+    }
     if (Parola->caption().left(9) == QStringLiteral("Quamlibet")) {
         k = 0;
         Imposta_Click();

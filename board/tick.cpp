@@ -15,6 +15,8 @@ const QColor white(255, 255, 255);
 
 void Traduci::Timer1_Timer() {
     TraduciState &s = state;
+    // A tick is due while a word pool is built: it waits with the rest.
+    if (buildingPool()) return;
     // 1. A two-player lock-out counts down in every situation.
     if (s.lockoutRemaining > 0) {
         s.lockoutRemaining -= Timer1->interval();

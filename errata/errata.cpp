@@ -148,7 +148,9 @@ void Errata::fillPool() {
     const int last = std::min(s.lastWordIndex, static_cast<int>(s.vocabularyTable.size()) - 1);
     for (ListBox *l : {b.frequenza, b.categoria, b.vocabolo, b.traduzione})
         l->reserve(last + static_cast<int>(words.size()));
+    Traduci::BuildingPool building(b);
     for (int r = 1; r <= last; ++r) {
+        building.row(r);
         const VocabularyRecord &row = s.vocabularyTable[r];
         const long long f = roundHalfEven(val(row[0]));
         if (f < 0 || f > 4 || !admissibleClass(row[1])) continue;

@@ -19,7 +19,8 @@ class TestGame : public QObject {
     // ------------------------------------------------------------ the pool
 
     void pool_data() {
-        QTest::addColumn<QByteArray>("extra"); // records after 120 generic ones
+        QTest::addColumn<int>("records");      // generic records, verbum1 on
+        QTest::addColumn<QByteArray>("extra"); // records after them
         QTest::addColumn<QString>("off");      // boxes cleared: c2 is Chclassi(2), f1 Chfreq(1)
         QTest::addColumn<bool>("exclude");
         QTest::addColumn<int>("count");
@@ -29,23 +30,29 @@ class TestGame : public QObject {
         const QByteArray alike = "1;3;amo;amare;to love\r\n1;3;AMbulo;ambulare;to walk\r\n1;4;a;a;to\r\n"
                                  "1;1;ab;abc;x\r\n1;2;ad;al;x\r\n 2;1;domus;casa;house\r\n";
         QTest::addRow("every word in file order")
-            << QByteArray() << "" << false << 120 << QStringList{"verbum1", "verbum120"}
+            << 120 << QByteArray() << "" << false << 120 << QStringList{"verbum1", "verbum120"}
             << QStringList{"Verbum latinum"} << "";
-        QTest::addRow("chosen classes") << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
-                                        << QStringList{"verbum1", "verbum2", "verbum4"} << "";
+        QTest::addRow("chosen classes")
+            << 120 << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
+            << QStringList{"verbum1", "verbum2", "verbum4"} << "";
+        // built over several turns of the event loop, with input meanwhile
+        QTest::addRow("every word of 10,000")
+            << 10000 << QByteArray() << "" << false << 10000 << QStringList{"verbum1", "verbum10000"}
+            << QStringList{"Verbum latinum"} << "";
         QTest::addRow("look-alikes kept")
-            << alike << "" << false << 126
+            << 120 << alike << "" << false << 126
             << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"} << QStringList{} << "";
         // the same first two letters (a shorter text whole), capitals differing
         QTest::addRow("look-alikes left out")
-            << alike << "" << true << 123 << QStringList{"verbum1", "AMbulo", "ad", "domus"}
+            << 120 << alike << "" << true << 123 << QStringList{"verbum1", "AMbulo", "ad", "domus"}
             << QStringList{"amo", "a", "ab"} << "";
         QTest::addRow("classes out of range")
-            << QByteArray("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n") << "" << false << 120
+            << 120 << QByteArray("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n") << "" << false << 120
             << QStringList{"verbum1"} << QStringList{"septem", "novem"}
             << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
     }
     void pool() {
+        QFETCH(int, records);
         QFETCH(QByteArray, extra);
         QFETCH(QString, off);
         QFETCH(bool, exclude);
@@ -53,17 +60,38 @@ class TestGame : public QObject {
         QFETCH(QStringList, present);
         QFETCH(QStringList, absent);
         QFETCH(QString, report);
-        BoardFixture fx(makeVocabulary(120) + extra);
+        BoardFixture fx(makeVocabulary(records) + extra);
         GameChoice c;
-        c.excludeSimilar = exclude;
         c.tweak = [off](Impostazioni *w) {
             for (const QString &box : off.split(' ', Qt::SkipEmptyParts))
                 (box[0] == 'c' ? w->Chclassi : w->Chfreq)(box.mid(1).toInt())->setValue(0);
         };
-        fx.board();
-        fx.platform.messages.clear();
-        startGame(fx, c);
         Traduci &b = fx.board();
+        fx.platform.messages.clear();
+        // A large pool is built over several turns of the event loop: Enter, a
+        // click on the word, the menu and a tick meanwhile do nothing, also when
+        // the pool is built again in the middle of a game (a choice changed).
+        const bool turns = records > Traduci::poolRowsPerTurn;
+        for (int start = 1; start <= (turns ? 2 : 1); ++start) {
+            bool meddled = false;
+            if (turns) {
+                fx.platform.onDoEvents = [&] {
+                    meddled = b.buildingPool();
+                    answerSettings(fx.platform, c);
+                    emit b.arapacis->Click(); // acts as Enter
+                    emit b.Parola->Click();
+                    b.Imposta->trigger();
+                    b.Timer1_Timer();
+                };
+            }
+            c.excludeSimilar = exclude != (start == 2);
+            const int highlighted = b.state.currentCandidate;
+            startGame(fx, c);
+            QCOMPARE(b.state.currentCandidate, highlighted);
+            QCOMPARE(meddled, turns);
+            QCOMPARE(fx.platform.modalWindows.size(), start);
+            QCOMPARE(b.state.wordsDone, 0);
+        }
         const QStringList p = b.vocabolo->items();
         QCOMPARE(p.size(), count);
         QCOMPARE(b.traduzione->listCount(), count);
@@ -73,11 +101,15 @@ class TestGame : public QObject {
             QVERIFY2(p.contains(w), qPrintable(w));
         for (const QString &w : absent)
             QVERIFY2(!p.contains(w), qPrintable(w));
-        // the four lists go together: verbumN has classes (N - 1) % 4 + 1 and parolaN
-        const int n = p.first().mid(6).toInt();
-        if (p.first().startsWith(QLatin1String("verbum"))) {
-            QCOMPARE(b.traduzione->list(0), QStringLiteral("parola%1").arg(n));
-            QCOMPARE(b.categoria->list(0) + b.frequenza->list(0),
+        // the four lists go together, in file order: verbumN has classes (N - 1) % 4 + 1 and parolaN
+        int previous = 0;
+        for (qsizetype i = 0; i < p.size(); ++i) {
+            if (!p[i].startsWith(QLatin1String("verbum"))) continue;
+            const int n = p[i].mid(6).toInt();
+            QVERIFY(n > previous);
+            previous = n;
+            QCOMPARE(b.traduzione->list(i), QStringLiteral("parola%1").arg(n));
+            QCOMPARE(b.categoria->list(i) + b.frequenza->list(i),
                      QString::number((n - 1) % 4 + 1).repeated(2));
         }
         QCOMPARE(fx.platform.messages.isEmpty(), report.isEmpty());
