@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -156,6 +157,18 @@ std::pair<qsizetype, qsizetype> lineEnd(const char *d, qsizetype n, qsizetype po
     return {end, next};
 }
 
+// How often the byte `c` occurs in `v`.
+qsizetype occurrences(QByteArrayView v, char c) {
+    qsizetype n = 0;
+    const char *p = v.data();
+    const char *const end = p + v.size();
+    while (p < end && (p = static_cast<const char *>(std::memchr(p, c, static_cast<size_t>(end - p))))) {
+        ++n;
+        ++p;
+    }
+    return n;
+}
+
 bool blank(QByteArrayView line) {
     for (char c : line)
         if (c != ' ') return false;
@@ -185,7 +198,7 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
     // ";" less one and ends at the next ";" or at the end of the line.
     const int translationField = 3 + languageIndex;
     // One row a line at most: the table is allocated once, not grown.
-    const size_t most = static_cast<size_t>(std::max(all.count('\n'), all.count('\r')) + 1);
+    const size_t most = static_cast<size_t>(std::max(occurrences(all, '\n'), occurrences(all, '\r')) + 1);
     result.rows.reserve(most);
     result.rowStarts.reserve(most);
     for (qsizetype pos = 0; pos < n;) {
