@@ -265,8 +265,11 @@ QStringList Errata::translationsOf(const Asked &a) {
     // The record of the file the word was drawn from, with all its translations.
     const TraduciState &s = board_->state;
     const int language = std::max(s.languageIndex, 0);
-    QStringList line = recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8, s.loadedFile,
-                                  language, rowOf(s.vocabularyTable, a.latin, a.category, a.translation));
+    const size_t r = rowOf(s.vocabularyTable, a.latin, a.category, a.translation);
+    // A missed word that the vocabulary no longer holds keeps its stored translation.
+    if (r >= s.vocabularyTable.size()) return QStringList{a.translation};
+    QStringList line =
+        recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8, s.loadedFile, language, r);
     if (line.isEmpty()) {
         // The file changed since it was loaded: its records as they are now.
         QFile file(s.loadedFile);
