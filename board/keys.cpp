@@ -45,7 +45,8 @@ void Traduci::handleKey(int &k) {
         esci();
         return;
     }
-    // A key that reaches the board while the word pool is built waits for no word.
+    // The player's keys wait while the word pool is built; any other that
+    // reaches the board meanwhile is dropped: no word is asked yet.
     if (buildingPool()) {
         k = 0;
         return;
