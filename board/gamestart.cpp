@@ -19,6 +19,8 @@ QString digits(const ControlArray<CheckBox> &boxes) {
 } // namespace
 
 void Traduci::Imposta_Click() {
+    // A game start is in the making already: its pool is being built.
+    if (buildingPool()) return;
     ++gameGeneration_;
     TraduciState &s = state;
     const bool ludusErrorum = errata->takeRequest();

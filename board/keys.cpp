@@ -45,6 +45,12 @@ void Traduci::handleKey(int &k) {
         esci();
         return;
     }
+    // The player's keys wait while the word pool is built; any other that
+    // reaches the board meanwhile is dropped: no word is asked yet.
+    if (buildingPool()) {
+        k = 0;
+        return;
+    }
     if (Parola->caption().left(9) == QStringLiteral("Quamlibet")) {
         k = 0;
         Imposta_Click();

@@ -36,8 +36,10 @@ void Traduci::sceglivocabolo() {
     // Distractors: the translations of the other words of the same grammatical class.
     errati->clear();
     const QString c = categoria->list(k);
-    for (int j = 0; j < traduzione->listCount(); ++j) {
-        if (categoria->list(j) == c && j != k) errati->addItem(traduzione->list(j));
+    const QStringList classes = categoria->items(), translations = traduzione->items();
+    const qsizetype count = std::min(classes.size(), translations.size());
+    for (qsizetype j = 0; j < count; ++j) {
+        if (classes.at(j) == c && j != k) errati->addItem(translations.at(j));
     }
 
     // The word at the largest whole point size from 14 down that fits the panel.

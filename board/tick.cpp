@@ -15,6 +15,9 @@ const QColor white(255, 255, 255);
 
 void Traduci::Timer1_Timer() {
     TraduciState &s = state;
+    // A tick that falls while a word pool is built does nothing: as with a pool
+    // built in one go, no tick runs between O.K. and the game's first word.
+    if (buildingPool()) return;
     // 1. A two-player lock-out counts down in every situation.
     if (s.lockoutRemaining > 0) {
         s.lockoutRemaining -= Timer1->interval();

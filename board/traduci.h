@@ -28,6 +28,11 @@ using VocabularyRecord = std::array<QString, 4>;
 
 struct TraduciState {
     std::vector<VocabularyRecord> vocabularyTable; // row 0 is the file's heading record
+    // Where each row's line begins in loadedFile, and the file's encoding
+    // (UTF-8 or Windows-1252): a row's other translations are read there when
+    // they are needed. Empty when the table was not read from the file.
+    std::vector<qint64> vocabularyRowStarts;
+    bool vocabularyUtf8 = false;
     int lastWordIndex = 0;
     int languageIndex = 0;
     QString vocabularyFile;
@@ -143,6 +148,25 @@ class Traduci : public ui::Form {
     // Places `Parola` after its text or font changed, keeping its centre.
     void showWord(const QString &text, double points);
 
+    // A word pool is built a few thousand rows at a time, with the events but
+    // the user's input let run between them, so that a large vocabulary never
+    // holds the window still for long. Meanwhile the tick does nothing, keys
+    // other than Esc are dropped and no second game start begins.
+    static constexpr int poolRowsPerTurn = 4096;
+    class BuildingPool {
+      public:
+        explicit BuildingPool(Traduci &b) : b_(b) { ++b_.buildingPool_; }
+        ~BuildingPool() { --b_.buildingPool_; }
+        BuildingPool(const BuildingPool &) = delete;
+        BuildingPool &operator=(const BuildingPool &) = delete;
+        // Called with each row's number: every poolRowsPerTurn rows the events run.
+        void row(int r);
+
+      private:
+        Traduci &b_;
+    };
+    bool buildingPool() const { return buildingPool_ > 0; }
+
   protected:
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
     bool queryClose() override;
@@ -156,6 +180,7 @@ class Traduci : public ui::Form {
     QPointer<Impostazioni> impostazioni_;
     int gameStartDepth_ = 0; // game starts running now, for nested starts
     int gameGeneration_ = 0; // counts game starts
+    int buildingPool_ = 0;   // word pools being built now
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
 };

@@ -9,9 +9,7 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
-#include <QVarLengthArray>
 #include <algorithm>
 
 using namespace ui;
@@ -20,25 +18,6 @@ namespace {
 
 QString keyOf(const QString &latin, const QString &category) {
     return latin + QChar(0x1F) + category;
-}
-
-// The first `most` fields of `line` (split at ';'); returns how many it has,
-// at most `most`.
-int leadingFields(QStringView line, int most, QStringView *fields) {
-    int n = 0;
-    qsizetype from = 0;
-    while (n < most) {
-        const qsizetype semi = line.indexOf(QLatin1Char(';'), from);
-        fields[n++] = line.mid(from, (semi < 0 ? line.size() : semi) - from);
-        if (semi < 0) break;
-        from = semi + 1;
-    }
-    return n;
-}
-
-// A record's hash: its Latin word, its class and its translation in the chosen language.
-size_t recordHash(QStringView latin, QStringView category, QStringView translation) {
-    return qHashMulti(0, latin, category, translation);
 }
 
 bool admissibleClass(const QString &category) {
@@ -159,19 +138,32 @@ void Errata::fillPool() {
         b.traduzione->addItem(translation);
         return b.vocabolo->listCount() - 1;
     };
-    QHash<QString, int> at;
+    // The missed words found in one pass over the table, by their Latin word:
+    // each takes the last record of the same word and class.
+    const QList<MissedWord> words = list_.words();
+    QMultiHash<QString, qsizetype> byLatin;
+    for (qsizetype w = 0; w < words.size(); ++w)
+        byLatin.insert(words[w].latin, w);
+    QList<int> found(words.size(), -1);
     const int last = std::min(s.lastWordIndex, static_cast<int>(s.vocabularyTable.size()) - 1);
+    for (ListBox *l : {b.frequenza, b.categoria, b.vocabolo, b.traduzione})
+        l->reserve(last + static_cast<int>(words.size()));
+    Traduci::BuildingPool building(b);
     for (int r = 1; r <= last; ++r) {
+        building.row(r);
         const VocabularyRecord &row = s.vocabularyTable[r];
         const long long f = roundHalfEven(val(row[0]));
         if (f < 0 || f > 4 || !admissibleClass(row[1])) continue;
-        at.insert(keyOf(row[2], row[1]), add(row[0], row[1], row[2], row[3]));
+        const int k = add(row[0], row[1], row[2], row[3]);
+        for (auto it = byLatin.constFind(row[2]); it != byLatin.cend() && it.key() == row[2]; ++it)
+            if (words[*it].category == row[1]) found[*it] = k;
     }
     // A missed word the vocabulary no longer holds is asked with its stored translation.
     QStringList absent;
-    for (const MissedWord &w : list_.words()) {
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const MissedWord &w = words[i];
         if (!admissibleClass(w.category)) continue;
-        int k = at.value(keyOf(w.latin, w.category), -1);
+        int k = found[i];
         if (k < 0) {
             k = add(QStringLiteral("0"), w.category, w.latin,
                     w.translationIn(list_.heading(), chosenLanguage()));
@@ -194,7 +186,6 @@ void Errata::fillPool() {
 double Errata::gameBegins(bool ludus, double chosen) {
     missedThisGame_.clear();
     asked_.reset();
-    indexSource(); // read here, not at the first miss in the middle of play
     chosen_ = chosen;
     ludus_ = ludus && !queue_.isEmpty();
     if (!ludus_) {
@@ -225,7 +216,7 @@ void Errata::strike(bool right) {
         missedThisGame_.insert(key);
         const QStringList translations = translationsOf(a);
         change([&](MissedList &l) {
-            if (l.heading().isEmpty()) l.setHeading(source_.heading);
+            if (l.heading().isEmpty()) l.setHeading(heading());
             l.miss({a.category, a.latin, translations, 0, {}}, QDate::currentDate());
             return true;
         });
@@ -235,68 +226,59 @@ void Errata::strike(bool right) {
     }
 }
 
-void Errata::indexSource() {
+namespace {
+// The fields of the line that row `r` of `rows` was read from (at `starts`[r]
+// in `path`), when that line still holds the row; else none.
+QStringList recordLine(const std::vector<VocabularyRecord> &rows, const std::vector<qint64> &starts,
+                       bool utf8, const QString &path, int language, size_t r) {
+    if (r >= rows.size() || starts.size() != rows.size()) return {};
+    const QStringList f = vocabulary::lineAt(path, starts[r], utf8).split(QLatin1Char(';'));
+    const VocabularyRecord &row = rows[r];
+    if (f.size() < 4 + language || f[0] != row[0] || f[1] != row[1] || f[2] != row[2] ||
+        f[3 + language] != row[3])
+        return {};
+    return f;
+}
+
+// The first row from 1 on with the word's Latin, class and translation.
+size_t rowOf(const std::vector<VocabularyRecord> &rows, const QString &latin, const QString &category,
+             const QString &translation) {
+    for (size_t r = 1; r < rows.size(); ++r) {
+        const VocabularyRecord &row = rows[r];
+        if (row[2] == latin && row[1] == category && row[3] == translation) return r;
+    }
+    return rows.size();
+}
+} // namespace
+
+QString Errata::heading() const {
     const TraduciState &s = board_->state;
-    const QFileInfo info(s.loadedFile);
-    const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-    if (source_.path == s.loadedFile && source_.size == info.size() && source_.modified == modified &&
-        source_.language == s.languageIndex)
-        return;
-    source_ = SourceIndex{s.loadedFile, info.size(), modified, s.languageIndex, QString(), QString(), {}};
-    QFile file(s.loadedFile);
-    if (file.open(QIODevice::ReadOnly)) {
-        source_.text = vocabulary::decode(file.readAll());
-        const QStringView text(source_.text);
-        const int language = std::max(s.languageIndex, 0);
-        const int most = 4 + language;
-        qsizetype start = 0;
-        while (start < text.size()) {
-            // A line ends at CR + LF, CR or LF.
-            qsizetype end = start;
-            while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
-                ++end;
-            const QStringView line = text.mid(start, end - start);
-            const qsizetype lineStart = start;
-            start = end + 1;
-            if (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
-                ++start;
-            if (line.startsWith(QLatin1Char('/'))) continue;
-            QVarLengthArray<QStringView, 8> f(most);
-            const int n = leadingFields(line, most, f.data());
-            if (n < 4) continue;
-            if (source_.heading.isEmpty()) {
-                source_.heading = line.toString();
-                continue;
-            }
-            if (n < most) continue;
-            source_.lines.push_back({recordHash(f[2], f[1], f[3 + language]), lineStart, line.size()});
-        }
-        std::stable_sort(
-            source_.lines.begin(), source_.lines.end(),
-            [](const SourceIndex::Line &a, const SourceIndex::Line &b) { return a.hash < b.hash; });
-    }
-    if (source_.heading.isEmpty() && !s.vocabularyTable.empty()) {
-        const VocabularyRecord &h = s.vocabularyTable.front();
-        source_.heading = QStringList{h[0], h[1], h[2], h[3]}.join(QLatin1Char(';'));
-    }
+    if (s.vocabularyTable.empty()) return QString();
+    const QStringList line = recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8,
+                                        s.loadedFile, std::max(s.languageIndex, 0), 0);
+    if (!line.isEmpty()) return line.join(QLatin1Char(';'));
+    const VocabularyRecord &h = s.vocabularyTable.front();
+    return QStringList{h[0], h[1], h[2], h[3]}.join(QLatin1Char(';'));
 }
 
 QStringList Errata::translationsOf(const Asked &a) {
-    indexSource();
-    // The first record of the file with the word's Latin, class and shown translation.
-    const size_t hash = recordHash(a.latin, a.category, a.translation);
-    const int language = std::max(source_.language, 0);
-    const auto first = std::lower_bound(source_.lines.begin(), source_.lines.end(), hash,
-                                        [](const SourceIndex::Line &l, size_t h) { return l.hash < h; });
-    for (auto it = first; it != source_.lines.end() && it->hash == hash; ++it) {
-        const QStringView line = QStringView(source_.text).mid(it->start, it->length);
-        QVarLengthArray<QStringView, 8> f(4 + language);
-        leadingFields(line, 4 + language, f.data());
-        if (f[2] != a.latin || f[1] != a.category || f[3 + language] != a.translation) continue;
-        QStringList found;
-        for (const QStringView t : line.split(QLatin1Char(';')).mid(3))
-            found.append(t.toString());
-        return found;
+    // The record of the file the word was drawn from, with all its translations.
+    const TraduciState &s = board_->state;
+    const int language = std::max(s.languageIndex, 0);
+    const size_t r = rowOf(s.vocabularyTable, a.latin, a.category, a.translation);
+    // A missed word that the vocabulary no longer holds keeps its stored translation.
+    if (r >= s.vocabularyTable.size()) return QStringList{a.translation};
+    QStringList line =
+        recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8, s.loadedFile, language, r);
+    if (line.isEmpty()) {
+        // The file changed since it was loaded: its records as they are now.
+        QFile file(s.loadedFile);
+        if (vocabulary::isReadableFile(s.loadedFile) && file.open(QIODevice::ReadOnly)) {
+            const vocabulary::ParseResult now = vocabulary::parse(file.readAll(), language);
+            line = recordLine(now.rows, now.rowStarts, now.utf8, s.loadedFile, language,
+                              rowOf(now.rows, a.latin, a.category, a.translation));
+        }
     }
-    return QStringList{a.translation};
+    if (line.isEmpty()) return QStringList{a.translation};
+    return line.mid(3);
 }

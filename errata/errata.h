@@ -64,30 +64,15 @@ class Errata : public QObject {
     struct Asked {
         QString latin, category, translation;
     };
-    struct SourceIndex {
-        QString path;
-        qint64 size = -1;
-        qint64 modified = 0;
-        int language = -1;
-        QString heading;
-        // The file's text, and its records by the hash of their Latin word,
-        // class and shown translation, in the file's order within one hash;
-        // a record's fields are split again only when a word is missed.
-        QString text;
-        struct Line {
-            size_t hash;
-            qsizetype start, length;
-        };
-        std::vector<Line> lines;
-    };
-
     // Reads the file into list_; an unreadable file is reported once.
     bool reload();
     void updateMenu();
     // Reads the file, applies `change` and writes it back when it changed something.
     template <typename F> void change(F change);
+    // All translations of a word of the loaded vocabulary, read again from its file.
     QStringList translationsOf(const Asked &a);
-    void indexSource();
+    // The heading line of the loaded vocabulary file, with every language.
+    QString heading() const;
     QString chosenLanguage() const;
 
     Traduci *board_;
@@ -99,5 +84,4 @@ class Errata : public QObject {
     qsizetype next_ = 0;
     std::optional<Asked> asked_;
     QSet<QString> missedThisGame_;
-    SourceIndex source_;
 };

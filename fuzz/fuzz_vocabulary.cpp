@@ -56,6 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         check(parsed.report.size() <= vocabulary::maxReportLength, "report past its bound");
     else
         check(parsed.report.size() > vocabulary::maxReportLength, "stopped below the bound");
+    check(parsed.rowStarts.size() == parsed.rows.size(), "a row without the start of its line");
+    for (const qint64 start : parsed.rowStarts) {
+        const bool afterBom = parsed.utf8 && start == 3 && bytes.startsWith("\xEF\xBB\xBF");
+        check(start == 0 || afterBom ||
+                  (start < bytes.size() && (bytes[start - 1] == '\n' || bytes[start - 1] == '\r')),
+              "a row's line starting inside a line");
+    }
     for (const vocabulary::Record &row : parsed.rows) {
         for (const QString &field : row)
             check(!field.contains(QLatin1Char(';')) && !holdsLineEnd(field), "separator inside a field");

@@ -89,7 +89,7 @@ void Impostazioni::riempilingue() {
     if (!vocabulary::isReadableFile(QStringLiteral("vocabula.txt"))) return;
     QFile file(QStringLiteral("vocabula.txt"));
     if (!file.open(QIODevice::ReadOnly)) return;
-    QString heading = vocabulary::firstLine(file.readAll());
+    QString heading = vocabulary::firstLine(file);
     file.close();
     const qsizetype comma = heading.indexOf(QLatin1Char(','));
     if (comma >= 0) heading.truncate(comma);

@@ -33,6 +33,10 @@ class TestGame : public QObject {
             << QStringList{"Verbum latinum"} << "";
         QTest::addRow("chosen classes") << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
                                         << QStringList{"verbum1", "verbum2", "verbum4"} << "";
+        // built over several turns of the event loop, with input meanwhile
+        QTest::addRow("every word of 10,000")
+            << makeVocabulary(10000).mid(makeVocabulary(120).size()) << "" << false << 10000
+            << QStringList{"verbum1", "verbum10000"} << QStringList{"Verbum latinum"} << "";
         QTest::addRow("look-alikes kept")
             << alike << "" << false << 126
             << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"} << QStringList{} << "";
@@ -55,15 +59,36 @@ class TestGame : public QObject {
         QFETCH(QString, report);
         BoardFixture fx(makeVocabulary(120) + extra);
         GameChoice c;
-        c.excludeSimilar = exclude;
         c.tweak = [off](Impostazioni *w) {
             for (const QString &box : off.split(' ', Qt::SkipEmptyParts))
                 (box[0] == 'c' ? w->Chclassi : w->Chfreq)(box.mid(1).toInt())->setValue(0);
         };
-        fx.board();
-        fx.platform.messages.clear();
-        startGame(fx, c);
         Traduci &b = fx.board();
+        fx.platform.messages.clear();
+        // A large pool is built over several turns of the event loop: Enter, a
+        // click on the word, the menu and a tick meanwhile do nothing, also when
+        // the pool is built again in the middle of a game (a choice changed).
+        const bool turns = count > Traduci::poolRowsPerTurn;
+        for (int start = 1; start <= (turns ? 2 : 1); ++start) {
+            bool meddled = false;
+            if (turns) {
+                fx.platform.onDoEvents = [&] {
+                    meddled = b.buildingPool();
+                    answerSettings(fx.platform, c);
+                    emit b.arapacis->Click(); // acts as Enter
+                    emit b.Parola->Click();
+                    b.Imposta->trigger();
+                    b.Timer1_Timer();
+                };
+            }
+            c.excludeSimilar = exclude != (start == 2);
+            const int highlighted = b.state.currentCandidate;
+            startGame(fx, c);
+            QCOMPARE(b.state.currentCandidate, highlighted);
+            QCOMPARE(meddled, turns);
+            QCOMPARE(fx.platform.modalWindows.size(), start);
+            QCOMPARE(b.state.wordsDone, 0);
+        }
         const QStringList p = b.vocabolo->items();
         QCOMPARE(p.size(), count);
         QCOMPARE(b.traduzione->listCount(), count);
@@ -73,11 +98,15 @@ class TestGame : public QObject {
             QVERIFY2(p.contains(w), qPrintable(w));
         for (const QString &w : absent)
             QVERIFY2(!p.contains(w), qPrintable(w));
-        // the four lists go together: verbumN has classes (N - 1) % 4 + 1 and parolaN
-        const int n = p.first().mid(6).toInt();
-        if (p.first().startsWith(QLatin1String("verbum"))) {
-            QCOMPARE(b.traduzione->list(0), QStringLiteral("parola%1").arg(n));
-            QCOMPARE(b.categoria->list(0) + b.frequenza->list(0),
+        // the four lists go together, in file order: verbumN has classes (N - 1) % 4 + 1 and parolaN
+        int previous = 0;
+        for (qsizetype i = 0; i < p.size(); ++i) {
+            if (!p[i].startsWith(QLatin1String("verbum"))) continue;
+            const int n = p[i].mid(6).toInt();
+            QVERIFY(n > previous);
+            previous = n;
+            QCOMPARE(b.traduzione->list(i), QStringLiteral("parola%1").arg(n));
+            QCOMPARE(b.categoria->list(i) + b.frequenza->list(i),
                      QString::number((n - 1) % 4 + 1).repeated(2));
         }
         QCOMPARE(fx.platform.messages.isEmpty(), report.isEmpty());

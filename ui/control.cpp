@@ -540,6 +540,10 @@ void ListBox::addItem(const QString &s) {
     if (view_) view_->addItem(s);
 }
 
+void ListBox::reserve(int n) {
+    items_.reserve(n);
+}
+
 void ListBox::clear() {
     items_.clear();
     listIndex_ = -1;

@@ -298,6 +298,8 @@ class ListBox : public Control {
   public:
     ListBox(QWidget *container, const QString &name, int index = -1);
     void addItem(const QString &s);
+    // Room for `n` items in all, so that adding many allocates once.
+    void reserve(int n);
     void clear();
     int listCount() const { return static_cast<int>(items_.size()); }
     // Item i; an empty text out of range.

@@ -74,6 +74,10 @@ void Platform::doEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void Platform::doEventsHoldingInput() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void Platform::randomize() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     const auto wall = QDateTime::currentMSecsSinceEpoch();

@@ -50,6 +50,9 @@ class Platform {
     virtual void holdOneSecond(QWidget *window);
     // Lets pending window events run inside a handler.
     virtual void doEvents();
+    // The same for every event but the user's input: keys and clicks stay
+    // queued until the next doEvents() or the return to the event loop.
+    virtual void doEventsHoldingInput();
     // Seeds the random generator from the clock.
     virtual void randomize();
     // A uniform draw in [0, 1).

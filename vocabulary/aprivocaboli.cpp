@@ -26,6 +26,17 @@ struct LoadedVocabulary {
     size_t rows = 0;
 };
 LoadedVocabulary loaded;
+
+// The file's bytes are hashed a piece of this size at a time, so that a file
+// in memory and the same file read through a small buffer give one hash.
+constexpr qsizetype hashPiece = 1 << 20;
+
+size_t hashOf(const QByteArray &bytes) {
+    size_t hash = 0;
+    for (qsizetype pos = 0; pos < bytes.size(); pos += hashPiece)
+        hash = qHash(QByteArrayView(bytes).sliced(pos, std::min(hashPiece, bytes.size() - pos)), hash);
+    return hash;
+}
 } // namespace
 
 void Traduci::aprivocaboli(const QString &fv) {
@@ -43,20 +54,34 @@ void Traduci::aprivocaboli(const QString &fv) {
     if (language < 0) language = 0;
     state.languageIndex = language;
 
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const size_t hash = qHash(bytes);
+    // A file of the size last loaded is first only compared, a piece at a time
+    // through one small buffer: read whole, a large file would cost as much
+    // fresh memory as its size at every game start.
+    const qint64 size = file.size();
     const LoadedVocabulary &last = loaded;
-    const bool unchanged = last.board == this && last.file == fv && last.language == language &&
-                           last.size == bytes.size() && last.hash == hash &&
-                           last.table == state.vocabularyTable.data() &&
+    const bool sameTable = last.board == this && last.file == fv && last.language == language &&
+                           last.size == size && last.table == state.vocabularyTable.data() &&
                            last.rows == state.vocabularyTable.size() && !state.vocabularyTable.empty();
+    bool unchanged = false;
+    if (sameTable) {
+        QByteArray piece(hashPiece, Qt::Uninitialized);
+        size_t hash = 0;
+        qint64 got = 0, total = 0;
+        while ((got = file.read(piece.data(), hashPiece)) > 0) {
+            hash = qHash(QByteArrayView(piece.constData(), got), hash);
+            total += got;
+        }
+        unchanged = got == 0 && total == size && hash == last.hash;
+        file.seek(0);
+    }
     QString report;
     if (unchanged) {
         report = last.report;
     } else {
+        const QByteArray bytes = file.readAll();
         loaded = LoadedVocabulary();
         state.vocabularyTable.clear();
+        state.vocabularyRowStarts.clear();
         vocabulary::ParseResult parsed = vocabulary::parse(bytes, language);
         if (parsed.tooManyDefects) {
             platform().messageBox(parsed.report, tr("Troppi record difettosi nel file %1").arg(fv),
@@ -65,16 +90,19 @@ void Traduci::aprivocaboli(const QString &fv) {
             return;
         }
         state.vocabularyTable = std::move(parsed.rows);
+        state.vocabularyRowStarts = std::move(parsed.rowStarts);
+        state.vocabularyUtf8 = parsed.utf8;
         report = parsed.report;
         loaded = {this,
                   fv,
                   language,
                   bytes.size(),
-                  hash,
+                  hashOf(bytes),
                   report,
                   state.vocabularyTable.data(),
                   state.vocabularyTable.size()};
     }
+    file.close();
     const int count = static_cast<int>(state.vocabularyTable.size());
     state.lastWordIndex = count - 1;
     if (!report.isEmpty())

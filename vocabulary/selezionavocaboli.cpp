@@ -6,13 +6,19 @@
 #include "ui/platform.h"
 
 #include <QElapsedTimer>
+#include <QVarLengthArray>
 
 using namespace ui;
+
+void Traduci::BuildingPool::row(int r) {
+    if (r % poolRowsPerTurn == 0) platform().doEventsHoldingInput();
+}
 
 void Traduci::selezionavocaboli() {
     Impostazioni *settings = impostazioni();
     // Nothing changed since the last game: the pool stands.
     if (tag() == QStringLiteral("giaimpostato") && settings->Frame2->tag().isEmpty()) return;
+    BuildingPool building(*this);
     Parola->setCaption(tr("Attendere caricamento"));
     vocabolo->clear();
     categoria->clear();
@@ -37,22 +43,26 @@ void Traduci::selezionavocaboli() {
         frequencyOn[k] = settings->Chfreq(k)->value() == 1;
     for (int k = 1; k <= 4; ++k)
         classOn[k] = settings->Chclassi(k)->value() == 1;
-    // A class field read as a number; the same text (the loader shares them) is read once.
+    // A class field read as a number. The loader shares the few texts of the
+    // class fields between rows, so each distinct text is read once.
     struct ClassNumber {
-        QString text;
-        long long number = 0;
-        bool read = false;
+        QVarLengthArray<std::pair<QString, long long>, 16> known;
         long long operator()(const QString &t) {
-            if (!read || t != text) {
-                text = t;
-                number = roundHalfEven(val(t));
-                read = true;
-            }
+            for (const auto &[text, number] : known)
+                if (text == t) return number;
+            const long long number = roundHalfEven(val(t));
+            if (known.size() < 16) known.append({t, number});
             return number;
         }
     } frequencyOf, classOf;
     const int last = std::min(state.lastWordIndex, static_cast<int>(state.vocabularyTable.size()) - 1);
+    // Room for every record at once: the lists never grow by copying.
+    for (ListBox *l : {frequenza, categoria, vocabolo, traduzione})
+        l->reserve(last);
     for (int r = 1; r <= last; ++r) {
+        // The count so far before each turn of the event loop.
+        if (r % poolRowsPerTurn == 0 && captionShows != selected) showCount();
+        building.row(r);
         const VocabularyRecord &row = state.vocabularyTable[r];
         const long long f = frequencyOf(row[0]);
         const long long c = classOf(row[1]);
@@ -63,7 +73,7 @@ void Traduci::selezionavocaboli() {
             continue;
         }
         if (!frequencyOn[f] || !classOn[c]) continue;
-        if (state.excludeSimilar != 0 && row[2].left(2) == row[3].left(2)) continue;
+        if (state.excludeSimilar != 0 && QStringView(row[2]).left(2) == QStringView(row[3]).left(2)) continue;
         ++selected;
         if (selected == 1 || ((selected & 255) == 0 && sinceCaption.elapsed() >= 16)) showCount();
         frequenza->addItem(row[0]);

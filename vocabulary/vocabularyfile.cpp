@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -64,6 +65,24 @@ QString firstLine(const QByteArray &bytes) {
     while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
         ++end;
     return decodeAs(readsAsUtf8(bytes), QByteArrayView(bytes).first(end));
+}
+
+QString firstLine(QIODevice &file) {
+    QByteArray head;
+    qsizetype end = 0;
+    for (;;) {
+        const QByteArray more = file.read(65536);
+        head += more;
+        while (end < head.size() && head[end] != '\r' && head[end] != '\n')
+            ++end;
+        if (end < head.size() || more.isEmpty()) break;
+    }
+    const QByteArrayView line = QByteArrayView(head).first(end);
+    // An ASCII line reads the same in both encodings, and a line that is not
+    // UTF-8 makes the whole file Windows-1252.
+    if (isAscii(line)) return QString::fromLatin1(line);
+    if (!isUtf8(line)) return decodeAs(false, line);
+    return firstLine(head + file.readAll());
 }
 
 bool isReadableFile(const QString &path) {
@@ -127,6 +146,28 @@ class SharedTexts {
     std::vector<std::pair<QByteArray, QString>> texts_;
 };
 
+// Where the line that begins at `pos` ends, and where the next one begins.
+std::pair<qsizetype, qsizetype> lineEnd(const char *d, qsizetype n, qsizetype pos) {
+    qsizetype end = pos;
+    while (end < n && d[end] != '\r' && d[end] != '\n')
+        ++end;
+    qsizetype next = end;
+    if (next < n) next += d[next] == '\r' && next + 1 < n && d[next + 1] == '\n' ? 2 : 1;
+    return {end, next};
+}
+
+// How often the byte `c` occurs in `v`.
+qsizetype occurrences(QByteArrayView v, char c) {
+    qsizetype n = 0;
+    const char *p = v.data();
+    const char *const end = p + v.size();
+    while (p < end && (p = static_cast<const char *>(std::memchr(p, c, static_cast<size_t>(end - p))))) {
+        ++n;
+        ++p;
+    }
+    return n;
+}
+
 bool blank(QByteArrayView line) {
     for (char c : line)
         if (c != ' ') return false;
@@ -144,24 +185,26 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
     if (languageIndex < 0) languageIndex = 0;
     QByteArrayView all(bytes);
     const bool utf8 = readsAsUtf8(all);
+    result.utf8 = utf8;
     if (utf8 && all.startsWith("\xEF\xBB\xBF")) all = all.sliced(3);
+    const qint64 skipped = bytes.size() - all.size();
     FieldDecoder decode(utf8);
     SharedTexts classes(decode);
-    const QString lineEnd = QStringLiteral("\r\n");
+    const QString crlf = QStringLiteral("\r\n");
     const char *const d = all.data();
     const qsizetype n = all.size();
     // The translation is field 4 + languageIndex: it begins after that many
     // ";" less one and ends at the next ";" or at the end of the line.
     const int translationField = 3 + languageIndex;
     // One row a line at most: the table is allocated once, not grown.
-    result.rows.reserve(static_cast<size_t>(std::max(all.count('\n'), all.count('\r')) + 1));
+    const size_t most = static_cast<size_t>(std::max(occurrences(all, '\n'), occurrences(all, '\r')) + 1);
+    result.rows.reserve(most);
+    result.rowStarts.reserve(most);
     for (qsizetype pos = 0; pos < n;) {
-        qsizetype end = pos;
-        while (end < n && d[end] != '\r' && d[end] != '\n')
-            ++end;
+        const qsizetype start = pos;
+        const auto [end, next] = lineEnd(d, n, pos);
         const QByteArrayView line(d + pos, end - pos);
-        pos = end;
-        if (pos < n) pos += d[pos] == '\r' && pos + 1 < n && d[pos + 1] == '\n' ? 2 : 1;
+        pos = next;
         if (line.startsWith('/')) continue;
 
         qsizetype semicolon[3] = {-1, -1, -1};
@@ -179,7 +222,7 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
         }
         // A record has at least three ";" and the field of the chosen language.
         if (found < translationField) {
-            if (!blank(line)) result.report += decode(line) + lineEnd;
+            if (!blank(line)) result.report += decode(line) + crlf;
             if (result.report.size() > maxReportLength) {
                 result.tooManyDefects = true;
                 return result;
@@ -190,8 +233,24 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
                                classes.get(line.sliced(semicolon[0] + 1, semicolon[1] - semicolon[0] - 1)),
                                decode(line.sliced(semicolon[1] + 1, semicolon[2] - semicolon[1] - 1)),
                                decode(line.sliced(fieldStart, fieldEnd - fieldStart))});
+        result.rowStarts.push_back(skipped + start);
     }
     return result;
+}
+
+QString lineAt(const QString &path, qint64 start, bool utf8) {
+    QFile file(path);
+    if (start < 0 || !file.open(QIODevice::ReadOnly) || !file.seek(start)) return QString();
+    QByteArray bytes;
+    qsizetype end = 0;
+    for (;;) {
+        const QByteArray more = file.read(4096);
+        bytes += more;
+        end = lineEnd(bytes.constData(), bytes.size(), end).first;
+        if (end < bytes.size() || more.isEmpty()) break;
+    }
+    FieldDecoder decode(utf8);
+    return decode(QByteArrayView(bytes).first(end));
 }
 
 } // namespace vocabulary

@@ -32,6 +32,7 @@ class FakePlatform : public ui::Platform {
     float timeOfDay() override;
     void holdOneSecond(QWidget *window) override;
     void doEvents() override;
+    void doEventsHoldingInput() override { doEvents(); }
     void randomize() override { ++randomizeCount; }
     float rnd() override;
     QSizeF screenTwips() override { return screen; }
