@@ -15,13 +15,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -77,8 +80,60 @@ void startGame(Traduci *board) {
         board, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a")));
 }
 
-// The child: `mode` is "redraw", "game" or "idle"; `percent` the step.
+// The floor of a game's painting at a step: a bare window of the board's
+// size with twelve labels of the boxes' size and font, its highlight moved
+// every 100 ms as at speed 5.
+int bareChild(int percent, double seconds) {
+    const double z = percent / 100.0;
+    QWidget window;
+    auto *grid = new QGridLayout(&window);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(10 * z);
+    std::array<QLabel *, 12> labels{};
+    const auto paint = [&labels](int k, const QColor &c) {
+        QPalette p = labels[k]->palette();
+        p.setColor(QPalette::Window, c);
+        labels[k]->setPalette(p);
+    };
+    for (int k = 0; k < 12; ++k) {
+        labels[k] = new QLabel(QStringLiteral("parola, parola %1").arg(k + 1), &window);
+        labels[k]->setAutoFillBackground(true);
+        labels[k]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        labels[k]->setFont(font);
+        labels[k]->setFixedSize(qRound(105 * z), qRound(40 * z));
+        paint(k, Qt::white);
+        grid->addWidget(labels[k], k / 3, k % 3);
+    }
+    window.setFixedSize(qRound(469 * z), qRound(443 * z));
+    window.show();
+    int current = 0;
+    QTimer step;
+    step.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&step, &QTimer::timeout, [&] {
+        paint(current, Qt::white);
+        current = (current + 1) % 12;
+        paint(current, Qt::yellow);
+    });
+    QTimer::singleShot(1500, qApp, [&] {
+        step.start(100);
+        QTimer::singleShot(3000, qApp, [&, seconds] {
+            const double c0 = cpuSeconds();
+            QElapsedTimer t;
+            t.start();
+            QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, [&, c0, t] {
+                const double wall = t.nsecsElapsed() / 1e9;
+                std::printf("cpu %.2f\n", 100 * (cpuSeconds() - c0) / wall);
+                std::fflush(stdout);
+                qApp->quit();
+            });
+        });
+    });
+    return QApplication::exec();
+}
+
+// The child: `mode` is "redraw", "game", "idle" or "bare"; `percent` the step.
 int child(const QString &mode, int percent, double seconds) {
+    if (mode == QStringLiteral("bare")) return bareChild(percent, seconds);
     SettingsStore store; // sounds and music off from the start
     store.write(QStringLiteral("Suoni"), QStringLiteral("0"));
     store.write(QStringLiteral("Musica"), QStringLiteral("0"));
@@ -181,12 +236,14 @@ int main(int argc, char **argv) {
                 "(%s) ms |\n",
                 qPrintable(redraw.value(3)), qPrintable(redraw.value(4)), qPrintable(redraw.value(5)));
     // Interleaved, so that a change in the machine's load touches both steps alike.
-    std::vector<double> cpu100, cpu400, px100, px400;
+    std::vector<double> cpu100, cpu400, px100, px400, bare100, bare400;
     for (int i = 0; i < 2; ++i) {
         for (int percent : {100, 400}) {
             const QStringList r = run(QStringLiteral("game"), percent, seconds, folder.path());
             (percent == 100 ? cpu100 : cpu400).push_back(r.value(1).toDouble());
             (percent == 100 ? px100 : px400).push_back(r.value(2).toDouble());
+            const QStringList b = run(QStringLiteral("bare"), percent, seconds, folder.path());
+            (percent == 100 ? bare100 : bare400).push_back(b.value(1).toDouble());
         }
     }
     auto mid = [](std::vector<double> v) {
@@ -196,6 +253,9 @@ int main(int argc, char **argv) {
     std::printf("| CPU of a game at speed 5, sounds off, 100 %% (%g s, one core = 100 %%) | %.2f %% |\n",
                 seconds, mid(cpu100));
     std::printf("| CPU of a game at speed 5, sounds off, 400 %% | %.2f %% |\n", mid(cpu400));
+    std::printf("| Floor: a bare window of the board's size moving a highlight over twelve labels of the "
+                "boxes' size every 100 ms, 100 %% / 400 %% | %.2f / %.2f %% |\n",
+                mid(bare100), mid(bare400));
     std::printf("| Pixels painted a second in that game, 100 %% / 400 %% | %.0f / %.0f |\n", mid(px100),
                 mid(px400));
     std::vector<double> idle, idlePx;
