@@ -18,7 +18,6 @@ struct RecordedMessage {
     QString text;
     QString title;
     ui::Icon icon;
-    ui::Buttons buttons;
 };
 
 class FakePlatform : public ui::Platform {
@@ -33,7 +32,7 @@ class FakePlatform : public ui::Platform {
     void holdOneSecond(QWidget *window) override;
     void doEvents() override;
     void doEventsHoldingInput() override { doEvents(); }
-    void randomize() override { ++randomizeCount; }
+    void randomize() override {}
     float rnd() override;
     QSizeF screenTwips() override { return screen; }
     // The screen in pixels, when a test sets it (the offscreen screen otherwise).
@@ -57,7 +56,6 @@ class FakePlatform : public ui::Platform {
     double clockSeconds = 10 * 3600; // ten in the morning
     int holds = 0;
     QQueue<float> draws;
-    int randomizeCount = 0;
     QSizeF screen{1280 * 15.0, 1024 * 15.0};
     QRect area;
     // Called with each window shown modally; it should hide the window (press
