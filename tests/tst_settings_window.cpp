@@ -102,9 +102,8 @@ class TestSettingsWindow : public QObject {
         const QString nil = QStringLiteral("Nil nimium studeo, Caesar, tibi velle placere");
         row("Catullus addresses Caesar", 2, 2, 3, nil + "|Alea iacta est!", "9 12");
         row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12");
-        row("Horatius addresses Vergilius", 1, 4, 5, "Arma virumque cano|Vergili! Animae dimidium meae!",
-            "12 9");
-        row("no pair", 2, 5, 6, "Marcet sine adversario virtus|Carpe diem!", "9 12");
+        row("Horatius addressed by Vergilius", 1, 5, 4, "Vergili! Animae dimidium meae!|Arma virumque cano",
+            "9 12");
         row("Seneca wraps to Cicero", 2, 5, 1, "Quo usque tandem?|Carpe diem!", "12 12");
         row("twenty characters", 2, 6, 3, "Odi. Amo. Excrucior.|Marcet sine adversario virtus", "12 9");
     }
@@ -201,27 +200,23 @@ class TestSettingsWindow : public QObject {
             QTest::addRow("%s", name) << k << stored << expected << message;
         };
         row("players default", "", "2", "", "Giocatori");
-        row("players 1", "Giocatori=1", "1");
         row("players blank before 2", "Giocatori= 2", "1");
         row("words default", "", "30 30 vocabula", "", "Dafare");
         row("words below", "Dafare=5", "10 10 vocabula");
         row("words above", "Dafare=70", "50 50 vocabula");
         row("words leading number", "Dafare= 40 parole", "40 40 vocabula");
         row("words between the tens", "Dafare=25", "25 30 vocabula");
-        row("sounds default", "", "1", "", "Suoni");
         row("sounds 0.5 rounds to even", "Suoni=0.5", "0");
         row("music 2 reads as absent", "Musica=2", "1");
         row("similar text reads as 0", "Escludisimili=no", "0");
         row("frequencies 1011", "Frequenze=1011", "1011");
-        row("classes bad characters", "Classiscelte=2x01", "1001");
-        row("classes longer", "Classiscelte=011111", "0111");
+        row("classes bad characters, one too many", "Classiscelte=2x011", "1001");
         row("classes all cleared", "Classiscelte=0000", "0001", "Noli omnia auferre!");
         row("language second", "Lingua=1", "1");
         row("language past the list", "Lingua=2", "0");
         row("characters default", "", "Cicero Caesar", "", "Giocatore1");
         row("characters stored", "Giocatore1=5&Giocatore2=3", "Horatius Catullus");
         row("both Seneca wraps to Cicero", "Giocatore1=6&Giocatore2=6", "Seneca Cicero");
-        row("both Catullus", "Giocatore1=3&Giocatore2=3", "Catullus Vergilius");
         row("characters out of range", "Giocatore1=0&Giocatore2=7", "Cicero Caesar");
         row("default collides", "Giocatore1=2&Giocatore2=9", "Caesar Catullus");
         row("characters halves to even", "Giocatore1=2.5&Giocatore2=4.5", "Caesar Vergilius");
@@ -238,10 +233,7 @@ class TestSettingsWindow : public QObject {
         fx.platform.messages.clear(); // from the window start-up reads
         Impostazioni *w = fx.newSettings();
         QCOMPARE(shown(w, key), expected);
-        QStringList texts;
-        for (const RecordedMessage &m : fx.platform.messages)
-            texts << m.text;
-        QCOMPARE(texts.join('|'), message);
+        QCOMPARE(messageTexts(fx.platform), message);
         // the picture follows the character
         QCOMPARE(w->Picture1(1)->pictureHandle(), w->foto(w->Picture1(1)->tag().toInt())->pictureHandle());
     }
