@@ -28,26 +28,20 @@ class TestGame : public QObject {
         QTest::addColumn<QString>("report");
         const QByteArray alike = "1;3;amo;amare;to love\r\n1;3;AMbulo;ambulare;to walk\r\n1;4;a;a;to\r\n"
                                  "1;1;ab;abc;x\r\n1;2;ad;al;x\r\n 2;1;domus;casa;house\r\n";
-        QTest::addRow("every word in file order")
-            << QByteArray() << "" << false << 120 << QStringList{"verbum1", "verbum120"}
-            << QStringList{"Verbum latinum"} << "";
         QTest::addRow("chosen classes") << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
                                         << QStringList{"verbum1", "verbum2", "verbum4"} << "";
         // built over several turns of the event loop, with input meanwhile
         QTest::addRow("every word of 10,000")
             << makeVocabulary(10000).mid(makeVocabulary(120).size()) << "" << false << 10000
             << QStringList{"verbum1", "verbum10000"} << QStringList{"Verbum latinum"} << "";
-        QTest::addRow("look-alikes kept")
-            << alike << "" << false << 126
-            << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"} << QStringList{} << "";
         // the same first two letters (a shorter text whole), capitals differing
         QTest::addRow("look-alikes left out")
             << alike << "" << true << 123 << QStringList{"verbum1", "AMbulo", "ad", "domus"}
             << QStringList{"amo", "a", "ab"} << "";
-        QTest::addRow("classes out of range")
-            << QByteArray("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n") << "" << false << 120
-            << QStringList{"verbum1"} << QStringList{"septem", "novem"}
-            << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
+        QTest::addRow("look-alikes kept, classes out of range")
+            << "7;1;septem;sette;seven\r\n" + alike + "1;9;novem;nove;nine\r\n"
+            << "" << false << 126 << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"}
+            << QStringList{"septem", "novem"} << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
     }
     void pool() {
         QFETCH(QByteArray, extra);
@@ -130,7 +124,6 @@ class TestGame : public QObject {
         QCOMPARE(b.sign(11)->caption(), QStringLiteral("parola5"));
         // the distractor pool: every other word of class 1, in order
         QCOMPARE(b.errati->listCount(), 150 / 4 + 1 - 1);
-        QCOMPARE(b.errati->list(0), QStringLiteral("parola1"));
         QCOMPARE(b.sign(0)->caption(), QStringLiteral("parola1"));
         QCOMPARE(b.sign(1)->caption(), b.errati->list(b.errati->listCount() / 2));
         QCOMPARE(b.sign(2)->caption(), b.errati->list(b.errati->listCount() - 1));
@@ -146,9 +139,9 @@ class TestGame : public QObject {
         QVERIFY(std::fabs(b.state.excludedTime - float(5.0 / 86400)) < 1e-6f);
         fx.platform.advance(7);
         highlight(b, 1);
-        QVERIFY2(b.Lab(1)->caption().startsWith(QStringLiteral("Tempus actum: ")),
-                 qPrintable(b.Lab(1)->caption()));
-        QVERIFY2(b.Lab(1)->caption().endsWith(QStringLiteral("07")), qPrintable(b.Lab(1)->caption()));
+        const QString shown = b.Lab(1)->caption();
+        QVERIFY2(shown.startsWith(QStringLiteral("Tempus actum: ")) && shown.endsWith("07"),
+                 qPrintable(shown));
     }
 
     // ------------------------------------------------------------ the tick
@@ -187,7 +180,6 @@ class TestGame : public QObject {
         c.players = 2;
         startGame(fx, c);
         Traduci &b = fx.board();
-        QCOMPARE(b.Timer1->interval(), 300);
         // the state a wrong answer of player 1 leaves (judged in the play tests)
         b.state.lockedOut[1] = 1;
         b.state.lockoutRemaining = 15000;
@@ -216,9 +208,7 @@ class TestGame : public QObject {
         Traduci &b = fx.board();
         fx.platform.advance(25); // 15 s past midnight
         b.Timer1_Timer();
-        QVERIFY2(b.Lab(1)->caption().endsWith(QStringLiteral("00:00:25")) ||
-                     b.Lab(1)->caption().contains(QStringLiteral("0:00:25")),
-                 qPrintable(b.Lab(1)->caption()));
+        QVERIFY2(b.Lab(1)->caption().contains(QStringLiteral("0:00:25")), qPrintable(b.Lab(1)->caption()));
     }
 
     // ------------------------------------------------------------ game start
