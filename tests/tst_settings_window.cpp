@@ -127,66 +127,62 @@ class TestSettingsWindow : public QObject {
                  sizes);
     }
 
-    void okHandsTheCharactersOver() {
-        BoardFixture fx;
-        Impostazioni *w = fx.settings();
-        w->show();
-        moveTo(w, 1, 4);
-        moveTo(w, 2, 5);
-        QTest::mouseClick(w->okay(0)->findChild<QWidget *>(), Qt::LeftButton);
-        QCOMPARE(w->tag(), QStringLiteral("fatto"));
-        QVERIFY(!w->shown());
-        Traduci &b = fx.board();
-        QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
-        QCOMPARE(b.foto2->pictureHandle(), w->foto(5)->pictureHandle());
-        QCOMPARE(b.foto1->tag() + ' ' + b.foto2->tag(), QStringLiteral("Vergilius Horatius"));
-        QCOMPARE(b.foto2->toolTipText(), QStringLiteral("Vergili! Animae dimidium meae!"));
-        QCOMPARE(b.Imr(4)->tag(), QStringLiteral("Parcere subiectis et debellare superbos"));
-        QCOMPARE(b.Iml(5)->tag(), QStringLiteral("Pulvis et umbra sumus"));
-        QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
-        QVERIFY(fx.platform.messages.isEmpty());
-    }
-
-    void sameCharacterForBothPlayers_data() {
+    // O.K. hands the characters over (their names, portraits, lines and the
+    // pair's quotation) unless two players have the same one; Exit and the
+    // close box hand nothing over.
+    void handOver_data() {
         QTest::addColumn<int>("players");
-        QTest::addRow("refused for two") << 2;
-        QTest::addRow("accepted for one") << 1;
+        QTest::addColumn<int>("second"); // player 2's character, player 1 being Vergilius
+        QTest::addColumn<int>("button"); // 0 O.K., 1 Exit
+        QTest::addColumn<QString>("handed");
+        QTest::addColumn<QString>("message");
+        const QString vergilius = QStringLiteral("Vergilius|Parcere subiectis et debellare superbos|");
+        QTest::addRow("O.K.") << 2 << 5 << 0
+                              << vergilius + "Horatius|Pulvis et umbra sumus|Vergili! Animae dimidium meae!"
+                              << "";
+        QTest::addRow("O.K., one player, the same character")
+            << 1 << 4 << 0 << vergilius + "Vergilius|Infandum iubes renovare dolorem!|Arma virumque cano"
+            << "";
+        QTest::addRow("O.K., two players, the same character") << 2 << 4 << 0 << "||||"
+                                                               << "Nemo potest contra se ipsum pugnare.";
+        QTest::addRow("Exit") << 2 << 5 << 1 << "||||"
+                              << "";
     }
-    void sameCharacterForBothPlayers() {
+    void handOver() {
         QFETCH(int, players);
+        QFETCH(int, second);
+        QFETCH(int, button);
+        QFETCH(QString, handed);
+        QFETCH(QString, message);
         BoardFixture fx;
         Impostazioni *w = fx.settings();
+        Traduci &b = fx.board();
         w->show();
-        moveTo(w, 2, 1);
         w->Giocatori(players)->setValue(true);
-        w->okay_Click(0);
-        if (players == 2) {
-            QCOMPARE(messageTexts(fx.platform), QStringLiteral("Nemo potest contra se ipsum pugnare."));
+        moveTo(w, 1, 4);
+        moveTo(w, 2, second);
+        QTest::mouseClick(w->okay(button)->findChild<QWidget *>(), Qt::LeftButton);
+        QCOMPARE(QStringList({b.foto1->tag(), b.Imr(4)->tag(), b.foto2->tag(), b.Iml(5)->tag(),
+                              b.foto2->toolTipText()})
+                     .join('|'),
+                 handed);
+        QCOMPARE(messageTexts(fx.platform), message);
+        QCOMPARE(w->shown(), !message.isEmpty());
+        QCOMPARE(w->tag(), handed.startsWith('|') ? QString() : QStringLiteral("fatto"));
+        if (!message.isEmpty()) {
             QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Persona mutanda est"));
             QCOMPARE(fx.platform.messages[0].icon, Icon::None);
-            QVERIFY(w->tag().isEmpty() && w->shown());
-            QCOMPARE(fx.board().Timer1->interval(), 1000);
+            QCOMPARE(b.Timer1->interval(), 1000);
+        } else if (button == 0) {
+            QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
+            QCOMPARE(b.foto2->pictureHandle(), w->foto(second)->pictureHandle());
+            QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
         } else {
-            QVERIFY(fx.platform.messages.isEmpty());
-            QCOMPARE(w->tag(), QStringLiteral("fatto"));
-            QCOMPARE(fx.board().Iml(5)->tag(), QStringLiteral("O tempora! o mores!"));
+            // the close box during a game start: no game, the window discarded
+            fx.platform.onModal = [](Form *f) { f->close(); };
+            b.Imposta_Click();
+            QVERIFY(b.tag().isEmpty() && b.shown() && !b.hasImpostazioni());
         }
-    }
-
-    void exitAndTheCloseBoxHandNothingOver() {
-        BoardFixture fx;
-        Impostazioni *w = fx.settings();
-        w->show();
-        w->okay_Click(1);
-        QVERIFY(w->tag().isEmpty());
-        QVERIFY(!w->shown());
-        QVERIFY(fx.board().foto1->tag().isEmpty());
-        // the close box during a game start: no game, the window discarded
-        fx.platform.onModal = [](Form *f) { f->close(); };
-        fx.board().Imposta_Click();
-        QVERIFY(fx.board().tag().isEmpty());
-        QVERIFY(fx.board().shown());
-        QVERIFY(!fx.board().hasImpostazioni());
     }
 
     void storedValues_data() {
