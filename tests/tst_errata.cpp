@@ -43,10 +43,6 @@ void drawWord(FakePlatform &p, int n) {
     p.script({float((n - 1 + 0.5) / 150.0)});
 }
 
-void openErrataMenu(Traduci &b) {
-    emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
-}
-
 } // namespace
 
 class TestErrata : public QObject {
@@ -193,7 +189,7 @@ class TestErrata : public QObject {
         startGame(fx, GameChoice{});
         answer(b, false);
         answer(b, false);
-        openErrataMenu(b);
+        emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
         const auto warnings =
             std::count_if(fx.platform.messages.begin(), fx.platform.messages.end(), [](auto &m) {
                 return m.title == QStringLiteral("LessiCorsa! Errata") && m.icon == ui::Icon::Exclamation;
@@ -246,7 +242,7 @@ class TestErrata : public QObject {
                     w->Chclassi(k)->setValue(0);
             };
         answerSettings(fx.platform, choice);
-        openErrataMenu(b);
+        emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
         b.LudusErrorum->trigger();
         QCOMPARE(b.state.wordsPerGame, double(asked));
         QSet<QString> seen;

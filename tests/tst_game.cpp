@@ -16,8 +16,6 @@ const QColor yellow(255, 255, 0);
 class TestGame : public QObject {
     Q_OBJECT
   private slots:
-    // ------------------------------------------------------------ the pool
-
     void pool_data() {
         QTest::addColumn<QByteArray>("extra"); // records after 120 generic ones
         QTest::addColumn<QString>("off");      // boxes cleared: c2 is Chclassi(2), f1 Chfreq(1)
@@ -111,7 +109,6 @@ class TestGame : public QObject {
         QCOMPARE(b.state.answering, 1); // the game goes on
     }
 
-    // ------------------------------------------------------------ next word
     void rightBoxAndDistractors() {
         BoardFixture fx;
         fx.board();
@@ -127,8 +124,6 @@ class TestGame : public QObject {
         QCOMPARE(b.sign(0)->caption(), QStringLiteral("parola1"));
         QCOMPARE(b.sign(1)->caption(), b.errati->list(b.errati->listCount() / 2));
         QCOMPARE(b.sign(2)->caption(), b.errati->list(b.errati->listCount() - 1));
-        for (int i = 0; i < 11; ++i)
-            QVERIFY(b.errati->items().contains(b.sign(i)->caption()));
     }
 
     void preparingAWordIsNotPlayingTime() {
@@ -144,7 +139,6 @@ class TestGame : public QObject {
                  qPrintable(shown));
     }
 
-    // ------------------------------------------------------------ the tick
     void highlightCyclesOverVisibleBoxesInOrder() {
         BoardFixture fx;
         startGame(fx, {});
@@ -211,7 +205,6 @@ class TestGame : public QObject {
         QVERIFY2(b.Lab(1)->caption().contains(QStringLiteral("0:00:25")), qPrintable(b.Lab(1)->caption()));
     }
 
-    // ------------------------------------------------------------ game start
     void smallPoolsWarnOrSendBackToTheSettings_data() {
         QTest::addColumn<int>("words");
         QTest::addColumn<QString>("warning");

@@ -1,10 +1,6 @@
 #pragma once
-// A platform for tests: no timer fires by itself (the tests run the ticks),
-// message boxes are recorded and answered from a queue
-// (OK when empty), the end of the program is recorded, the clock stands still
-// until the test moves it (each one-second hold moves it by a second), random
-// draws come from a script (then 0), and a modal window is handed to a
-// callback instead of running a loop of its own.
+// A platform for tests: no timer fires by itself, message boxes and the end of
+// the program are recorded, the clock stands still until the test moves it.
 
 #include "ui/form.h"
 #include "ui/platform.h"
