@@ -70,8 +70,7 @@ class TestErrata : public QObject {
         QFETCH(QString, list);
         BoardFixture fx;
         Traduci &b = fx.board();
-        GameChoice choice;
-        choice.players = players;
+        const GameChoice choice{.players = players};
         for (const QString &game : games.split(QStringLiteral(" | "))) {
             const QStringList words = game.split(QLatin1Char(' '));
             drawWord(fx.platform, words.first().section(QLatin1Char(':'), 0, 0).toInt());
@@ -234,8 +233,7 @@ class TestErrata : public QObject {
         Traduci &b = fx.board();
         MissedList before;
         before.load(file);
-        GameChoice choice;
-        choice.words = words;
+        GameChoice choice{.words = words};
         if (nounsOnly)
             choice.tweak = [](Impostazioni *w) {
                 for (int k = 2; k <= 4; ++k)

@@ -170,9 +170,7 @@ class TestGame : public QObject {
 
     void lockOutLastsFiftyTicksAt300msOrUntilANewGame() {
         BoardFixture fx;
-        GameChoice c;
-        c.players = 2;
-        startGame(fx, c);
+        startGame(fx, {.players = 2});
         Traduci &b = fx.board();
         // the state a wrong answer of player 1 leaves (judged in the play tests)
         b.state.lockedOut[1] = 1;
@@ -217,14 +215,7 @@ class TestGame : public QObject {
         QFETCH(int, words);
         QFETCH(QString, warning);
         QFETCH(bool, plays);
-        // `words` verbs among 120 nouns; the game asks verbs only
-        QByteArray extra;
-        for (int i = 0; i < words; ++i)
-            extra += "1;3;verbum" + QByteArray::number(i) + ";fare" + QByteArray::number(i) + ";do\r\n";
-        QByteArray v = testHeading + "\r\n";
-        for (int i = 0; i < 120; ++i)
-            v += "1;1;nomen" + QByteArray::number(i) + ";nome" + QByteArray::number(i) + ";name\r\n";
-        BoardFixture fx(v + extra);
+        BoardFixture fx(makeVocabulary(4 * words)); // `words` of class 3, the only class asked
         Traduci &b = fx.board();
         GameChoice c;
         c.tweak = [](Impostazioni *w) {
@@ -276,11 +267,7 @@ class TestGame : public QObject {
         QFETCH(int, steps);
         QFETCH(QString, keys);
         BoardFixture fx;
-        GameChoice c;
-        c.players = players;
-        c.words = 20;
-        c.speed = speed;
-        startGame(fx, c);
+        startGame(fx, {.players = players, .words = 20, .speed = speed});
         Traduci &b = fx.board();
         const bool two = players == 2;
         QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
