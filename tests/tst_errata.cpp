@@ -189,11 +189,10 @@ class TestErrata : public QObject {
         answer(b, false);
         answer(b, false);
         emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
-        const auto warnings =
-            std::count_if(fx.platform.messages.begin(), fx.platform.messages.end(), [](auto &m) {
-                return m.title == QStringLiteral("LessiCorsa! Errata") && m.icon == ui::Icon::Exclamation;
-            });
-        QCOMPARE(warnings, 1);
+        const auto warning = [](auto &m) {
+            return m.title == "LessiCorsa! Errata" && m.icon == ui::Icon::Exclamation;
+        };
+        QCOMPARE(std::ranges::count_if(fx.platform.messages, warning), 1);
         QCOMPARE(QFileInfo(file).isDir(), folder);
         if (!folder) QCOMPARE(readAll(file), binary);
         QVERIFY(!b.Recense->isEnabled());
@@ -259,10 +258,8 @@ class TestErrata : public QObject {
         }
         QVERIFY(b.state.gameOver);
         QCOMPARE(before.words().size() - onDisk().split(QLatin1Char(' '), Qt::SkipEmptyParts).size(), asked);
-        const bool warned =
-            std::any_of(fx.platform.messages.begin(), fx.platform.messages.end(),
-                        [](const RecordedMessage &m) { return m.text.contains("non sono più"); });
-        QCOMPARE(warned, !absent.isEmpty());
+        const auto warning = [](auto &m) { return m.text.contains("non sono più"); };
+        QCOMPARE(std::ranges::any_of(fx.platform.messages, warning), !absent.isEmpty());
         // The next game shows the number chosen, not this game's count, and
         // draws from the chosen classes again.
         QString shown;

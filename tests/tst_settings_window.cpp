@@ -121,10 +121,9 @@ class TestSettingsWindow : public QObject {
         w->Picture1_Click(moved);
         QCOMPARE(w->Picture1(moved)->tag(), QString::number(character));
         QCOMPARE(w->Picture1(moved)->pictureHandle(), w->foto(character)->pictureHandle());
+        const auto size = [w](int k) { return QString::number(w->battuta(k)->fontSize()); };
         QCOMPARE(w->battuta(1)->caption() + '|' + w->battuta(2)->caption(), quotations);
-        QCOMPARE(QString::number(w->battuta(1)->fontSize()) + ' ' +
-                     QString::number(w->battuta(2)->fontSize()),
-                 sizes);
+        QCOMPARE(size(1) + ' ' + size(2), sizes);
     }
 
     // O.K. hands the characters over (their names, portraits, lines and the

@@ -39,20 +39,11 @@ Species &species(Traduci &b) {
     return *b.findChild<Species *>();
 }
 
-void clearView() {
-    SettingsStore store;
-    store.write(viewstore::stepKey, QString());
-    store.write(viewstore::fullAreaKey, QString());
-}
 } // namespace
 
 class TestZoom : public QObject {
     Q_OBJECT
   private slots:
-    void init() {
-        useTemporarySettings();
-        clearView();
-    }
     void cleanup() { ui::setViewScale(1.0); }
 
     // The mapping twips -> pixels at each step, and every design value read
@@ -139,7 +130,7 @@ class TestZoom : public QObject {
         SettingsStore store;
         QString savedStep, savedFull;
         {
-            BoardFixture fx; // (it clears the store)
+            BoardFixture fx; // (each fixture clears the store)
             fx.platform.area = screen;
             store.write(viewstore::stepKey, storedStep);
             store.write(viewstore::fullAreaKey, storedFull);
