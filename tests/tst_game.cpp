@@ -226,10 +226,8 @@ class TestGame : public QObject {
         answerSettings(fx.platform, c); // the second showing of the settings is left with Exit
         fx.platform.messages.clear();
         b.Imposta->trigger();
-        QStringList texts;
-        for (const auto &m : fx.platform.messages)
-            texts << m.text;
-        QCOMPARE(texts.contains(warning), !warning.isEmpty());
+        const auto warned = [&](auto &m) { return m.text == warning; };
+        QCOMPARE(std::ranges::any_of(fx.platform.messages, warned), !warning.isEmpty());
         if (!warning.isEmpty()) QCOMPARE(fx.platform.messages.last().icon, ui::Icon::Critical);
         QCOMPARE(fx.platform.modalWindows.size(), plays ? 1 : 2);
         if (plays) {
