@@ -16,8 +16,6 @@ const QColor yellow(255, 255, 0);
 class TestGame : public QObject {
     Q_OBJECT
   private slots:
-    // ------------------------------------------------------------ the pool
-
     void pool_data() {
         QTest::addColumn<QByteArray>("extra"); // records after 120 generic ones
         QTest::addColumn<QString>("off");      // boxes cleared: c2 is Chclassi(2), f1 Chfreq(1)
@@ -28,26 +26,20 @@ class TestGame : public QObject {
         QTest::addColumn<QString>("report");
         const QByteArray alike = "1;3;amo;amare;to love\r\n1;3;AMbulo;ambulare;to walk\r\n1;4;a;a;to\r\n"
                                  "1;1;ab;abc;x\r\n1;2;ad;al;x\r\n 2;1;domus;casa;house\r\n";
-        QTest::addRow("every word in file order")
-            << QByteArray() << "" << false << 120 << QStringList{"verbum1", "verbum120"}
-            << QStringList{"Verbum latinum"} << "";
         QTest::addRow("chosen classes") << QByteArray() << "c2 c4 f1" << false << 30 << QStringList{"verbum3"}
                                         << QStringList{"verbum1", "verbum2", "verbum4"} << "";
         // built over several turns of the event loop, with input meanwhile
         QTest::addRow("every word of 10,000")
             << makeVocabulary(10000).mid(makeVocabulary(120).size()) << "" << false << 10000
             << QStringList{"verbum1", "verbum10000"} << QStringList{"Verbum latinum"} << "";
-        QTest::addRow("look-alikes kept")
-            << alike << "" << false << 126
-            << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"} << QStringList{} << "";
         // the same first two letters (a shorter text whole), capitals differing
         QTest::addRow("look-alikes left out")
             << alike << "" << true << 123 << QStringList{"verbum1", "AMbulo", "ad", "domus"}
             << QStringList{"amo", "a", "ab"} << "";
-        QTest::addRow("classes out of range")
-            << QByteArray("7;1;septem;sette;seven\r\n1;9;novem;nove;nine\r\n") << "" << false << 120
-            << QStringList{"verbum1"} << QStringList{"septem", "novem"}
-            << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
+        QTest::addRow("look-alikes kept, classes out of range")
+            << "7;1;septem;sette;seven\r\n" + alike + "1;9;novem;nove;nine\r\n"
+            << "" << false << 126 << QStringList{"verbum1", "amo", "a", "ab", "AMbulo", "ad", "domus"}
+            << QStringList{"septem", "novem"} << "7;1;septem;sette\r\n1;9;novem;nove\r\n";
     }
     void pool() {
         QFETCH(QByteArray, extra);
@@ -117,7 +109,6 @@ class TestGame : public QObject {
         QCOMPARE(b.state.answering, 1); // the game goes on
     }
 
-    // ------------------------------------------------------------ next word
     void rightBoxAndDistractors() {
         BoardFixture fx;
         fx.board();
@@ -130,12 +121,9 @@ class TestGame : public QObject {
         QCOMPARE(b.sign(11)->caption(), QStringLiteral("parola5"));
         // the distractor pool: every other word of class 1, in order
         QCOMPARE(b.errati->listCount(), 150 / 4 + 1 - 1);
-        QCOMPARE(b.errati->list(0), QStringLiteral("parola1"));
         QCOMPARE(b.sign(0)->caption(), QStringLiteral("parola1"));
         QCOMPARE(b.sign(1)->caption(), b.errati->list(b.errati->listCount() / 2));
         QCOMPARE(b.sign(2)->caption(), b.errati->list(b.errati->listCount() - 1));
-        for (int i = 0; i < 11; ++i)
-            QVERIFY(b.errati->items().contains(b.sign(i)->caption()));
     }
 
     void preparingAWordIsNotPlayingTime() {
@@ -146,12 +134,11 @@ class TestGame : public QObject {
         QVERIFY(std::fabs(b.state.excludedTime - float(5.0 / 86400)) < 1e-6f);
         fx.platform.advance(7);
         highlight(b, 1);
-        QVERIFY2(b.Lab(1)->caption().startsWith(QStringLiteral("Tempus actum: ")),
-                 qPrintable(b.Lab(1)->caption()));
-        QVERIFY2(b.Lab(1)->caption().endsWith(QStringLiteral("07")), qPrintable(b.Lab(1)->caption()));
+        const QString shown = b.Lab(1)->caption();
+        QVERIFY2(shown.startsWith(QStringLiteral("Tempus actum: ")) && shown.endsWith("07"),
+                 qPrintable(shown));
     }
 
-    // ------------------------------------------------------------ the tick
     void highlightCyclesOverVisibleBoxesInOrder() {
         BoardFixture fx;
         startGame(fx, {});
@@ -183,11 +170,8 @@ class TestGame : public QObject {
 
     void lockOutLastsFiftyTicksAt300msOrUntilANewGame() {
         BoardFixture fx;
-        GameChoice c;
-        c.players = 2;
-        startGame(fx, c);
+        startGame(fx, {.players = 2});
         Traduci &b = fx.board();
-        QCOMPARE(b.Timer1->interval(), 300);
         // the state a wrong answer of player 1 leaves (judged in the play tests)
         b.state.lockedOut[1] = 1;
         b.state.lockoutRemaining = 15000;
@@ -216,12 +200,9 @@ class TestGame : public QObject {
         Traduci &b = fx.board();
         fx.platform.advance(25); // 15 s past midnight
         b.Timer1_Timer();
-        QVERIFY2(b.Lab(1)->caption().endsWith(QStringLiteral("00:00:25")) ||
-                     b.Lab(1)->caption().contains(QStringLiteral("0:00:25")),
-                 qPrintable(b.Lab(1)->caption()));
+        QVERIFY2(b.Lab(1)->caption().contains(QStringLiteral("0:00:25")), qPrintable(b.Lab(1)->caption()));
     }
 
-    // ------------------------------------------------------------ game start
     void smallPoolsWarnOrSendBackToTheSettings_data() {
         QTest::addColumn<int>("words");
         QTest::addColumn<QString>("warning");
@@ -234,14 +215,7 @@ class TestGame : public QObject {
         QFETCH(int, words);
         QFETCH(QString, warning);
         QFETCH(bool, plays);
-        // `words` verbs among 120 nouns; the game asks verbs only
-        QByteArray extra;
-        for (int i = 0; i < words; ++i)
-            extra += "1;3;verbum" + QByteArray::number(i) + ";fare" + QByteArray::number(i) + ";do\r\n";
-        QByteArray v = testHeading + "\r\n";
-        for (int i = 0; i < 120; ++i)
-            v += "1;1;nomen" + QByteArray::number(i) + ";nome" + QByteArray::number(i) + ";name\r\n";
-        BoardFixture fx(v + extra);
+        BoardFixture fx(makeVocabulary(4 * words)); // `words` of class 3, the only class asked
         Traduci &b = fx.board();
         GameChoice c;
         c.tweak = [](Impostazioni *w) {
@@ -252,10 +226,8 @@ class TestGame : public QObject {
         answerSettings(fx.platform, c); // the second showing of the settings is left with Exit
         fx.platform.messages.clear();
         b.Imposta->trigger();
-        QStringList texts;
-        for (const auto &m : fx.platform.messages)
-            texts << m.text;
-        QCOMPARE(texts.contains(warning), !warning.isEmpty());
+        const auto warned = [&](auto &m) { return m.text == warning; };
+        QCOMPARE(std::ranges::any_of(fx.platform.messages, warned), !warning.isEmpty());
         if (!warning.isEmpty()) QCOMPARE(fx.platform.messages.last().icon, ui::Icon::Critical);
         QCOMPARE(fx.platform.modalWindows.size(), plays ? 1 : 2);
         if (plays) {
@@ -293,11 +265,7 @@ class TestGame : public QObject {
         QFETCH(int, steps);
         QFETCH(QString, keys);
         BoardFixture fx;
-        GameChoice c;
-        c.players = players;
-        c.words = 20;
-        c.speed = speed;
-        startGame(fx, c);
+        startGame(fx, {.players = players, .words = 20, .speed = speed});
         Traduci &b = fx.board();
         const bool two = players == 2;
         QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));

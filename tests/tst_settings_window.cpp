@@ -102,9 +102,8 @@ class TestSettingsWindow : public QObject {
         const QString nil = QStringLiteral("Nil nimium studeo, Caesar, tibi velle placere");
         row("Catullus addresses Caesar", 2, 2, 3, nil + "|Alea iacta est!", "9 12");
         row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12");
-        row("Horatius addresses Vergilius", 1, 4, 5, "Arma virumque cano|Vergili! Animae dimidium meae!",
-            "12 9");
-        row("no pair", 2, 5, 6, "Marcet sine adversario virtus|Carpe diem!", "9 12");
+        row("Horatius addressed by Vergilius", 1, 5, 4, "Vergili! Animae dimidium meae!|Arma virumque cano",
+            "9 12");
         row("Seneca wraps to Cicero", 2, 5, 1, "Quo usque tandem?|Carpe diem!", "12 12");
         row("twenty characters", 2, 6, 3, "Odi. Amo. Excrucior.|Marcet sine adversario virtus", "12 9");
     }
@@ -122,72 +121,67 @@ class TestSettingsWindow : public QObject {
         w->Picture1_Click(moved);
         QCOMPARE(w->Picture1(moved)->tag(), QString::number(character));
         QCOMPARE(w->Picture1(moved)->pictureHandle(), w->foto(character)->pictureHandle());
+        const auto size = [w](int k) { return QString::number(w->battuta(k)->fontSize()); };
         QCOMPARE(w->battuta(1)->caption() + '|' + w->battuta(2)->caption(), quotations);
-        QCOMPARE(QString::number(w->battuta(1)->fontSize()) + ' ' +
-                     QString::number(w->battuta(2)->fontSize()),
-                 sizes);
+        QCOMPARE(size(1) + ' ' + size(2), sizes);
     }
 
-    void okHandsTheCharactersOver() {
-        BoardFixture fx;
-        Impostazioni *w = fx.settings();
-        w->show();
-        moveTo(w, 1, 4);
-        moveTo(w, 2, 5);
-        QTest::mouseClick(w->okay(0)->findChild<QWidget *>(), Qt::LeftButton);
-        QCOMPARE(w->tag(), QStringLiteral("fatto"));
-        QVERIFY(!w->shown());
-        Traduci &b = fx.board();
-        QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
-        QCOMPARE(b.foto2->pictureHandle(), w->foto(5)->pictureHandle());
-        QCOMPARE(b.foto1->tag() + ' ' + b.foto2->tag(), QStringLiteral("Vergilius Horatius"));
-        QCOMPARE(b.foto2->toolTipText(), QStringLiteral("Vergili! Animae dimidium meae!"));
-        QCOMPARE(b.Imr(4)->tag(), QStringLiteral("Parcere subiectis et debellare superbos"));
-        QCOMPARE(b.Iml(5)->tag(), QStringLiteral("Pulvis et umbra sumus"));
-        QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
-        QVERIFY(fx.platform.messages.isEmpty());
-    }
-
-    void sameCharacterForBothPlayers_data() {
+    // O.K. hands the characters over (their names, portraits, lines and the
+    // pair's quotation) unless two players have the same one; Exit and the
+    // close box hand nothing over.
+    void handOver_data() {
         QTest::addColumn<int>("players");
-        QTest::addRow("refused for two") << 2;
-        QTest::addRow("accepted for one") << 1;
+        QTest::addColumn<int>("second"); // player 2's character, player 1 being Vergilius
+        QTest::addColumn<int>("button"); // 0 O.K., 1 Exit
+        QTest::addColumn<QString>("handed");
+        QTest::addColumn<QString>("message");
+        const QString vergilius = QStringLiteral("Vergilius|Parcere subiectis et debellare superbos|");
+        QTest::addRow("O.K.") << 2 << 5 << 0
+                              << vergilius + "Horatius|Pulvis et umbra sumus|Vergili! Animae dimidium meae!"
+                              << "";
+        QTest::addRow("O.K., one player, the same character")
+            << 1 << 4 << 0 << vergilius + "Vergilius|Infandum iubes renovare dolorem!|Arma virumque cano"
+            << "";
+        QTest::addRow("O.K., two players, the same character") << 2 << 4 << 0 << "||||"
+                                                               << "Nemo potest contra se ipsum pugnare.";
+        QTest::addRow("Exit") << 2 << 5 << 1 << "||||"
+                              << "";
     }
-    void sameCharacterForBothPlayers() {
+    void handOver() {
         QFETCH(int, players);
+        QFETCH(int, second);
+        QFETCH(int, button);
+        QFETCH(QString, handed);
+        QFETCH(QString, message);
         BoardFixture fx;
         Impostazioni *w = fx.settings();
+        Traduci &b = fx.board();
         w->show();
-        moveTo(w, 2, 1);
         w->Giocatori(players)->setValue(true);
-        w->okay_Click(0);
-        if (players == 2) {
-            QCOMPARE(messageTexts(fx.platform), QStringLiteral("Nemo potest contra se ipsum pugnare."));
+        moveTo(w, 1, 4);
+        moveTo(w, 2, second);
+        QTest::mouseClick(w->okay(button)->findChild<QWidget *>(), Qt::LeftButton);
+        QCOMPARE(QStringList({b.foto1->tag(), b.Imr(4)->tag(), b.foto2->tag(), b.Iml(5)->tag(),
+                              b.foto2->toolTipText()})
+                     .join('|'),
+                 handed);
+        QCOMPARE(messageTexts(fx.platform), message);
+        QCOMPARE(w->shown(), !message.isEmpty());
+        QCOMPARE(w->tag(), handed.startsWith('|') ? QString() : QStringLiteral("fatto"));
+        if (!message.isEmpty()) {
             QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Persona mutanda est"));
             QCOMPARE(fx.platform.messages[0].icon, Icon::None);
-            QVERIFY(w->tag().isEmpty() && w->shown());
-            QCOMPARE(fx.board().Timer1->interval(), 1000);
+            QCOMPARE(b.Timer1->interval(), 1000);
+        } else if (button == 0) {
+            QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
+            QCOMPARE(b.foto2->pictureHandle(), w->foto(second)->pictureHandle());
+            QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
         } else {
-            QVERIFY(fx.platform.messages.isEmpty());
-            QCOMPARE(w->tag(), QStringLiteral("fatto"));
-            QCOMPARE(fx.board().Iml(5)->tag(), QStringLiteral("O tempora! o mores!"));
+            // the close box during a game start: no game, the window discarded
+            fx.platform.onModal = [](Form *f) { f->close(); };
+            b.Imposta_Click();
+            QVERIFY(b.tag().isEmpty() && b.shown() && !b.hasImpostazioni());
         }
-    }
-
-    void exitAndTheCloseBoxHandNothingOver() {
-        BoardFixture fx;
-        Impostazioni *w = fx.settings();
-        w->show();
-        w->okay_Click(1);
-        QVERIFY(w->tag().isEmpty());
-        QVERIFY(!w->shown());
-        QVERIFY(fx.board().foto1->tag().isEmpty());
-        // the close box during a game start: no game, the window discarded
-        fx.platform.onModal = [](Form *f) { f->close(); };
-        fx.board().Imposta_Click();
-        QVERIFY(fx.board().tag().isEmpty());
-        QVERIFY(fx.board().shown());
-        QVERIFY(!fx.board().hasImpostazioni());
     }
 
     void storedValues_data() {
@@ -201,27 +195,23 @@ class TestSettingsWindow : public QObject {
             QTest::addRow("%s", name) << k << stored << expected << message;
         };
         row("players default", "", "2", "", "Giocatori");
-        row("players 1", "Giocatori=1", "1");
         row("players blank before 2", "Giocatori= 2", "1");
         row("words default", "", "30 30 vocabula", "", "Dafare");
         row("words below", "Dafare=5", "10 10 vocabula");
         row("words above", "Dafare=70", "50 50 vocabula");
         row("words leading number", "Dafare= 40 parole", "40 40 vocabula");
         row("words between the tens", "Dafare=25", "25 30 vocabula");
-        row("sounds default", "", "1", "", "Suoni");
         row("sounds 0.5 rounds to even", "Suoni=0.5", "0");
         row("music 2 reads as absent", "Musica=2", "1");
         row("similar text reads as 0", "Escludisimili=no", "0");
         row("frequencies 1011", "Frequenze=1011", "1011");
-        row("classes bad characters", "Classiscelte=2x01", "1001");
-        row("classes longer", "Classiscelte=011111", "0111");
+        row("classes bad characters, one too many", "Classiscelte=2x011", "1001");
         row("classes all cleared", "Classiscelte=0000", "0001", "Noli omnia auferre!");
         row("language second", "Lingua=1", "1");
         row("language past the list", "Lingua=2", "0");
         row("characters default", "", "Cicero Caesar", "", "Giocatore1");
         row("characters stored", "Giocatore1=5&Giocatore2=3", "Horatius Catullus");
         row("both Seneca wraps to Cicero", "Giocatore1=6&Giocatore2=6", "Seneca Cicero");
-        row("both Catullus", "Giocatore1=3&Giocatore2=3", "Catullus Vergilius");
         row("characters out of range", "Giocatore1=0&Giocatore2=7", "Cicero Caesar");
         row("default collides", "Giocatore1=2&Giocatore2=9", "Caesar Catullus");
         row("characters halves to even", "Giocatore1=2.5&Giocatore2=4.5", "Caesar Vergilius");
@@ -238,10 +228,7 @@ class TestSettingsWindow : public QObject {
         fx.platform.messages.clear(); // from the window start-up reads
         Impostazioni *w = fx.newSettings();
         QCOMPARE(shown(w, key), expected);
-        QStringList texts;
-        for (const RecordedMessage &m : fx.platform.messages)
-            texts << m.text;
-        QCOMPARE(texts.join('|'), message);
+        QCOMPARE(messageTexts(fx.platform), message);
         // the picture follows the character
         QCOMPARE(w->Picture1(1)->pictureHandle(), w->foto(w->Picture1(1)->tag().toInt())->pictureHandle());
     }

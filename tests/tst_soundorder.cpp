@@ -24,10 +24,7 @@ QString snapshot(Traduci &b, int holdsBefore, int holdsNow) {
 }
 
 GameChoice withSounds(int players) {
-    GameChoice c;
-    c.players = players;
-    c.tweak = [](Impostazioni *w) { w->suoni->setValue(1); };
-    return c;
+    return {.players = players, .tweak = [](Impostazioni *w) { w->suoni->setValue(1); }};
 }
 
 } // namespace

@@ -7,13 +7,11 @@
 #include <QDir>
 #include <QFile>
 
-QByteArray makeVocabulary(int records, bool allPairs, const QByteArray &heading) {
-    QByteArray v = heading + "\r\n";
+QByteArray makeVocabulary(int records) {
+    QByteArray v = testHeading + "\r\n";
     for (int i = 1; i <= records; ++i) {
-        const int c = allPairs ? (i - 1) / 4 % 4 + 1 : (i - 1) % 4 + 1;
-        v += QByteArray::number((i - 1) % 4 + 1) + ';' + QByteArray::number(c) + ";verbum" +
-             QByteArray::number(i) + ";parola" + QByteArray::number(i) + ";word" + QByteArray::number(i) +
-             "\r\n";
+        const QByteArray c = QByteArray::number((i - 1) % 4 + 1), n = QByteArray::number(i);
+        v += c + ';' + c + ";verbum" + n + ";parola" + n + ";word" + n + "\r\n";
     }
     return v;
 }
@@ -34,10 +32,6 @@ BoardFixture::~BoardFixture() {
 void BoardFixture::write(const QString &name, const QByteArray &bytes) {
     QFile f(dir.filePath(name));
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-}
-
-void BoardFixture::remove(const QString &name) {
-    QFile::remove(dir.filePath(name));
 }
 
 Traduci &BoardFixture::board() {

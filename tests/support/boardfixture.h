@@ -15,20 +15,17 @@ class Traduci;
 // The heading record of the test vocabularies.
 inline const QByteArray testHeading = "Ordo;Classis;Verbum latinum;Italiano;English";
 
-// A vocabulary file: the heading and `records` records "f;c;verbumN;parolaN;wordN",
-// f cycling 1..4 and c cycling 1..4 (or, with `allPairs`, c advancing every
-// fourth record, so that the records run through all sixteen pairs), lines
-// ending with CR + LF.
-QByteArray makeVocabulary(int records, bool allPairs = false, const QByteArray &heading = testHeading);
+// A vocabulary file: the heading and `records` records "c;c;verbumN;parolaN;wordN",
+// c cycling 1..4, lines ending with CR + LF.
+QByteArray makeVocabulary(int records);
 
 class BoardFixture {
   public:
     // Makes the folder current, empties the store and writes vocabula.txt.
     explicit BoardFixture(const QByteArray &vocabula = makeVocabulary(150));
     ~BoardFixture();
-    // Writes a file into the working folder (or removes it).
+    // Writes a file into the working folder.
     void write(const QString &name, const QByteArray &bytes);
-    void remove(const QString &name);
     QString path() const { return dir.path(); }
     // Creates the main window (running its start-up).
     Traduci &board();

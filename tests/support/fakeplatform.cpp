@@ -15,9 +15,8 @@ FakePlatform::~FakePlatform() {
     ui::setPlatform(nullptr);
 }
 
-ui::Answer FakePlatform::messageBox(const QString &text, const QString &title, ui::Icon icon,
-                                    ui::Buttons buttons) {
-    messages.append({text, title, icon, buttons});
+ui::Answer FakePlatform::messageBox(const QString &text, const QString &title, ui::Icon icon, ui::Buttons) {
+    messages.append({text, title, icon});
     if (onSoundOrMessage) {
         const auto f = onSoundOrMessage;
         f();

@@ -1,10 +1,6 @@
 #pragma once
-// A platform for tests: no timer fires by itself (the tests run the ticks),
-// message boxes are recorded and answered from a queue
-// (OK when empty), the end of the program is recorded, the clock stands still
-// until the test moves it (each one-second hold moves it by a second), random
-// draws come from a script (then 0), and a modal window is handed to a
-// callback instead of running a loop of its own.
+// A platform for tests: no timer fires by itself, message boxes and the end of
+// the program are recorded, the clock stands still until the test moves it.
 
 #include "ui/form.h"
 #include "ui/platform.h"
@@ -18,7 +14,6 @@ struct RecordedMessage {
     QString text;
     QString title;
     ui::Icon icon;
-    ui::Buttons buttons;
 };
 
 class FakePlatform : public ui::Platform {
@@ -33,7 +28,7 @@ class FakePlatform : public ui::Platform {
     void holdOneSecond(QWidget *window) override;
     void doEvents() override;
     void doEventsHoldingInput() override { doEvents(); }
-    void randomize() override { ++randomizeCount; }
+    void randomize() override {}
     float rnd() override;
     QSizeF screenTwips() override { return screen; }
     // The screen in pixels, when a test sets it (the offscreen screen otherwise).
@@ -57,7 +52,6 @@ class FakePlatform : public ui::Platform {
     double clockSeconds = 10 * 3600; // ten in the morning
     int holds = 0;
     QQueue<float> draws;
-    int randomizeCount = 0;
     QSizeF screen{1280 * 15.0, 1024 * 15.0};
     QRect area;
     // Called with each window shown modally; it should hide the window (press

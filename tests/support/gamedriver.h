@@ -21,7 +21,7 @@ struct GameChoice {
     int speed = 3;
     bool excludeSimilar = false;
     // Further choices made in the settings window before O.K.
-    std::function<void(Impostazioni *)> tweak;
+    std::function<void(Impostazioni *)> tweak = nullptr;
 };
 
 // Answers the next settings window shown with `choice` and O.K. (or Exit when
