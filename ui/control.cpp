@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -378,6 +379,12 @@ void Image::setVisible(bool visible) {
     if (visible && !was) renderAheadIfShownFirst();
 }
 
+std::function<void()> Image::repaintWhenSharp() {
+    return [self = QPointer<Image>(this)] {
+        if (self) self->update();
+    };
+}
+
 void Image::renderAheadIfShownFirst() {
     // While the window is being made, the pictures of its first paint are
     // rendered beside it.
@@ -402,7 +409,7 @@ static QRect naturalRect(const Picture &pic, double zoom) {
 
 void Image::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    picture_.draw(p, stretch_ ? rect() : naturalRect(picture_, viewScale()));
+    picture_.draw(p, stretch_ ? rect() : naturalRect(picture_, viewScale()), repaintWhenSharp());
 }
 
 PictureBox::PictureBox(QWidget *container, const QString &name, int index) : Image(container, name, index) {
@@ -413,7 +420,7 @@ PictureBox::PictureBox(QWidget *container, const QString &name, int index) : Ima
 void PictureBox::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), backColor());
-    picture_.draw(p, naturalRect(picture_, viewScale()));
+    picture_.draw(p, naturalRect(picture_, viewScale()), repaintWhenSharp());
     if (hasFocus()) {
         const int w = scaledLine(1, viewScale());
         p.setPen(QPen(QColor(0, 0, 0), w, Qt::DotLine));

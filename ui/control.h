@@ -222,6 +222,8 @@ class Image : public Control {
     Picture picture_;
     bool stretch_ = false;
 
+    std::function<void()> repaintWhenSharp();
+
   private:
     void renderAheadIfShownFirst();
 };

@@ -209,6 +209,10 @@ void Form::applyViewScale() {
         m->setFont(QWidget::font());
     for (Control *c : findChildren<Control *>())
         c->applyViewScale();
+    // The pictures shown are rendered at their new sizes on the worker
+    // thread; until each is ready, its former size stands in.
+    for (Image *i : findChildren<Image *>())
+        if (i->isVisible()) i->prepare(i->picture());
     if (fullArea_) {
         coverScreen();
         return;

@@ -1,5 +1,6 @@
 #include "ui/picture.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -46,6 +48,8 @@ struct Picture::Data {
         std::condition_variable done;
         bool ready = false;
         QImage image;
+        // Called on the GUI thread once the rendering is ready.
+        std::vector<std::function<void()>> whenReady; // GUI thread only
     };
     struct Pending {
         QSize size;
@@ -57,6 +61,7 @@ struct Picture::Data {
 
 namespace {
 int renderings = 0;
+int underWay = 0; // renderings on the worker whose end the GUI thread has not yet seen
 constexpr std::size_t keptRenderings = 6;
 QSize pixelSize(QSize size, qreal dpr) {
     return QSize(static_cast<int>(std::ceil(size.width() * dpr)),
@@ -169,6 +174,7 @@ void Picture::prepare(QSize size, qreal dpr) const {
     auto job = std::make_shared<Data::Job>();
     data_->pending.push_back({size, dpr, job});
     ++renderings;
+    ++underWay;
     // The worker reads the drawing itself: a renderer is not shared between threads.
     QThreadPool::globalInstance()->start([job, path = data_->path, size, dpr] {
         QImage image(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
@@ -176,16 +182,50 @@ void Picture::prepare(QSize size, qreal dpr) const {
         image.fill(Qt::transparent);
         QSvgRenderer drawing(path);
         renderInto(&image, drawing.isValid() ? &drawing : nullptr, size);
-        std::lock_guard lock(job->mutex);
-        job->image = std::move(image);
-        job->ready = true;
-        job->done.notify_all();
+        {
+            std::lock_guard lock(job->mutex);
+            job->image = std::move(image);
+            job->ready = true;
+            job->done.notify_all();
+        }
+        if (QCoreApplication *app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app,
+                [job] {
+                    --underWay;
+                    const auto calls = std::exchange(job->whenReady, {});
+                    for (const auto &call : calls)
+                        call();
+                },
+                Qt::QueuedConnection);
+        }
     });
 }
 
-void Picture::draw(QPainter &p, const QRect &target) const {
+void Picture::draw(QPainter &p, const QRect &target, std::function<void()> whenSharp) const {
     if (isNull() || target.isEmpty()) return;
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+    const auto &jobs = data_->pending;
+    const auto job = std::find_if(jobs.begin(), jobs.end(), [&](const Data::Pending &j) {
+        return j.size == target.size() && j.dpr == dpr;
+    });
+    if (whenSharp && job != jobs.end() && !data_->renderings.empty()) {
+        bool ready;
+        {
+            std::lock_guard lock(job->job->mutex);
+            ready = job->job->ready;
+        }
+        if (!ready) {
+            // The size last drawn stands in, stretched, for the few frames
+            // the worker takes to render the new one.
+            job->job->whenReady.push_back(std::move(whenSharp));
+            p.save();
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(target, data_->renderings.front().pixmap);
+            p.restore();
+            return;
+        }
+    }
     p.drawPixmap(target.topLeft(), pixmap(target.size(), dpr));
 }
 
@@ -216,6 +256,10 @@ QIcon Picture::icon() const {
     for (int s : iconSizes)
         prepare(QSize(s, s), 1.0);
     return QIcon(new PictureIcon(*this));
+}
+
+int Picture::renderingsUnderWay() {
+    return underWay;
 }
 
 int Picture::renderCount() {

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -44,9 +45,14 @@ class Picture {
     // are rendered ahead on a worker thread when the icon is made.
     QIcon icon() const;
     // Draws the picture's pixmap stretched into `target` on `p`'s device.
-    void draw(QPainter &p, const QRect &target) const;
+    // With `whenSharp`, a rendering still under way at that size is not
+    // waited for: the size last drawn stands in, and `whenSharp` is called
+    // once the new one is ready.
+    void draw(QPainter &p, const QRect &target, std::function<void()> whenSharp = {}) const;
     // How many times any picture has been rendered into a pixmap.
     static int renderCount();
+    // How many renderings are under way on the worker thread.
+    static int renderingsUnderWay();
 
     friend bool operator==(const Picture &a, const Picture &b) { return a.data_ == b.data_; }
 

@@ -10,6 +10,7 @@
 #include "settings/store.h"
 #include "ui/application.h"
 #include "ui/multimedia.h"
+#include "ui/picture.h"
 #include "ui/zoom.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPaintEvent>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -163,6 +165,37 @@ int child(const QString &mode, int percent, double seconds) {
                 ms.push_back(t.nsecsElapsed() / 1e6);
                 QCoreApplication::processEvents();
             }
+            // Then every step once, upwards from 100 %: each a first visit,
+            // whose pictures are rendered on the worker while the size last
+            // drawn stands in. Timed to the first frame, and to the frame
+            // with every picture sharp.
+            ui::setViewScale(1.0);
+            board.repaint();
+            QCoreApplication::processEvents();
+            std::vector<double> first, firstCpu, sharp;
+            for (int percent : ui::zoomSteps) {
+                if (percent == 100) continue;
+                QElapsedTimer t;
+                t.start();
+                const double c0 = cpuSeconds();
+                ui::setViewScale(percent / 100.0);
+                board.repaint();
+                firstCpu.push_back((cpuSeconds() - c0) * 1000);
+                first.push_back(t.nsecsElapsed() / 1e6);
+                while (ui::Picture::renderingsUnderWay() > 0)
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+                QCoreApplication::processEvents(); // the sharp pictures painted
+                sharp.push_back(t.nsecsElapsed() / 1e6);
+            }
+            std::sort(first.begin(), first.end());
+            std::sort(firstCpu.begin(), firstCpu.end());
+            std::sort(sharp.begin(), sharp.end());
+            report("visits " + QByteArray::number(first[first.size() / 2], 'f', 1) + ' ' +
+                   QByteArray::number(first.back(), 'f', 1) + ' ' +
+                   QByteArray::number(firstCpu[firstCpu.size() / 2], 'f', 1) + ' ' +
+                   QByteArray::number(firstCpu.back(), 'f', 1) + ' ' +
+                   QByteArray::number(sharp[sharp.size() / 2], 'f', 1) + ' ' +
+                   QByteArray::number(sharp.back(), 'f', 1));
             std::sort(ms.begin(), ms.end());
             std::sort(cpu.begin(), cpu.end());
             std::sort(apply.begin(), apply.end());
@@ -206,7 +239,9 @@ QStringList run(const QString &mode, int percent, double seconds, const QString 
     p.start(QCoreApplication::applicationFilePath(),
             {QStringLiteral("--child"), mode, QString::number(percent), QString::number(seconds)});
     p.waitForFinished(static_cast<int>(seconds * 1000) + 60000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+    return QString::fromUtf8(p.readAllStandardOutput())
+        .trimmed()
+        .split(QRegularExpression(QStringLiteral("\\s+")));
 }
 
 } // namespace
@@ -226,7 +261,8 @@ int main(int argc, char **argv) {
     QTemporaryDir folder;
     QFile::copy(QStringLiteral(ASSETS_DIR "/vocabula.txt"), folder.filePath(QStringLiteral("vocabula.txt")));
 
-    const QStringList redraw = run(QStringLiteral("redraw"), 100, 0, folder.path());
+    const QStringList both = run(QStringLiteral("redraw"), 100, 0, folder.path());
+    const QStringList visits = both.mid(0, 6), redraw = both.mid(6);
     std::printf("Screen %dx%d\n", app.primaryScreen()->size().width(), app.primaryScreen()->size().height());
     std::printf("| Measure | Figure |\n| --- | ---: |\n");
     std::printf(
@@ -235,6 +271,16 @@ int main(int argc, char **argv) {
     std::printf("| The same, CPU time: median / worst (median of the new geometry and fonts alone) | %s / %s "
                 "(%s) ms |\n",
                 qPrintable(redraw.value(3)), qPrintable(redraw.value(4)), qPrintable(redraw.value(5)));
+    std::printf(
+        "| First visit to each step, 125 %% to 400 %%, wall time to the first frame: median / worst | %s / "
+        "%s ms |\n",
+        qPrintable(visits.value(1)), qPrintable(visits.value(2)));
+    std::printf(
+        "| The same, CPU time of both threads (the worker renders meanwhile): median / worst | %s / %s "
+        "ms |\n",
+        qPrintable(visits.value(3)), qPrintable(visits.value(4)));
+    std::printf("| The same, wall time until every picture is sharp: median / worst | %s / %s ms |\n",
+                qPrintable(visits.value(5)), qPrintable(visits.value(6)));
     // Interleaved, so that a change in the machine's load touches both steps alike.
     std::vector<double> cpu100, cpu400, px100, px400, bare100, bare400;
     for (int i = 0; i < 2; ++i) {
