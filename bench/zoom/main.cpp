@@ -262,7 +262,7 @@ int main(int argc, char **argv) {
     QFile::copy(QStringLiteral(ASSETS_DIR "/vocabula.txt"), folder.filePath(QStringLiteral("vocabula.txt")));
 
     const QStringList both = run(QStringLiteral("redraw"), 100, 0, folder.path());
-    const QStringList visits = both.mid(0, 6), redraw = both.mid(6);
+    const QStringList visits = both.mid(0, 7), redraw = both.mid(7);
     std::printf("Screen %dx%d\n", app.primaryScreen()->size().width(), app.primaryScreen()->size().height());
     std::printf("| Measure | Figure |\n| --- | ---: |\n");
     std::printf(
