@@ -4,7 +4,6 @@
 
 #include "board/species.h"
 #include "board/traduci.h"
-#include "errata/errata.h"
 #include "ui/multimedia.h"
 
 #include <QGuiApplication>
@@ -207,18 +206,6 @@ void Traduci::createMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("linea"));
     Esci = new MenuItem(this, QStringLiteral("Esci"), QStringLiteral("&Finis"));
     m->addAction(Esci);
-    // The missed words: the list to review and a game of them, enabled when it holds words.
-    errata = new Errata(this);
-    QMenu *e = addMenu(QStringLiteral("Errata1"), QStringLiteral("&Errata"));
-    Recense = new MenuItem(this, QStringLiteral("Recense"), QStringLiteral("&Recense"));
-    LudusErrorum = new MenuItem(this, QStringLiteral("LudusErrorum"), QStringLiteral("&Ludus errorum"));
-    e->addAction(Recense);
-    e->addAction(LudusErrorum);
-    Recense->setEnabled(false);
-    LudusErrorum->setEnabled(false);
-    connect(e, &QMenu::aboutToShow, errata, &Errata::refreshMenu);
-    connect(Recense, &QAction::triggered, errata, &Errata::Recense_Click);
-    connect(LudusErrorum, &QAction::triggered, errata, &Errata::LudusErrorum_Click);
     QMenu *help = addMenu(QStringLiteral("Info1"), QStringLiteral("?"));
     Info = new MenuItem(this, QStringLiteral("Info"), QStringLiteral("Info"));
     Info->setShortcut(QKeySequence(Qt::Key_F1));
@@ -229,6 +216,8 @@ void Traduci::createMenu() {
     connect(Esci, &QAction::triggered, this, &Traduci::Esci_Click);
     connect(Info, &QAction::triggered, this, &Traduci::Info_Click);
 
+    // The features beyond the board, their menus before the help menu.
+    createFeatures();
     // The view's own menu, beside the game's: zoom steps and full screen.
     new Species(this);
 }

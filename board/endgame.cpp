@@ -4,6 +4,8 @@
 #include "board/traduci.h"
 #include "ui/platform.h"
 
+#include <cmath>
+
 void Traduci::finepartita() {
     TraduciState &s = state;
     Parola->setCaption(QString());
@@ -43,6 +45,15 @@ void Traduci::finepartita() {
         Iml(7)->setShown(true);
     }
     Timer1->setInterval(50);
+    float elapsed = ui::platform().timeOfDay() - s.gameStartTime;
+    if (elapsed < 0) elapsed += 1.0f;
+    game::Result result{.playerCount = s.playerCount,
+                        .winner = s.lockedOut[1] == 1 ? 2 : 1,
+                        .wordsDone = s.wordsDone,
+                        .errors = s.errorCount,
+                        .scores = s.playerScore,
+                        .seconds = std::round(double(elapsed - s.excludedTime) * 86400.0)};
+    notify([&](game::Listener &l) { l.gameEnded(result); });
     ui::platform().holdOneSecond(this);
     Labelsotto1->setCaption(QString());
 }

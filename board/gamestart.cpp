@@ -2,10 +2,11 @@
 // one or two players.
 
 #include "board/traduci.h"
-#include "errata/errata.h"
 #include "settings/impostazioni.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
+
+#include <utility>
 
 using namespace ui;
 
@@ -23,7 +24,9 @@ void Traduci::Imposta_Click() {
     if (buildingPool()) return;
     ++gameGeneration_;
     TraduciState &s = state;
-    const bool ludusErrorum = errata->takeRequest();
+    // A feature that asked for this game may supply its words; asking again
+    // needs a new request.
+    const game::Listener *requester = std::exchange(requester_, nullptr);
     bool refused = false;
     for (;;) {
         if (tag() == QStringLiteral("giaimpostato")) {
@@ -43,7 +46,7 @@ void Traduci::Imposta_Click() {
                 w->Chclassi(k)->setValue(static_cast<int>(val(s.chosenClasses.mid(k - 1, 1))));
             for (int k = 1; k <= 4; ++k)
                 w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
-            w->quverbi->setTag(plainForm(errata->wordsChosen(s.wordsPerGame)));
+            w->quverbi->setTag(plainForm(wordsChosen_));
         }
         impostazioni()->showModal();
         Labelsotto1->setShown(true);
@@ -71,9 +74,10 @@ void Traduci::Imposta_Click() {
             s.loadedFile = s.vocabularyFile;
             w->Lingue->setTag(QString());
         }
-        errata->beforeSelection();
+        // A pool a feature supplied is never kept for a later game.
+        if (std::exchange(poolSupplied_, false)) impostazioni()->Frame2->setTag(QStringLiteral("cambiato"));
         selezionavocaboli();
-        if (ludusErrorum) errata->fillPool();
+        offerPool(requester);
         s.playerCount = w->Giocatori(1)->value() ? 1 : 2;
         s.soundsOn = w->suoni->value();
         s.gameSpeed = w->velox->value();
@@ -100,7 +104,28 @@ void Traduci::Imposta_Click() {
         refused = true;
     }
 
-    s.wordsPerGame = errata->gameBegins(ludusErrorum, s.wordsPerGame);
+    wordsChosen_ = s.wordsPerGame;
+    nextAsk_ = 0;
+    if (!askOrder_.isEmpty()) {
+        // A feature gave the words to ask: at most as many as chosen.
+        if (askOrder_.size() > s.wordsPerGame) askOrder_.resize(static_cast<qsizetype>(s.wordsPerGame));
+        s.wordsPerGame = static_cast<double>(askOrder_.size());
+    }
+    const VocabularyRecord heading =
+        s.vocabularyTable.empty() ? VocabularyRecord{} : s.vocabularyTable.front();
+    choices_ = game::Choices{.playerCount = s.playerCount,
+                             .speed = s.gameSpeed,
+                             .wordsPerGame = s.wordsPerGame,
+                             .wordsChosen = wordsChosen_,
+                             .classes = s.chosenClasses,
+                             .frequencies = s.chosenFrequencies,
+                             .vocabularyFile = s.vocabularyFile,
+                             .language = heading[3],
+                             .languageIndex = std::max(s.languageIndex, 0),
+                             .soundsOn = s.soundsOn != 0,
+                             .musicOn = s.musicOn != 0,
+                             .characters = s.playerNames};
+    notify([&](game::Listener &l) { l.gameStarting(choices_); });
 
     // The board for the new game.
     figura(1)->setPicture(Imr(0)->picture());

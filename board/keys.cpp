@@ -1,7 +1,6 @@
 // The players' keys, their judging, the exit confirmation and the clicks that act as keys.
 
 #include "board/traduci.h"
-#include "errata/errata.h"
 #include "ui/platform.h"
 
 #include <QKeyEvent>
@@ -73,7 +72,7 @@ void Traduci::handleKey(int &k) {
 void Traduci::giudica1(int h) {
     TraduciState &s = state;
     const bool right = sign(h)->caption() == sign(s.correctCandidate)->caption();
-    errata->strike(right);
+    notify([&](game::Listener &l) { l.strikeJudged({1, right, asked_}); });
     if (!right) {
         s.errorCount += 1;
         mostrapunteggio();
@@ -100,7 +99,7 @@ void Traduci::giudica2(int p, int h) {
     TraduciState &s = state;
     if (s.lockedOut[p] == 1) return;
     const bool right = sign(h)->caption() == sign(s.correctCandidate)->caption();
-    errata->strike(right);
+    notify([&](game::Listener &l) { l.strikeJudged({p, right, asked_}); });
     if (!right) {
         suona(QStringLiteral("Wrong"));
         sign(h)->setShown(false);
@@ -134,6 +133,7 @@ void Traduci::esci() {
         platform().messageBox(QStringLiteral("In perpetuum, amice mi, ave atque vale."),
                               QStringLiteral("Fabula acta est"), Icon::Exclamation, Buttons::OkCancel);
     if (a != Answer::Ok) return;
+    notify([](game::Listener &l) { l.programEnding(); });
     closeSoundDevices();
     platform().endProgram(0);
 }

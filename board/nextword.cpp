@@ -1,7 +1,6 @@
 // The next word and its twelve candidate translations.
 
 #include "board/traduci.h"
-#include "errata/errata.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
 
@@ -30,7 +29,11 @@ void Traduci::prossimovocabolo() {
 void Traduci::sceglivocabolo() {
     platform().randomize();
     const int n = vocabolo->listCount();
-    const int k = errata->ask(intScaled(platform().rnd(), n));
+    int k = intScaled(platform().rnd(), n);
+    // A feature that supplied the pool may have given the order of its words.
+    if (!askOrder_.isEmpty()) k = askOrder_.at(nextAsk_++ % askOrder_.size());
+    asked_ = poolWord(k);
+    notify([&](game::Listener &l) { l.wordAsked(asked_); });
     state.correctCandidate = intScaled(platform().rnd(), state.candidateCount);
 
     // Distractors: the translations of the other words of the same grammatical class.

@@ -49,6 +49,7 @@ void Traduci::closeImpostazioni() {
 
 bool Traduci::queryClose() {
     // Closing the board ends the program, closing the sound devices first.
+    notify([](game::Listener &l) { l.programEnding(); });
     closeSoundDevices();
     platform().endProgram(0);
     return true;

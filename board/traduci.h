@@ -9,6 +9,7 @@
 // progress, the end of a game, the layout, the portraits, the status texts and
 // the sounds.
 
+#include "board/gameevents.h"
 #include "ui/controlarray.h"
 #include "ui/form.h"
 
@@ -20,11 +21,10 @@ namespace ui {
 class MultimediaDevice;
 }
 class Impostazioni;
-class Errata;
 
 // One record of a vocabulary file: frequency class, grammatical class, Latin
 // word, translation in the chosen language.
-using VocabularyRecord = std::array<QString, 4>;
+using VocabularyRecord = vocabulary::Record;
 
 struct TraduciState {
     std::vector<VocabularyRecord> vocabularyTable; // row 0 is the file's heading record
@@ -64,7 +64,7 @@ struct TraduciState {
     std::array<QString, 5> statusTexts;
 };
 
-class Traduci : public ui::Form {
+class Traduci : public ui::Form, public game::Door {
     Q_OBJECT
   public:
     // Creates the window with its whole composition and runs its start-up.
@@ -101,10 +101,6 @@ class Traduci : public ui::Form {
     ui::ControlArray<ui::Shape> barra;
     ui::ControlArray<ui::Image> barrone;
     ui::MenuItem *Imposta = nullptr, *Esci = nullptr, *Info = nullptr;
-    ui::MenuItem *Recense = nullptr, *LudusErrorum = nullptr;
-
-    // The missed words: their list and file, the menu "Errata", games of them.
-    Errata *errata = nullptr;
 
     // ---- the settings window, created on first reference
     Impostazioni *impostazioni();
@@ -167,6 +163,17 @@ class Traduci : public ui::Form {
     };
     bool buildingPool() const { return buildingPool_ > 0; }
 
+    // ---- the game events' door (see board/gameevents.h)
+    void addListener(game::Listener *l) override;
+    game::Vocabulary vocabulary() const override;
+    const game::Choices &choices() const override { return choices_; }
+    bool playing() const override;
+    QWidget *boardWindow() override;
+    QMenu *addFeatureMenu(const QString &name, const QString &caption) override;
+    void startGame(const game::Listener *requester = nullptr) override;
+    // Item k of the word pool.
+    game::Word poolWord(int k) const;
+
   protected:
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
     bool queryClose() override;
@@ -176,11 +183,28 @@ class Traduci : public ui::Form {
     void createMenu();
     void Form_Load();
     void openSoundDevices();
+    // Creates the features beyond the board, each with its menus.
+    void createFeatures();
+    // Tells every listener; the features follow a game through these alone.
+    template <typename F> void notify(F event) {
+        for (game::Listener *l : listeners_)
+            event(*l);
+    }
+    // Offers the chosen pool to the listeners; true when one supplied its own.
+    bool offerPool(const game::Listener *requester);
 
     QPointer<Impostazioni> impostazioni_;
     int gameStartDepth_ = 0; // game starts running now, for nested starts
     int gameGeneration_ = 0; // counts game starts
     int buildingPool_ = 0;   // word pools being built now
+    std::vector<game::Listener *> listeners_;
+    game::Choices choices_;
+    const game::Listener *requester_ = nullptr; // of the game start asked for now
+    bool poolSupplied_ = false;                 // the last game's pool came from a feature
+    QList<int> askOrder_;                       // the words to ask, when a feature gave their order
+    qsizetype nextAsk_ = 0;
+    game::Word asked_;       // the word asked now
+    double wordsChosen_ = 0; // as chosen, whatever the game's length
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
 };

@@ -1,11 +1,12 @@
 #include "errata/errata.h"
 
-#include "board/traduci.h"
 #include "errata/frmerrata.h"
-#include "settings/impostazioni.h"
 #include "ui/convert.h"
+#include "ui/form.h"
+
 #include "ui/platform.h"
 #include "vocabulary/vocabularyfile.h"
+#include <QMenu>
 
 #include <QDateTime>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <algorithm>
 
 using namespace ui;
+using VocabularyRecord = vocabulary::Record;
 
 namespace {
 
@@ -33,13 +35,25 @@ void shuffle(QList<int> &v) {
 
 } // namespace
 
-Errata::Errata(Traduci *board) : QObject(board), board_(board) {
+Errata::Errata(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     setObjectName(QStringLiteral("errata"));
+    door.addListener(this);
+    // The list to review and a game of it, enabled when it holds words.
+    QMenu *e = door.addFeatureMenu(QStringLiteral("Errata1"), QStringLiteral("&Errata"));
+    Recense = new MenuItem(this, QStringLiteral("Recense"), QStringLiteral("&Recense"));
+    LudusErrorum = new MenuItem(this, QStringLiteral("LudusErrorum"), QStringLiteral("&Ludus errorum"));
+    e->addAction(Recense);
+    e->addAction(LudusErrorum);
+    Recense->setEnabled(false);
+    LudusErrorum->setEnabled(false);
+    connect(e, &QMenu::aboutToShow, this, &Errata::refreshMenu);
+    connect(Recense, &QAction::triggered, this, &Errata::Recense_Click);
+    connect(LudusErrorum, &QAction::triggered, this, &Errata::LudusErrorum_Click);
 }
 
 QString Errata::chosenLanguage() const {
-    const auto &table = board_->state.vocabularyTable;
-    return table.empty() ? QString() : table.front()[3];
+    const auto *table = door_.vocabulary().table;
+    return !table || table->empty() ? QString() : table->front()[3];
 }
 
 bool Errata::reload() {
@@ -64,8 +78,8 @@ void Errata::refreshMenu() {
 
 void Errata::updateMenu() {
     const bool any = !list_.empty();
-    if (board_->Recense) board_->Recense->setEnabled(any);
-    if (board_->LudusErrorum) board_->LudusErrorum->setEnabled(any);
+    Recense->setEnabled(any);
+    LudusErrorum->setEnabled(any);
 }
 
 template <typename F> void Errata::change(F apply) {
@@ -97,9 +111,7 @@ void Errata::Recense_Click() {
 
 void Errata::LudusErrorum_Click() {
     if (!reload() || list_.empty()) return;
-    requested_ = true;
-    board_->Imposta_Click();
-    requested_ = false;
+    door_.startGame(this);
 }
 
 void Errata::dele() {
@@ -110,33 +122,14 @@ void Errata::dele() {
     });
 }
 
-bool Errata::takeRequest() {
-    const bool r = requested_;
-    requested_ = false;
-    return r;
-}
-
-void Errata::beforeSelection() {
-    if (!poolReplaced_) return;
-    poolReplaced_ = false;
-    board_->impostazioni()->Frame2->setTag(QStringLiteral("cambiato"));
-}
-
-void Errata::fillPool() {
-    queue_.clear();
-    if (!reload() || list_.empty()) return;
-    Traduci &b = *board_;
-    const TraduciState &s = b.state;
-    b.vocabolo->clear();
-    b.categoria->clear();
-    b.traduzione->clear();
-    b.frequenza->clear();
+void Errata::poolReady(game::Pool &pool) {
+    ludus_ = false;
+    if (pool.requester() != this || !reload() || list_.empty()) return;
+    const game::Vocabulary v = door_.vocabulary();
+    const std::vector<VocabularyRecord> &table = *v.table;
+    pool.clear();
     auto add = [&](const QString &f, const QString &c, const QString &latin, const QString &translation) {
-        b.frequenza->addItem(f);
-        b.categoria->addItem(c);
-        b.vocabolo->addItem(latin);
-        b.traduzione->addItem(translation);
-        return b.vocabolo->listCount() - 1;
+        return pool.add({-1, f, c, latin, translation});
     };
     // The missed words found in one pass over the table, by their Latin word:
     // each takes the last record of the same word and class.
@@ -145,13 +138,12 @@ void Errata::fillPool() {
     for (qsizetype w = 0; w < words.size(); ++w)
         byLatin.insert(words[w].latin, w);
     QList<int> found(words.size(), -1);
-    const int last = std::min(s.lastWordIndex, static_cast<int>(s.vocabularyTable.size()) - 1);
-    for (ListBox *l : {b.frequenza, b.categoria, b.vocabolo, b.traduzione})
-        l->reserve(last + static_cast<int>(words.size()));
-    Traduci::BuildingPool building(b);
+    const int last = std::min(v.lastWordIndex, static_cast<int>(table.size()) - 1);
+    pool.reserve(last + static_cast<int>(words.size()));
+    QList<int> queue;
     for (int r = 1; r <= last; ++r) {
-        building.row(r);
-        const VocabularyRecord &row = s.vocabularyTable[r];
+        pool.row(r);
+        const VocabularyRecord &row = table[r];
         const long long f = roundHalfEven(val(row[0]));
         if (f < 0 || f > 4 || !admissibleClass(row[1])) continue;
         const int k = add(row[0], row[1], row[2], row[3]);
@@ -169,46 +161,32 @@ void Errata::fillPool() {
                     w.translationIn(list_.heading(), chosenLanguage()));
             absent.append(w.latin);
         }
-        queue_.append(k);
+        queue.append(k);
     }
-    shuffle(queue_);
-    poolReplaced_ = true;
-    b.Labelsotto2->setCaption(plainForm(b.vocabolo->listCount()) + QStringLiteral(" vocabula"));
+    shuffle(queue);
+    pool.setOrder(queue);
+    ludus_ = !queue.isEmpty();
     if (!absent.isEmpty()) {
         if (absent.size() > 10) absent = absent.mid(0, 10) << QStringLiteral("...");
         platform().messageBox(tr("Questi vocaboli sbagliati non sono più nel file %1: restano nell'elenco "
                                  "e si giocano con le traduzioni salvate.\n\n%2")
-                                  .arg(s.loadedFile, absent.join(QStringLiteral(", "))),
+                                  .arg(v.file, absent.join(QStringLiteral(", "))),
                               QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
     }
 }
 
-double Errata::gameBegins(bool ludus, double chosen) {
+void Errata::gameStarting(const game::Choices &) {
     missedThisGame_.clear();
     asked_.reset();
-    chosen_ = chosen;
-    ludus_ = ludus && !queue_.isEmpty();
-    if (!ludus_) {
-        reload(); // an unreadable list is reported before play, not at the first error
-        return chosen;
-    }
-    if (queue_.size() > chosen) queue_.resize(static_cast<qsizetype>(chosen));
-    next_ = 0;
-    return static_cast<double>(queue_.size());
+    if (!ludus_) reload(); // an unreadable list is reported before play, not at the first error
 }
 
-double Errata::wordsChosen(double wordsPerGame) const {
-    return ludus_ ? chosen_ : wordsPerGame;
+void Errata::wordAsked(const game::Word &w) {
+    asked_ = Asked{w.latin, w.category, w.translation};
 }
 
-int Errata::ask(int drawn) {
-    int k = drawn;
-    if (ludus_ && !queue_.isEmpty()) k = queue_.at(next_++ % queue_.size());
-    asked_ = Asked{board_->vocabolo->list(k), board_->categoria->list(k), board_->traduzione->list(k)};
-    return k;
-}
-
-void Errata::strike(bool right) {
+void Errata::strikeJudged(const game::Strike &strike) {
+    const bool right = strike.right;
     if (!asked_) return;
     const Asked a = *asked_;
     const QString key = keyOf(a.latin, a.category);
@@ -252,30 +230,28 @@ size_t rowOf(const std::vector<VocabularyRecord> &rows, const QString &latin, co
 } // namespace
 
 QString Errata::heading() const {
-    const TraduciState &s = board_->state;
-    if (s.vocabularyTable.empty()) return QString();
-    const QStringList line = recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8,
-                                        s.loadedFile, std::max(s.languageIndex, 0), 0);
+    const game::Vocabulary v = door_.vocabulary();
+    if (v.table->empty()) return QString();
+    const QStringList line = recordLine(*v.table, *v.rowStarts, v.utf8, v.file, v.languageIndex, 0);
     if (!line.isEmpty()) return line.join(QLatin1Char(';'));
-    const VocabularyRecord &h = s.vocabularyTable.front();
+    const VocabularyRecord &h = v.table->front();
     return QStringList{h[0], h[1], h[2], h[3]}.join(QLatin1Char(';'));
 }
 
 QStringList Errata::translationsOf(const Asked &a) {
     // The record of the file the word was drawn from, with all its translations.
-    const TraduciState &s = board_->state;
-    const int language = std::max(s.languageIndex, 0);
-    const size_t r = rowOf(s.vocabularyTable, a.latin, a.category, a.translation);
+    const game::Vocabulary v = door_.vocabulary();
+    const int language = v.languageIndex;
+    const size_t r = rowOf(*v.table, a.latin, a.category, a.translation);
     // A missed word that the vocabulary no longer holds keeps its stored translation.
-    if (r >= s.vocabularyTable.size()) return QStringList{a.translation};
-    QStringList line =
-        recordLine(s.vocabularyTable, s.vocabularyRowStarts, s.vocabularyUtf8, s.loadedFile, language, r);
+    if (r >= v.table->size()) return QStringList{a.translation};
+    QStringList line = recordLine(*v.table, *v.rowStarts, v.utf8, v.file, language, r);
     if (line.isEmpty()) {
         // The file changed since it was loaded: its records as they are now.
-        QFile file(s.loadedFile);
-        if (vocabulary::isReadableFile(s.loadedFile) && file.open(QIODevice::ReadOnly)) {
+        QFile file(v.file);
+        if (vocabulary::isReadableFile(v.file) && file.open(QIODevice::ReadOnly)) {
             const vocabulary::ParseResult now = vocabulary::parse(file.readAll(), language);
-            line = recordLine(now.rows, now.rowStarts, now.utf8, s.loadedFile, language,
+            line = recordLine(now.rows, now.rowStarts, now.utf8, v.file, language,
                               rowOf(now.rows, a.latin, a.category, a.translation));
         }
     }

@@ -1,17 +1,18 @@
 #pragma once
-// The board's keeper of the missed words.
+// The keeper of the missed words.
 //
-// The board tells it which word it asks (ask) and how each judged strike went
-// (strike): a wrong strike, by either player, counts the word as missed; a
-// right first strike on a word missed in an earlier game masters it and takes
-// it off the list. Every change is written to errata.txt at once, so that
-// nothing already judged is lost if the program dies.
+// It follows the games through the board's game events: a wrong strike, by
+// either player, counts the word asked as missed; a right first strike on a
+// word missed in an earlier game masters it and takes it off the list. Every
+// change is written to errata.txt at once, so that nothing already judged is
+// lost if the program dies.
 //
 // It also serves the menu "Errata": "Recense" opens the window of the missed
 // words, "Ludus errorum" starts a game whose words are drawn only from them
 // (the other candidates still come from the whole loaded vocabulary, by
-// grammatical class).
+// grammatical class): it supplies that game's pool and the order of its words.
 
+#include "board/gameevents.h"
 #include "errata/missedlist.h"
 
 #include <QHash>
@@ -20,12 +21,15 @@
 #include <optional>
 #include <vector>
 
-class Traduci;
+namespace ui {
+class MenuItem;
+}
 
-class Errata : public QObject {
+class Errata : public QObject, public game::Listener {
     Q_OBJECT
   public:
-    explicit Errata(Traduci *board);
+    // Adds the menu "Errata" to the board and follows its games.
+    Errata(game::Door &door, QObject *parent);
 
     // The file of the list, in the current folder.
     QString path() const { return MissedList::defaultFile; }
@@ -39,26 +43,14 @@ class Errata : public QObject {
     // Empties the list (the window asks first).
     void dele();
 
-    // ---- hooks of game start and judging
-    // Whether the game start now running was asked for as a game of missed
-    // words; asking again needs a new menu choice.
-    bool takeRequest();
-    // Before the word pool is chosen: a pool of missed words is never kept for
-    // a later game.
-    void beforeSelection();
-    // Replaces the word pool by the whole loaded vocabulary, adding the missed
-    // words it no longer holds, and draws the order of the missed words.
-    void fillPool();
-    // A game begins (the pool is ready); returns the number of words of the
-    // game: `chosen`, or for a game of missed words at most `chosen` of them.
-    double gameBegins(bool ludus, double chosen);
-    // The words per game to show in the settings again: the chosen number,
-    // also after a game of fewer missed words.
-    double wordsChosen(double wordsPerGame) const;
-    // The word of the pool to ask: `drawn`, or in a game of missed words the next of them.
-    int ask(int drawn);
-    // A judged strike on the word asked.
-    void strike(bool right);
+    // ---- the game events
+    // For a game of missed words: replaces the word pool by the whole loaded
+    // vocabulary, adding the missed words it no longer holds, and gives the
+    // missed words, in a random order, as the words to ask.
+    void poolReady(game::Pool &pool) override;
+    void gameStarting(const game::Choices &) override;
+    void wordAsked(const game::Word &w) override;
+    void strikeJudged(const game::Strike &s) override;
 
   private:
     struct Asked {
@@ -75,13 +67,11 @@ class Errata : public QObject {
     QString heading() const;
     QString chosenLanguage() const;
 
-    Traduci *board_;
+    game::Door &door_;
+    ui::MenuItem *Recense = nullptr, *LudusErrorum = nullptr;
     MissedList list_;
     bool warnedUnreadable_ = false, warnedUnwritable_ = false;
-    bool requested_ = false, ludus_ = false, poolReplaced_ = false;
-    double chosen_ = 0;
-    QList<int> queue_;
-    qsizetype next_ = 0;
+    bool ludus_ = false; // the game being played is a game of missed words
     std::optional<Asked> asked_;
     QSet<QString> missedThisGame_;
 };

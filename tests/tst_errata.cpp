@@ -98,8 +98,8 @@ class TestErrata : public QObject {
             QCOMPARE(w.translations, QStringList({QStringLiteral("parola") + n, QStringLiteral("word") + n}));
             QCOMPARE(w.last, QDate::currentDate());
         }
-        QCOMPARE(b.Recense->isEnabled(), !list.isEmpty());
-        QCOMPARE(b.LudusErrorum->isEnabled(), !list.isEmpty());
+        QCOMPARE(b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled(), !list.isEmpty());
+        QCOMPARE(b.findChild<QAction *>(QStringLiteral("LudusErrorum"))->isEnabled(), !list.isEmpty());
     }
 
     // The file read, changed and written again: bytes in, bytes out ("TODAY"
@@ -195,7 +195,7 @@ class TestErrata : public QObject {
         QCOMPARE(std::ranges::count_if(fx.platform.messages, warning), 1);
         QCOMPARE(QFileInfo(file).isDir(), folder);
         if (!folder) QCOMPARE(readAll(file), binary);
-        QVERIFY(!b.Recense->isEnabled());
+        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled());
         QCOMPARE(QDir(fx.path()).entryList(QDir::Files | QDir::Hidden).size(), folder ? 1 : 2);
     }
 
@@ -240,7 +240,7 @@ class TestErrata : public QObject {
             };
         answerSettings(fx.platform, choice);
         emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
-        b.LudusErrorum->trigger();
+        b.findChild<QAction *>(QStringLiteral("LudusErrorum"))->trigger();
         QCOMPARE(b.state.wordsPerGame, double(asked));
         QSet<QString> seen;
         for (int i = 0; i < asked; ++i) {

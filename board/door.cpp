@@ -1,0 +1,110 @@
+// The board's side of the game events: the pool a feature may supply, the
+// read-only view of the game, and the calls to the listeners.
+
+#include "board/traduci.h"
+#include "ui/convert.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <array>
+#include <optional>
+
+using namespace ui;
+
+namespace {
+
+// The pool as the four hidden list boxes hold it, item k of each.
+class BoardPool final : public game::Pool {
+  public:
+    BoardPool(Traduci &b, const game::Listener *requester, QList<int> &order)
+        : b_(b), requester_(requester), order_(order) {}
+    bool supplied() const { return supplied_; }
+
+    int count() const override { return b_.vocabolo->listCount(); }
+    game::Word word(int k) const override { return b_.poolWord(k); }
+    const game::Listener *requester() const override { return requester_; }
+    void clear() override {
+        supplied_ = true;
+        for (ListBox *l : lists())
+            l->clear();
+    }
+    void reserve(int n) override {
+        for (ListBox *l : lists())
+            l->reserve(n);
+    }
+    int add(const game::Word &w) override {
+        supplied_ = true;
+        b_.frequenza->addItem(w.frequency);
+        b_.categoria->addItem(w.category);
+        b_.vocabolo->addItem(w.latin);
+        b_.traduzione->addItem(w.translation);
+        return b_.vocabolo->listCount() - 1;
+    }
+    void setOrder(const QList<int> &order) override { order_ = order; }
+    void row(int r) override {
+        if (!building_) building_.emplace(b_);
+        building_->row(r);
+    }
+
+  private:
+    std::array<ListBox *, 4> lists() const {
+        return {b_.frequenza, b_.categoria, b_.vocabolo, b_.traduzione};
+    }
+    Traduci &b_;
+    const game::Listener *requester_;
+    QList<int> &order_;
+    bool supplied_ = false;
+    std::optional<Traduci::BuildingPool> building_;
+};
+
+} // namespace
+
+game::Word Traduci::poolWord(int k) const {
+    return {k, frequenza->list(k), categoria->list(k), vocabolo->list(k), traduzione->list(k)};
+}
+
+void Traduci::addListener(game::Listener *l) {
+    listeners_.push_back(l);
+}
+
+game::Vocabulary Traduci::vocabulary() const {
+    const TraduciState &s = state;
+    return {&s.vocabularyTable, &s.vocabularyRowStarts,       s.vocabularyUtf8,
+            s.loadedFile,       std::max(s.languageIndex, 0), s.lastWordIndex};
+}
+
+bool Traduci::playing() const {
+    return tag() == QStringLiteral("giaimpostato") && !state.gameOver && Timer1->interval() != 1000;
+}
+
+QWidget *Traduci::boardWindow() {
+    return this;
+}
+
+QMenu *Traduci::addFeatureMenu(const QString &name, const QString &caption) {
+    QMenu *m = addMenu(name, caption);
+    // A feature's menu stands before the help menu "?".
+    if (QMenu *help = findChild<QMenu *>(QStringLiteral("Info1"))) {
+        QMenuBar *bar = findChild<QMenuBar *>();
+        bar->removeAction(m->menuAction());
+        bar->insertAction(help->menuAction(), m->menuAction());
+    }
+    return m;
+}
+
+void Traduci::startGame(const game::Listener *requester) {
+    requester_ = requester;
+    Imposta_Click();
+    requester_ = nullptr;
+}
+
+bool Traduci::offerPool(const game::Listener *requester) {
+    askOrder_.clear();
+    BoardPool pool(*this, requester, askOrder_);
+    for (game::Listener *l : listeners_)
+        l->poolReady(pool);
+    if (!pool.supplied()) return false;
+    poolSupplied_ = true;
+    Labelsotto2->setCaption(plainForm(vocabolo->listCount()) + QStringLiteral(" vocabula"));
+    return true;
+}
