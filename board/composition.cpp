@@ -109,6 +109,17 @@ void Traduci::createControls() {
     Parola->setAutoSize(true);
     Parola->setCaption(QStringLiteral("Parola"));
     candidate(0, {600, 480, 1575, 495}, paleYellow);
+    // The names of the pupils who play, when a feature names them: at the
+    // panel's foot, above each one's portrait.
+    for (int k : {1, 2}) {
+        Label *n = label(f1, QStringLiteral("nomen"), k, {0, 0, 1500, 285}, QString(), false);
+        n->setBackStyle(0);
+        n->setForeColor(yellow);
+        n->setFontSpec(QStringLiteral("Arial"), 11);
+        n->setFontBold(true);
+        n->setAutoSize(true);
+        nomen.add(k, n);
+    }
 
     Frame2 = make<Frame>(w, QStringLiteral("Frame2"), -1, 3960, 3360, 2415, 1695, false);
     Frame2->setCaption(QStringLiteral("Frame2"));

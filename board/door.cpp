@@ -108,3 +108,24 @@ bool Traduci::offerPool(const game::Listener *requester) {
     Labelsotto2->setCaption(plainForm(vocabolo->listCount()) + QStringLiteral(" vocabula"));
     return true;
 }
+
+void Traduci::setPlayerNames(const QString &right, const QString &left) {
+    pupilNames_ = {QString(), right, left};
+    mostranomi();
+}
+
+void Traduci::mostranomi() {
+    if (!nomen.has(1)) return;
+    const bool two = state.playerCount == 2;
+    for (int k : {1, 2}) {
+        Label *n = nomen(k);
+        const QString &name = pupilNames_[k];
+        n->setShown(!name.isEmpty() && (k == 1 || two) && tag() == QStringLiteral("giaimpostato"));
+        n->setCaption(name);
+        // Above the portrait of its side; the single player's stands on the left.
+        Image *foto = k == 1 ? foto1 : foto2;
+        const float left = foto->left() - Frame1->left();
+        n->setLeft(k == 2 || !two ? left : left + foto->width_() - n->width_());
+        n->setTop(Frame1->height_() - n->height_() - 45);
+    }
+}

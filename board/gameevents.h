@@ -130,6 +130,10 @@ class Door {
     // Starts a game as the menu "Novus ludus" does; `requester` is told
     // apart in poolReady, so that it may supply the words.
     virtual void startGame(const Listener *requester = nullptr) = 0;
+    // The names of the pupils who play, shown on the board above their
+    // portraits from now on: `right` plays with key 0 (or alone), `left`
+    // with key 1. Empty names show nothing.
+    virtual void setPlayerNames(const QString &right, const QString &left) = 0;
 };
 
 } // namespace game

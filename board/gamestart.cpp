@@ -172,6 +172,7 @@ void Traduci::Imposta_Click() {
         }
     }
     mostraritratti();
+    mostranomi();
     s.gameStartTime = platform().timeOfDay();
     s.excludedTime = 0;
     const QString keys = s.playerCount == 1 ? tr("(tasto Enter)") : tr("(tasto 1 e tasto 0)");

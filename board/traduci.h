@@ -82,6 +82,7 @@ class Traduci : public ui::Form, public game::Door {
     ui::ControlArray<ui::Image> fumetto;
     ui::ControlArray<ui::Label> sign;
     ui::Label *Parola = nullptr;
+    ui::ControlArray<ui::Label> nomen; // the players' names: (1) right, (2) left
     ui::Frame *Frame2 = nullptr;
     ui::ListBox *frequenza = nullptr, *categoria = nullptr, *traduzione = nullptr, *vocabolo = nullptr;
     ui::Frame *Cornice = nullptr;
@@ -143,6 +144,8 @@ class Traduci : public ui::Form, public game::Door {
     void showBoard();
     // Places `Parola` after its text or font changed, keeping its centre.
     void showWord(const QString &text, double points);
+    // Shows the players' names a feature gave, above their portraits.
+    void mostranomi();
 
     // A word pool is built a few thousand rows at a time, with the events but
     // the user's input let run between them, so that a large vocabulary never
@@ -171,6 +174,7 @@ class Traduci : public ui::Form, public game::Door {
     QWidget *boardWindow() override;
     QMenu *addFeatureMenu(const QString &name, const QString &caption) override;
     void startGame(const game::Listener *requester = nullptr) override;
+    void setPlayerNames(const QString &right, const QString &left) override;
     // Item k of the word pool.
     game::Word poolWord(int k) const;
 
@@ -203,8 +207,10 @@ class Traduci : public ui::Form, public game::Door {
     bool poolSupplied_ = false;                 // the last game's pool came from a feature
     QList<int> askOrder_;                       // the words to ask, when a feature gave their order
     qsizetype nextAsk_ = 0;
-    game::Word asked_;       // the word asked now
-    double wordsChosen_ = 0; // as chosen, whatever the game's length
+    game::Word asked_; // the word asked now
+    double wordsChosen_ = 0;
+    std::array<QString, 3>
+        pupilNames_; // [1] right, [2] left; empty: none shown // as chosen, whatever the game's length
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
 };
