@@ -1,10 +1,12 @@
-// The missed words: missing and mastering them in play, their file (its round
+// The missed words: missing and mastering them as the game events tell, their file (its round
 // trip with the lines kept as they stand, the atomic rewrite, an unreadable
 // file left alone) and the game of missed words.
 
 #include "board/traduci.h"
+#include "errata/errata.h"
 #include "errata/missedlist.h"
 #include "settings/impostazioni.h"
+#include "support/fakedoor.h"
 #include "support/gamedriver.h"
 #include "vocabulary/vocabularyfile.h"
 
@@ -38,11 +40,6 @@ QString onDisk() {
     return out.join(QLatin1Char(' '));
 }
 
-// The next word drawn will be pool item `n` - 1 (verbum<n>) of a pool of 150.
-void drawWord(FakePlatform &p, int n) {
-    p.script({float((n - 1 + 0.5) / 150.0)});
-}
-
 } // namespace
 
 class TestErrata : public QObject {
@@ -69,24 +66,19 @@ class TestErrata : public QObject {
         QFETCH(QString, games);
         QFETCH(QString, list);
         BoardFixture fx;
-        Traduci &b = fx.board();
-        const GameChoice choice{.players = players};
+        FakeDoor door;
+        Errata errata(door, nullptr);
+        game::Choices choices;
+        choices.playerCount = players;
         for (const QString &game : games.split(QStringLiteral(" | "))) {
-            const QStringList words = game.split(QLatin1Char(' '));
-            drawWord(fx.platform, words.first().section(QLatin1Char(':'), 0, 0).toInt());
-            startGame(fx, choice);
-            for (qsizetype i = 0; i < words.size(); ++i) {
-                QCOMPARE(b.Parola->caption(),
-                         QStringLiteral("verbum") + words[i].section(QLatin1Char(':'), 0, 0));
-                const QString strikes = words[i].section(QLatin1Char(':'), 1);
-                for (qsizetype j = 0; j < strikes.size(); j += players) {
-                    const bool right = strikes.at(j + players - 1) == QLatin1Char('+');
-                    if (right && i + 1 < words.size())
-                        drawWord(fx.platform, words[i + 1].section(QLatin1Char(':'), 0, 0).toInt());
-                    answer(b, right, players == 1 ? 0 : strikes.at(j).digitValue());
-                }
+            door.start(choices);
+            for (const QString &word : game.split(QLatin1Char(' '))) {
+                door.ask(QStringLiteral("verbum") + word.section(QLatin1Char(':'), 0, 0));
+                const QString strikes = word.section(QLatin1Char(':'), 1);
+                for (qsizetype j = 0; j < strikes.size(); j += players)
+                    door.strike(players == 1 ? 1 : strikes.at(j).digitValue(),
+                                strikes.at(j + players - 1) == QLatin1Char('+'));
             }
-            QVERIFY(!b.state.gameOver);
         }
         // Everything judged is on disk already, in the middle of the game.
         QCOMPARE(onDisk(), list);
@@ -98,8 +90,8 @@ class TestErrata : public QObject {
             QCOMPARE(w.translations, QStringList({QStringLiteral("parola") + n, QStringLiteral("word") + n}));
             QCOMPARE(w.last, QDate::currentDate());
         }
-        QCOMPARE(b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled(), !list.isEmpty());
-        QCOMPARE(b.findChild<QAction *>(QStringLiteral("LudusErrorum"))->isEnabled(), !list.isEmpty());
+        QCOMPARE(errata.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled(), !list.isEmpty());
+        QCOMPARE(errata.findChild<QAction *>(QStringLiteral("LudusErrorum"))->isEnabled(), !list.isEmpty());
     }
 
     // The file read, changed and written again: bytes in, bytes out ("TODAY"
