@@ -17,94 +17,19 @@
 // of a scroll bar fire whether the user or the program changed the value.
 
 #include "ui/controlbase.h"
+#include "ui/image.h"
+#include "ui/label.h"
 #include "ui/picture.h"
 
 #include <QPointer>
 
+class QListWidget;
 class QPushButton;
 class QCheckBox;
 class QRadioButton;
 class QScrollBar;
-class QListWidget;
 
 namespace ui {
-
-// A label: text drawn with alignment, optional border, optional opaque
-// background, auto-size to its text, word wrap within its width. Line breaks
-// are carriage returns (a CR, LF or CR + LF).
-class Label : public Control {
-    Q_OBJECT
-    Q_PROPERTY(int Alignment READ alignment WRITE setAlignment)
-    Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
-    Q_PROPERTY(int BorderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(int BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(bool WordWrap READ wordWrap WRITE setWordWrap)
-  public:
-    enum { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
-    Label(QWidget *container, const QString &name, int index = -1);
-    int alignment() const { return align_; }
-    void setAlignment(int a);
-    bool autoSize() const { return autoSize_; }
-    void setAutoSize(bool a);
-    // With auto-size, whether a resize keeps the label's centre instead of its left edge.
-    void setAutoSizeKeepsCentre(bool c) { keepCentre_ = c; }
-    int borderStyle() const { return border_; }
-    void setBorderStyle(int b);
-    int backStyle() const { return backStyle_; }
-    void setBackStyle(int b); // 0 transparent, 1 opaque
-    bool wordWrap() const { return wrap_; }
-    void setWordWrap(bool w);
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-    void fontOrTextChanged() override;
-
-  private:
-    QString displayText() const;
-    int align_ = AlignLeft;
-    bool autoSize_ = false, keepCentre_ = false, wrap_ = false;
-    int border_ = 0, backStyle_ = 1;
-};
-
-// An image: a picture, stretched to the control or sizing the control to itself.
-class Image : public Control {
-    Q_OBJECT
-    Q_PROPERTY(bool Stretch READ stretch WRITE setStretch)
-    Q_PROPERTY(QString PictureName READ pictureName)
-    Q_PROPERTY(quintptr PictureHandle READ pictureHandle)
-  public:
-    Image(QWidget *container, const QString &name, int index = -1);
-    Picture picture() const { return picture_; }
-    void setPicture(const Picture &p);
-    // Has `p` rendered ahead, on a worker thread, at the size this control shows it.
-    void prepare(const Picture &p) const;
-    void setVisible(bool visible) override;
-    bool stretch() const { return stretch_; }
-    void setStretch(bool s);
-    QString pictureName() const { return picture_.name(); }
-    quintptr pictureHandle() const { return picture_.handle(); }
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-    Picture picture_;
-    bool stretch_ = false;
-
-    std::function<void()> repaintWhenSharp();
-
-  private:
-    void renderAheadIfShownFirst();
-};
-
-// A picture box: a background colour with a picture at its top left corner;
-// it can hold other controls and take the keyboard focus.
-class PictureBox : public Image {
-    Q_OBJECT
-  public:
-    PictureBox(QWidget *container, const QString &name, int index = -1);
-
-  protected:
-    void paintEvent(QPaintEvent *) override;
-};
 
 // A frame: a container with an optional caption and border.
 class Frame : public Control {
