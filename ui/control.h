@@ -1,5 +1,6 @@
 #pragma once
-// The controls the game's windows are made of.
+// The controls the game's windows are made of: each kind, or small family of
+// kinds, has a header of its own; this one gathers them all.
 //
 // Introspection contract: every control is a QObject named as in the window's
 // design ("Parola", "Timer1"), with the index in brackets for members of a
@@ -22,35 +23,5 @@
 #include "ui/image.h"
 #include "ui/label.h"
 #include "ui/listbox.h"
-#include "ui/picture.h"
+#include "ui/scrollbar.h"
 #include "ui/shape.h"
-
-#include <QPointer>
-
-class QScrollBar;
-
-namespace ui {
-
-// A horizontal scroll bar; a change of Value (user or code) runs Change.
-class HScrollBar : public Control {
-    Q_OBJECT
-    Q_PROPERTY(int Value READ value WRITE setValue)
-    Q_PROPERTY(int Min READ min WRITE setMin)
-    Q_PROPERTY(int Max READ max WRITE setMax)
-  public:
-    HScrollBar(QWidget *container, const QString &name, int index = -1);
-    int value() const;
-    void setValue(int v);
-    int min() const;
-    void setMin(int v);
-    int max() const;
-    void setMax(int v);
-
-  signals:
-    void Change();
-
-  private:
-    QScrollBar *bar_;
-};
-
-} // namespace ui

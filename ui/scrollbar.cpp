@@ -1,21 +1,8 @@
-#include "ui/control.h"
+#include "ui/scrollbar.h"
 
-#include "ui/form.h"
-
-#include <QCheckBox>
-#include <QFontMetricsF>
-#include <QListWidget>
-#include <QPainter>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
-#include <cmath>
 
 namespace ui {
-
-// ---------------------------------------------------------------- HScrollBar
 
 HScrollBar::HScrollBar(QWidget *container, const QString &name, int index)
     : Control(container, name, index), bar_(new QScrollBar(Qt::Horizontal, this)) {
