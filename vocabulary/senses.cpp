@@ -1,6 +1,5 @@
 #include "vocabulary/senses.h"
 
-#include <QHash>
 #include <array>
 #include <memory>
 
@@ -46,29 +45,52 @@ const FoldTable &foldTable() {
     return table;
 }
 
-void appendFolded(QString &key, QChar c, const FoldTable &table) {
+// A key built as text (to show it) or as a 64-bit FNV-1a hash of that text
+// (to compare it): a pool's keys are hashed without a string made for each.
+struct TextKey {
+    QString text;
+    void add(char16_t c) { text += QChar(c); }
+    bool empty() const { return text.isEmpty(); }
+    void clear() { text.clear(); }
+};
+struct HashKey {
+    static constexpr quint64 basis = 14695981039346656037ull, prime = 1099511628211ull;
+    quint64 hash = basis;
+    bool any = false;
+    void add(char16_t c) {
+        hash = (hash ^ c) * prime;
+        any = true;
+    }
+    bool empty() const { return !any; }
+    void clear() {
+        hash = basis;
+        any = false;
+    }
+};
+
+template <typename Key> void appendFolded(Key &key, QChar c, const FoldTable &table) {
     char16_t u = c.unicode();
     if (u >= FoldTable::size) {
         const QChar p = plain(c);
         if (p.unicode() >= FoldTable::size) {
-            if (p.isLetterOrNumber()) key += p;
+            if (p.isLetterOrNumber()) key.add(p.unicode());
             return;
         }
         u = p.unicode(); // ẞ folds to ß, which is spelled "ss"
     }
     const auto &to = table.to[u];
-    if (to[0] != 0) key += QChar(to[0]);
-    if (to[1] != 0) key += QChar(to[1]);
+    if (to[0] != 0) key.add(to[0]);
+    if (to[1] != 0) key.add(to[1]);
 }
 
 // Calls `out` with each key of `t`, built in `key`.
-template <typename Out> void eachKey(QStringView t, QString &key, Out out) {
+template <typename Key, typename Out> void eachKey(QStringView t, Key &key, Out out) {
     const FoldTable &table = foldTable();
     int depth = 0;
     bool any = false;
     key.clear();
     const auto end = [&] {
-        if (key.isEmpty()) return;
+        if (key.empty()) return;
         out(key);
         any = true;
         key.clear();
@@ -93,18 +115,20 @@ template <typename Out> void eachKey(QStringView t, QString &key, Out out) {
         }
     }
     end();
-    if (!any) {
-        key = t.toString();
-        out(key);
-    }
+    if (any) return;
+    // No letter: the whole text. Its key cannot read as a folded one, which
+    // has letters or digits only and is never empty.
+    for (const QChar c : t)
+        key.add(c.unicode());
+    out(key);
 }
 
 } // namespace
 
 QStringList senseKeys(QStringView translation) {
     QStringList keys;
-    QString key;
-    eachKey(translation, key, [&](const QString &k) { keys.append(k); });
+    TextKey key;
+    eachKey(translation, key, [&](const TextKey &k) { keys.append(k.text); });
     return keys;
 }
 
@@ -116,21 +140,12 @@ bool shareSense(QStringView a, QStringView b) {
 }
 
 PoolSenses::PoolSenses(const QStringList &translations) : texts_(translations) {
-    QHash<QString, int> ids;
-    ids.reserve(translations.size());
     starts_.reserve(translations.size() + 1);
     keys_.reserve(translations.size() * 2);
-    QString key;
-    key.reserve(64);
+    HashKey key;
     for (const QString &t : translations) {
         starts_.push_back(static_cast<int>(keys_.size()));
-        eachKey(t, key, [&](const QString &k) {
-            auto it = ids.constFind(k);
-            // A copy of its own, so that `key` keeps its room for the next one.
-            if (it == ids.cend())
-                it = ids.insert(QString(k.constData(), k.size()), static_cast<int>(ids.size()));
-            keys_.push_back(*it);
-        });
+        eachKey(t, key, [&](const HashKey &k) { keys_.push_back(k.hash); });
     }
     starts_.push_back(static_cast<int>(keys_.size()));
 }

@@ -35,7 +35,10 @@ class PoolSenses {
 
   private:
     QStringList texts_;
-    std::vector<int> keys_;   // each row's keys as numbers, one row after another
+    // Each row's keys, one row after another, as 64-bit hashes: two keys that
+    // differ and hash alike (about one pair in 10^10 for a pool of 100,000
+    // words) only leave a distractor out.
+    std::vector<quint64> keys_;
     std::vector<int> starts_; // where each row's keys begin in keys_, and the end
 };
 
