@@ -6,9 +6,13 @@
 #include "support/boardfixture.h"
 #include "ui/picture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -90,6 +94,48 @@ class TestContent : public QObject {
         QVERIFY(b.state.lastWordIndex >= 40 && b.state.lastWordIndex <= 60);
         for (int r = 1; r <= b.state.lastWordIndex; ++r)
             QCOMPARE(b.state.vocabularyTable[r][0], QStringLiteral("0"));
+    }
+
+    // The content tool refuses two translations of one class that a player
+    // reads alike: equal but for case, accents, blanks, punctuation or order.
+    void makeVocabularyRefusesLookAlikes_data() {
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("an accent") << "tú"
+                                   << "tu" << true;
+        QTest::addRow("an umlaut") << "fallen"
+                                   << "fällen" << true;
+        QTest::addRow("a ligature") << "œuvre"
+                                    << "oeuvre" << true;
+        QTest::addRow("case, punctuation, order") << "Ma, invece!"
+                                                  << "invece, ma" << true;
+        QTest::addRow("a letter more") << "tu"
+                                       << "tuo" << false;
+    }
+    void makeVocabularyRefusesLookAlikes() {
+        QFETCH(QString, one);
+        QFETCH(QString, other);
+        QFETCH(bool, refused);
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty()) QSKIP("no python3");
+        // The tool builds the tree it stands in: a copy of it in a tree of two records.
+        QTemporaryDir tree;
+        QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("scripts")) &&
+                QDir(tree.path()).mkpath(QStringLiteral("assets/vocabulary-src")));
+        const QString tool = tree.filePath(QStringLiteral("scripts/make-vocabulary"));
+        QVERIFY(QFile::copy(QStringLiteral(ASSETS_DIR "/../scripts/make-vocabulary"), tool));
+        QFile source(tree.filePath(QStringLiteral("assets/vocabulary-src/01-words.tsv")));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(("et\t4\t" + one + "\tand\nac\t4\t" + other + "\tand also\n").toUtf8());
+        source.close();
+        QProcess run;
+        run.start(python, {tool, QStringLiteral("--partial"), QStringLiteral("--check-only"),
+                           QStringLiteral("--languages"), QStringLiteral("none")});
+        QVERIFY(run.waitForFinished(30000));
+        const QString out = QString::fromUtf8(run.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("errors,")), qPrintable(out)); // the tool ran to its summary
+        QCOMPARE(out.contains(QStringLiteral("Italiano translations read alike in class 4")), refused);
     }
 
     void picturesHaveTheirDesignSizes_data() {
