@@ -5,6 +5,7 @@
 #include "settings/impostazioni.h"
 #include "support/boardfixture.h"
 #include "ui/picture.h"
+#include "vocabulary/senses.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,6 +80,43 @@ class TestContent : public QObject {
             }
         }
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(QStringLiteral(" | "))));
+    }
+
+    // Every word of the standard file asked once in each language, with every
+    // word in the pool: no wrong box shows a translation sharing a sense with
+    // the right one.
+    void noWrongBoxSharesASenseWithTheRightAnswer() {
+        BoardFixture fx(asset("vocabula.txt"));
+        Traduci &b = fx.board();
+        Impostazioni *w = b.impostazioni();
+        QStringList unfair;
+        std::uint32_t seed = 1;
+        const auto draw = [&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return float(seed >> 8) / float(1u << 24);
+        };
+        for (int language = 0; language < w->Lingue->items().size(); ++language) {
+            w->Lingue->setListIndex(language);
+            b.aprivocaboli(QStringLiteral("vocabula.txt"));
+            b.setTag(QString());
+            b.selezionavocaboli();
+            const int n = b.vocabolo->listCount();
+            QCOMPARE(n, 1600);
+            for (int k = 0; k < n; ++k) {
+                fx.platform.script({(k + 0.5f) / n, draw()});
+                for (int i = 0; i < 11; ++i)
+                    fx.platform.script({draw()});
+                b.sceglivocabolo();
+                const QString right = b.sign(b.state.correctCandidate)->caption();
+                QCOMPARE(right, b.traduzione->list(k));
+                for (int i = 0; i < 12; ++i) {
+                    const QString shown = b.sign(i)->caption();
+                    if (i != b.state.correctCandidate && vocabulary::shareSense(shown, right))
+                        unfair << right + QStringLiteral(" ~ ") + shown;
+                }
+            }
+        }
+        QVERIFY2(unfair.isEmpty(), qPrintable(unfair.mid(0, 10).join(QStringLiteral(" | "))));
     }
 
     void samplePersonalVocabulary() {
