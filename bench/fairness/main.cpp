@@ -26,15 +26,15 @@ namespace {
 
 const int distractors = 11;
 
-// Every box of the settings ticked, similar words kept: the whole file is the pool.
+// Every class of the settings ticked, similar words kept: the whole file is the pool.
 void wholeFile(Traduci &b, int language) {
     Impostazioni *w = b.impostazioni();
     w->Lingue->setListIndex(language);
     b.aprivocaboli(QStringLiteral("vocabula.txt"));
-    for (int k = 0; k <= 4; ++k)
+    for (int k = 1; k <= 4; ++k) {
         w->Chfreq(k)->setValue(1);
-    for (int k = 1; k <= 4; ++k)
         w->Chclassi(k)->setValue(1);
+    }
     b.state.excludeSimilar = 0;
     b.setTag(QString());
     b.selezionavocaboli();
