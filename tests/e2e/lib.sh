@@ -197,6 +197,10 @@ prompt_shown() {
     [[ ${s:0:12} != *y* && $s != *[br] ]] && [ "$(count "$1" "$YELLOW" "$PANEL_AREA" 20)" -gt 100 ]
 }
 wait_prompt() { wait_for prompt "$1" prompt_shown; }
+# over FILE: the end of a game. A box just struck wrong hides and leaves no
+# highlight for a moment too, but then the panel's yellow is the word asked
+# (idem.txt's have nine letters at most), less than the prompt's 22.
+over() { prompt_shown "$1" && [ "$(count "$1" "$YELLOW" "$PANEL_AREA" 20)" -gt 350 ]; }
 # play KEY: a key on the board opens the settings window, whose O.K. (Enter) starts a game.
 play() {
     press "$MAIN" "$1"
