@@ -1,0 +1,118 @@
+// The costs of errata.txt, the list of missed words, at the size of a large
+// vocabulary: reading the list (at each game start and before each change),
+// and a miss recorded as the board's keeper records it (read the file, count
+// the miss, write the file again). Each stands beside its floor: a plain read
+// of the same file, and a plain read and write of it.
+//
+//   lessicorsa-bench-errata [WORDS [RUNS]]   prints the table (100,000 words, median of 5)
+
+#include "errata/missedlist.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double nowMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+template <typename F> double medianMs(int runs, F &&f) {
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const double t0 = nowMs();
+        f();
+        ms.push_back(nowMs() - t0);
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+// A list as the game writes it, in Windows-1252: one word in three carries an
+// accented translation, one word in seven a hand-written note after it.
+QByteArray listOf(int words) {
+    QByteArray out = "Ordo;Classis;Verbum latinum;Italiano;English\r\n";
+    out.reserve(qsizetype(words) * 80);
+    for (int i = 0; i < words; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        out += "/ errores: " + QByteArray::number(i % 9 + 1) + "; ultimus: 2026-11-" +
+               QByteArray::number(10 + i % 20) + "\r\n";
+        out += "0;" + QByteArray::number(i % 4 + 1) + ";verbum" + n + ";parola" + n +
+               (i % 3 ? "" : " citt\xE0") + ";word" + n + "\r\n";
+        if (i % 7 == 0) out += "/ my note on verbum" + n + "\r\n";
+    }
+    return out;
+}
+
+QByteArray readAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    const int words = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100000;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("errata.txt"));
+    const QString copy = dir.filePath(QStringLiteral("copy.txt"));
+    const QByteArray bytes = listOf(words);
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return 1;
+    }
+    const QDate day(2026, 12, 1);
+    // The word missed: one near the end of the list (the last the old reading
+    // found), and a word not listed yet.
+    const int late = words - 2;
+    const MissedWord listed{QString::number(late % 4 + 1), QStringLiteral("verbum%1").arg(late), {}, 0, {}};
+    const MissedWord fresh{QStringLiteral("1"), QStringLiteral("novum"), {QStringLiteral("nuovo")}, 0, {}};
+
+    const double readFloor = medianMs(runs, [&] { readAll(path); });
+    const double writeFloor = medianMs(runs, [&] {
+        const QByteArray b = readAll(path);
+        QSaveFile out(copy);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.write(b);
+            out.commit();
+        }
+    });
+    const double load = medianMs(runs, [&] {
+        MissedList l;
+        l.load(path);
+    });
+    // Each miss is written, so the next run reads the file it left: the
+    // listed word's count grows, the new word is listed once and then counted.
+    const auto missOf = [&](const MissedWord &w) {
+        return medianMs(runs, [&] {
+            MissedList l;
+            l.load(path);
+            l.miss(w, day);
+            l.save(path);
+        });
+    };
+    const double missListed = missOf(listed);
+    const double missFresh = missOf(fresh);
+
+    std::printf("errata.txt of %d words (%.1f MB), median of %d runs, wall time\n\n", words,
+                double(bytes.size()) / 1e6, runs);
+    std::printf("| Measure | LessiCorsa | Floor | The floor is |\n| --- | ---: | ---: | --- |\n");
+    std::printf("| Reading the list | %.1f ms | %.1f ms | QFile::readAll of the file |\n", load, readFloor);
+    std::printf("| A miss of a listed word: read, count, write | %.1f ms | %.1f ms | readAll, then "
+                "QSaveFile write and commit |\n",
+                missListed, writeFloor);
+    std::printf("| A miss of a new word: read, add, write | %.1f ms | %.1f ms | the same |\n", missFresh,
+                writeFloor);
+    return 0;
+}
