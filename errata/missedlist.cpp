@@ -48,10 +48,12 @@ MissedList::Status MissedList::load(const QString &path) {
     heading_.clear();
     lines_.clear();
     writable_ = true;
-    if (!QFileInfo::exists(path)) return Status::Absent;
+    const QFileInfo info(path);
+    if (!info.exists()) return Status::Absent;
+    // Only a regular file is opened: opening a FIFO waits for a writer.
     QFile file(path);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    if (info.isFile() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
     if (!file.isOpen() || file.error() != QFileDevice::NoError || bytes.contains('\0')) {
         writable_ = false;
         return Status::Unreadable;
@@ -88,6 +90,9 @@ MissedList::Status MissedList::load(const QString &path) {
 
 bool MissedList::save(const QString &path) const {
     if (!writable_) return false;
+    // Never opened for writing nor replaced by the new file: a FIFO, a folder, a device.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) return false;
     QString text = heading_ + lineEnd;
     for (const Line &l : lines_)
         text += l.word ? commentOf(*l.word) + lineEnd + recordOf(*l.word) + lineEnd : l.kept + lineEnd;

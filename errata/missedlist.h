@@ -11,8 +11,9 @@
 // The file is rewritten whole and atomically (a new file replaces the old one),
 // in Windows-1252 with CR + LF like the shipped vocabularies; text that
 // Windows-1252 cannot carry is written as UTF-8 with a byte-order mark, which
-// the loader reads back identically. A file that cannot be read is never
-// written.
+// the loader reads back identically. Only a regular file is read or written:
+// a file that cannot be read, a FIFO, a folder or a device in its place is
+// never written nor replaced.
 
 #include <QDate>
 #include <QList>
@@ -42,11 +43,13 @@ class MissedList {
     static const QString defaultFile; // "errata.txt"
 
     // Reads `path`, replacing the list's contents. An absent file gives an
-    // empty list; a file that cannot be opened or is not text (it holds a NUL
-    // byte) gives an empty list that will never be written.
+    // empty list; a file that is not a regular file, cannot be opened or is
+    // not text (it holds a NUL byte) gives an empty list that will never be
+    // written. Never blocks: a FIFO is not opened.
     Status load(const QString &path);
     // Writes the list to `path` atomically; false when it cannot (and always
-    // for a list read from an unreadable file, whose file stays untouched).
+    // for a list read from an unreadable file, or when something other than a
+    // regular file stands at `path`: that stays untouched).
     bool save(const QString &path) const;
 
     QString heading() const { return heading_; }
