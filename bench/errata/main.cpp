@@ -4,8 +4,9 @@
 // the miss, write the file again). Each stands beside its floor: a plain read
 // of the same file, and a plain read and write of it.
 //
-//   lessicorsa-bench-errata [WORDS [RUNS]]   prints the table (100,000 words, median of 5)
+//   lessicorsa-bench-errata [WORDS [RUNS]]   prints the table (100,000 words, median of 5; wall and CPU time)
 
+#include "../measure.h"
 #include "errata/missedlist.h"
 
 #include <QCoreApplication>
@@ -15,26 +16,19 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-double nowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-template <typename F> double medianMs(int runs, F &&f) {
-    std::vector<double> ms;
-    for (int i = 0; i < runs; ++i) {
-        const double t0 = nowMs();
-        f();
-        ms.push_back(nowMs() - t0);
-    }
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
+// "wall / CPU" in milliseconds, the median of `runs` runs of `f`.
+struct Figure {
+    double wall, cpu;
+};
+template <typename F> Figure median(int runs, F &&f) {
+    std::vector<double> cpu;
+    const std::vector<double> wall = bench::timeRuns(runs, f, &cpu);
+    return {bench::median(wall), bench::median(cpu)};
 }
 
 // A list as the game writes it, in Windows-1252: one word in three carries an
@@ -79,8 +73,8 @@ int main(int argc, char **argv) {
     const MissedWord listed{QString::number(late % 4 + 1), QStringLiteral("verbum%1").arg(late), {}, 0, {}};
     const MissedWord fresh{QStringLiteral("1"), QStringLiteral("novum"), {QStringLiteral("nuovo")}, 0, {}};
 
-    const double readFloor = medianMs(runs, [&] { readAll(path); });
-    const double writeFloor = medianMs(runs, [&] {
+    const Figure readFloor = median(runs, [&] { readAll(path); });
+    const Figure writeFloor = median(runs, [&] {
         const QByteArray b = readAll(path);
         QSaveFile out(copy);
         if (out.open(QIODevice::WriteOnly)) {
@@ -88,31 +82,33 @@ int main(int argc, char **argv) {
             out.commit();
         }
     });
-    const double load = medianMs(runs, [&] {
+    const Figure load = median(runs, [&] {
         MissedList l;
         l.load(path);
     });
     // Each miss is written, so the next run reads the file it left: the
     // listed word's count grows, the new word is listed once and then counted.
     const auto missOf = [&](const MissedWord &w) {
-        return medianMs(runs, [&] {
+        return median(runs, [&] {
             MissedList l;
             l.load(path);
             l.miss(w, day);
             l.save(path);
         });
     };
-    const double missListed = missOf(listed);
-    const double missFresh = missOf(fresh);
+    const Figure missListed = missOf(listed);
+    const Figure missFresh = missOf(fresh);
 
-    std::printf("errata.txt of %d words (%.1f MB), median of %d runs, wall time\n\n", words,
+    std::printf("errata.txt of %d words (%.1f MB), median of %d runs, wall / CPU time\n\n", words,
                 double(bytes.size()) / 1e6, runs);
     std::printf("| Measure | LessiCorsa | Floor | The floor is |\n| --- | ---: | ---: | --- |\n");
-    std::printf("| Reading the list | %.1f ms | %.1f ms | QFile::readAll of the file |\n", load, readFloor);
-    std::printf("| A miss of a listed word: read, count, write | %.1f ms | %.1f ms | readAll, then "
-                "QSaveFile write and commit |\n",
-                missListed, writeFloor);
-    std::printf("| A miss of a new word: read, add, write | %.1f ms | %.1f ms | the same |\n", missFresh,
-                writeFloor);
+    const auto row = [](const char *measure, Figure f, Figure floor, const char *floorIs) {
+        std::printf("| %s | %.1f / %.1f ms | %.1f / %.1f ms | %s |\n", measure, f.wall, f.cpu, floor.wall,
+                    floor.cpu, floorIs);
+    };
+    row("Reading the list", load, readFloor, "QFile::readAll of the file");
+    row("A miss of a listed word: read, count, write", missListed, writeFloor,
+        "readAll, then a QSaveFile written and committed");
+    row("A miss of a new word: read, add, write", missFresh, writeFloor, "the same");
     return 0;
 }
