@@ -8,12 +8,27 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <limits>
 
 const QString MissedList::defaultFile = QStringLiteral("errata.txt");
 
 namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
+constexpr int mostErrors = std::numeric_limits<int>::max();
+
+// Counts add up to at most the largest int, never past it into negatives.
+int addErrors(int a, int b) {
+    return a > mostErrors - b ? mostErrors : a + b;
+}
+
+// A count of the file: one past the largest int reads as the largest.
+int errorsOf(QStringView digits) {
+    qint64 n = 0;
+    for (QChar c : digits)
+        n = std::min<qint64>(n * 10 + c.digitValue(), mostErrors);
+    return static_cast<int>(n);
+}
 
 bool isRecord(const QString &line) {
     return !line.startsWith(QLatin1Char('/')) && line.count(QLatin1Char(';')) >= 3;
@@ -69,14 +84,14 @@ MissedList::Status MissedList::load(const QString &path) {
         const QDate day = QDate::fromString(m.captured(2), Qt::ISODate);
         if (m.hasMatch() && day.isValid() && i + 1 < lines.size() && isRecord(lines.at(i + 1))) {
             const QStringList fields = lines.at(i + 1).split(QLatin1Char(';'));
-            MissedWord w{fields.at(1), fields.at(2), fields.mid(3), m.captured(1).toInt(), day};
+            MissedWord w{fields.at(1), fields.at(2), fields.mid(3), errorsOf(m.capturedView(1)), day};
             ++i;
             // A word listed twice counts once, with the errors of both.
             auto same = std::find_if(lines_.begin(), lines_.end(), [&](const Line &l) {
                 return l.word && l.word->sameWord(w.latin, w.category);
             });
             if (same != lines_.end()) {
-                same->word->errors += w.errors;
+                same->word->errors = addErrors(same->word->errors, w.errors);
                 same->word->last = std::max(same->word->last, w.last);
             } else {
                 lines_.append({QString(), w});
@@ -136,7 +151,7 @@ std::optional<MissedWord> MissedList::find(const QString &latin, const QString &
 void MissedList::miss(const MissedWord &word, QDate day) {
     for (Line &l : lines_) {
         if (l.word && l.word->sameWord(word.latin, word.category)) {
-            l.word->errors += 1;
+            l.word->errors = addErrors(l.word->errors, 1);
             l.word->last = day;
             return;
         }

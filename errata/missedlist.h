@@ -14,6 +14,9 @@
 // the loader reads back identically. Only a regular file is read or written:
 // a file that cannot be read, a FIFO, a folder or a device in its place is
 // never written nor replaced.
+//
+// A count of errors past the largest int reads as the largest, and counts
+// add up to at most that.
 
 #include <QDate>
 #include <QList>
