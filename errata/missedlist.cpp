@@ -1,12 +1,12 @@
 #include "errata/missedlist.h"
 
 #include "vocabulary/cp1252.h"
-#include "vocabulary/vocabularyfile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <limits>
 
@@ -30,6 +30,57 @@ int errorsOf(QStringView digits) {
     return static_cast<int>(n);
 }
 
+bool isAscii(QByteArrayView bytes) {
+    unsigned char any = 0;
+    for (char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
+// Whether bytes with non-ASCII in them are valid UTF-8, as Qt's decoder (and
+// so the vocabulary loader) judges it.
+class Utf8Check {
+  public:
+    bool operator()(QByteArrayView bytes) {
+        if (buffer_.size() < bytes.size()) buffer_.resize(bytes.size());
+        decoder_.resetState();
+        decoder_.appendToBuffer(buffer_.data(), bytes);
+        return !decoder_.hasError();
+    }
+
+  private:
+    // A byte-order mark is a character here: only the file's first one is dropped.
+    QStringDecoder decoder_{QStringDecoder::Utf8,
+                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
+    QString buffer_;
+};
+
+// Each line on its own: UTF-8 when it holds non-ASCII bytes and is valid
+// UTF-8, else Windows-1252. A byte-order mark is dropped before a first line
+// that reads as UTF-8. Lines end as vocabulary::splitLines() ends them.
+QStringList linesOf(QByteArrayView bytes) {
+    Utf8Check utf8;
+    QStringList out;
+    for (qsizetype pos = 0; pos < bytes.size();) {
+        qsizetype end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        QByteArrayView line = bytes.sliced(pos, end - pos);
+        if (isAscii(line)) {
+            out.append(QString::fromLatin1(line));
+        } else if (utf8(line)) {
+            if (pos == 0 && line.startsWith("\xEF\xBB\xBF")) line = line.sliced(3);
+            out.append(QString::fromUtf8(line));
+        } else {
+            out.append(vocabulary::decodeCp1252(line));
+        }
+        pos = end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n'
+                  ? end + 2
+                  : end + 1;
+    }
+    return out;
+}
+
 bool isRecord(const QString &line) {
     return !line.startsWith(QLatin1Char('/')) && line.count(QLatin1Char(';')) >= 3;
 }
@@ -43,11 +94,22 @@ QString recordOf(const MissedWord &w) {
            w.translations.join(QLatin1Char(';'));
 }
 
-// The bytes of the file: Windows-1252 when it carries the text and the loader
-// reads it back unchanged, UTF-8 with a byte-order mark otherwise.
+// The bytes of the file: Windows-1252 when it carries the text and every
+// line reads back unchanged (none of its non-ASCII lines reads as UTF-8),
+// UTF-8 with a byte-order mark otherwise.
 QByteArray encode(const QString &text) {
-    if (const auto bytes = vocabulary::encodeCp1252(text); bytes && vocabulary::decode(*bytes) == text)
-        return *bytes;
+    if (const auto bytes = vocabulary::encodeCp1252(text)) {
+        Utf8Check utf8;
+        bool same = true;
+        for (qsizetype pos = 0; same && pos < bytes->size();) {
+            qsizetype end = bytes->indexOf('\n', pos);
+            if (end < 0) end = bytes->size();
+            const QByteArrayView line = QByteArrayView(*bytes).sliced(pos, end - pos);
+            same = isAscii(line) || !utf8(line);
+            pos = end + 1;
+        }
+        if (same) return *bytes;
+    }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
@@ -73,7 +135,7 @@ MissedList::Status MissedList::load(const QString &path) {
         writable_ = false;
         return Status::Unreadable;
     }
-    const QStringList lines = vocabulary::splitLines(vocabulary::decode(bytes));
+    const QStringList lines = linesOf(bytes);
     static const QRegularExpression comment(
         QStringLiteral("^/\\s*errores:\\s*(\\d+);\\s*ultimus:\\s*(\\d{4}-\\d{2}-\\d{2})\\s*$"));
     qsizetype i = 0;

@@ -8,12 +8,16 @@
 // or a record a user added by hand, a line the game cannot read) is kept as it
 // stands, in its place, whenever the list rewrites the file.
 //
-// The file is rewritten whole and atomically (a new file replaces the old one),
-// in Windows-1252 with CR + LF like the shipped vocabularies; text that
-// Windows-1252 cannot carry is written as UTF-8 with a byte-order mark, which
-// the loader reads back identically. Only a regular file is read or written:
-// a file that cannot be read, a FIFO, a folder or a device in its place is
-// never written nor replaced.
+// The file is read a line at a time: a line holding non-ASCII bytes that is
+// valid UTF-8 is read as UTF-8, any other line as Windows-1252, so a line a
+// user typed in UTF-8 into a Windows-1252 file (or the other way round) keeps
+// its characters. It is rewritten whole and atomically (a new file replaces
+// the old one), in Windows-1252 with CR + LF like the shipped vocabularies;
+// text that Windows-1252 cannot carry is written as UTF-8 with a byte-order
+// mark. Either way the file reads back identically, here and in the
+// vocabulary loader. Only a regular file is read or written: a file that
+// cannot be read, a FIFO, a folder or a device in its place is never written
+// nor replaced.
 //
 // A count of errors past the largest int reads as the largest, and counts
 // add up to at most that.

@@ -1,5 +1,6 @@
 // The file of missed words on its own: a FIFO in its place is neither waited
-// on nor written nor replaced; counts past the largest int.
+// on nor written nor replaced; counts past the largest int; lines typed in
+// either encoding come back with the characters typed.
 
 #include "errata/missedlist.h"
 
@@ -61,6 +62,18 @@ class TstMissedFile : public QObject {
         QTest::newRow("a word mastered, then a later word missed")
             << h + entry(v1, "1") + "/ note\r\n" + entry(v2, "1") << "master verbum1 1,miss verbum2 2"
             << h + "/ note\r\n" + entry(v2, "2", "TODAY");
+        // A note typed in UTF-8 into a Windows-1252 file keeps its "è" when a
+        // word beyond Windows-1252 turns the file into UTF-8, and when the
+        // file stays Windows-1252 (where the vocabulary loader reads it too).
+        const QByteArray mixed = h + entry("0;1;urbs;citt\xE0", "1") + "/ perch\xC3\xA8 no\r\n";
+        QTest::newRow("a UTF-8 line in a Windows-1252 file turned UTF-8")
+            << mixed << "miss r\xC4\x81mus 1"
+            << "\xEF\xBB\xBF" + h + entry("0;1;urbs;citt\xC3\xA0", "1") + "/ perch\xC3\xA8 no\r\n" +
+                   entry("0;1;r\xC4\x81mus;ramo", "1", "TODAY");
+        QTest::newRow("a UTF-8 line in a file staying Windows-1252")
+            << mixed << "miss rosa 1"
+            << h + entry("0;1;urbs;citt\xE0", "1") + "/ perch\xE8 no\r\n" +
+                   entry("0;1;rosa;ramo", "1", "TODAY");
     }
     void roundTrip() {
         QFETCH(QByteArray, input);
