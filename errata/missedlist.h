@@ -21,12 +21,18 @@
 //
 // A count of errors past the largest int reads as the largest, and counts
 // add up to at most that.
+//
+// Reading and rewriting take time in proportion to the file (a hundred
+// thousand words are read in a few tens of milliseconds): lines stay the
+// file's bytes until they are needed as text, and words are found by a hash.
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 struct MissedWord {
     QString category; // grammatical class, as in the vocabulary file
@@ -76,11 +82,43 @@ class MissedList {
     void clearWords();
 
   private:
+    enum class Encoding : quint8 { Ascii, Cp1252, Utf8 };
+    // A line kept as it stands, or a missed word (its comment and record).
+    // A line read from the file stays its bytes, written back unchanged
+    // whenever the file's encoding stays the same.
     struct Line {
-        QString kept;                   // a line kept as it stands
-        std::optional<MissedWord> word; // or a missed word (its comment and record)
+        // In bytes_: the line, or a word's record from its first ";", its
+        // Latin word and its translations.
+        qsizetype start = 0, end = 0, latinAt = 0, translationsAt = 0;
+        qsizetype added = -1; // a word added since the file was read: its place in added_
+        Encoding encoding = Encoding::Ascii;
+        bool word = false;
+        int errors = 0;
+        QDate last;
     };
+    static QString text(QByteArrayView bytes, Encoding encoding);
+    QByteArrayView bytesOf(const Line &l) const {
+        return QByteArrayView(bytes_).sliced(l.start, l.end - l.start);
+    }
+    QString latinOf(const Line &l) const;
+    QString categoryOf(const Line &l) const;
+    MissedWord wordOf(const Line &l) const;
+    // The word's hash in index_, from its Latin and its class as UTF-8.
+    static size_t keyOf(QByteArrayView latin, QByteArrayView category);
+    size_t keyOf(const Line &l) const;
+    bool isWord(qsizetype at, const QString &latin, const QString &category) const;
+    // The word's place in lines_, or -1.
+    qsizetype indexOf(const QString &latin, const QString &category) const;
+    // Indexes the word at `at` unless the same word is indexed already:
+    // returns the place of the word indexed.
+    qsizetype add(size_t key, qsizetype at);
+    void reindex();
+
     QString heading_;
-    QList<Line> lines_;
+    QByteArray bytes_; // the file as read
+    std::vector<Line> lines_;
+    std::vector<MissedWord> added_;
+    QHash<size_t, qsizetype> index_;         // each word's place in lines_, by its hash
+    QMultiHash<size_t, qsizetype> collided_; // the words whose hash another word has already
     bool writable_ = true;
 };

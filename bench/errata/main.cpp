@@ -8,6 +8,7 @@
 
 #include "../measure.h"
 #include "errata/missedlist.h"
+#include "ui/application.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -55,6 +56,7 @@ QByteArray readAll(const QString &path) {
 } // namespace
 
 int main(int argc, char **argv) {
+    ui::shareOneHeap(); // as the game does
     QCoreApplication app(argc, argv);
     const int words = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100000;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
