@@ -51,6 +51,7 @@ constexpr quint64 musicAtOnceBuffers = 2;
 constexpr Uint32 longWaveBytes = 256 * 1024;
 
 bool audioEnabled = true;
+std::chrono::milliseconds audioEndWait{1000};
 int lastDeviceId = 0;
 quint64 lastTicket = 0;
 
@@ -126,25 +127,39 @@ class AudioEngine {
         post([this, id] { release(id); });
     }
 
-    void shutdown() {
+    // The sound thread finishes its jobs and closes the library; if it has
+    // not ended within audioEndWait it is stuck there and left behind (the
+    // program is ending: nothing waits for it any more).
+    bool shutdown() {
+        bool ended = true;
         if (worker_.joinable()) {
-            {
-                std::lock_guard lock(jobsMutex_);
-                stopping_ = true;
-            }
+            std::unique_lock lock(jobsMutex_);
+            stopping_ = true;
             jobsReady_.notify_one();
-            worker_.join();
+            ended = workerEnded_.wait_for(lock, audioEndWait, [this] { return ended_; });
+            if (!ended) jobs_.clear(); // should it come back after all, it runs nothing more
+            lock.unlock();
+            if (ended)
+                worker_.join();
+            else
+                worker_.detach();
         }
         audio_ = Audio::Shut;
         for (MultimediaDevice *d : std::as_const(devices_))
             d->forget();
+        return ended;
+    }
+
+    void setHold(std::function<void()> hold) {
+        std::lock_guard lock(jobsMutex_);
+        hold_ = std::move(hold);
     }
 
   private:
     void startWorker() {
         if (worker_.joinable() || audio_ == Audio::Shut) return;
         receiver_ = new QObject; // lives in this (the GUI) thread; kept to the end
-        qAddPostRoutine(shutdownAudio);
+        qAddPostRoutine([] { shutdownAudio(); });
         worker_ = std::thread([this] { run(); });
         holdUntilFirstPaint();
     }
@@ -214,20 +229,27 @@ class AudioEngine {
     // --- the engine's thread ---------------------------------------------------------------
     void run() {
         for (;;) {
-            std::function<void()> job;
+            std::function<void()> job, hold;
             {
                 std::unique_lock lock(jobsMutex_);
                 jobsReady_.wait(lock, [this] { return stopping_ || (released_ && !jobs_.empty()); });
                 if (stopping_ && (!released_ || jobs_.empty())) break;
                 job = std::move(jobs_.front());
                 jobs_.pop_front();
+                hold = hold_;
             }
+            if (hold) hold();
             job();
         }
         closeAudio();
         // SDL keeps its error text per thread and frees it by itself only for
         // threads it started.
         SDL_TLSCleanup();
+        {
+            std::lock_guard lock(jobsMutex_);
+            ended_ = true;
+        }
+        workerEnded_.notify_all();
     }
 
     bool openAudio() {
@@ -468,6 +490,9 @@ class AudioEngine {
     std::deque<std::function<void()>> jobs_;
     bool stopping_ = false;
     bool released_ = false; // the first paint has been made
+    bool ended_ = false;    // the thread has left its loop and closed the library
+    std::condition_variable workerEnded_;
+    std::function<void()> hold_; // tests only
 
     std::unordered_map<int, Sound> sounds_; // the engine's thread only
     std::vector<int> freeChannels_;
@@ -615,8 +640,16 @@ void setAudioEnabled(bool on) {
     audioEnabled = on;
 }
 
-void shutdownAudio() {
-    AudioEngine::instance().shutdown();
+bool shutdownAudio() {
+    return AudioEngine::instance().shutdown();
+}
+
+void setSoundThreadHold(std::function<void()> hold) {
+    AudioEngine::instance().setHold(std::move(hold));
+}
+
+void setAudioEndWait(std::chrono::milliseconds wait) {
+    audioEndWait = wait;
 }
 
 } // namespace ui

@@ -27,6 +27,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 
 namespace ui {
 
@@ -99,7 +101,16 @@ class MultimediaDevice : public QObject {
 // Off: every Open fails quietly, so the whole game stays silent. On by default.
 void setAudioEnabled(bool on);
 // Stops every sound and closes the sound library (at program end). Devices
-// left open become silent; later Opens fail.
-void shutdownAudio();
+// left open become silent; later Opens fail. The sound thread is waited for a
+// second at most: one stuck inside the sound library (its start can wait for
+// ever on a helper process) is left behind, so that the program still ends,
+// and the result is false.
+bool shutdownAudio();
+
+// For tests: `hold` runs on the sound thread before each job it takes up (it
+// stands for a call into the sound library that does not return), and the
+// end of audio waits `wait` for the sound thread instead of a second.
+void setSoundThreadHold(std::function<void()> hold);
+void setAudioEndWait(std::chrono::milliseconds wait);
 
 } // namespace ui
