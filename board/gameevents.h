@@ -40,6 +40,8 @@ struct Choices {
     // The characters' names: [1] plays on the right with key 0 (the single
     // player of a one-player game), [2] on the left with key 1.
     std::array<QString, 3> characters;
+    // Words whose first two letters are those of their translation are left out.
+    bool excludeSimilar = false;
 };
 
 // A word of the pool.
