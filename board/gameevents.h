@@ -16,6 +16,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -136,6 +137,17 @@ class Door {
     // portraits from now on: `right` plays with key 0 (or alone), `left`
     // with key 1. Empty names show nothing.
     virtual void setPlayerNames(const QString &right, const QString &left) = 0;
+    // Starts a game with `preset` as though the settings window had been
+    // shown with these choices and confirmed (it is made, given them and
+    // confirmed unseen): players, speed, words chosen, classes, frequencies,
+    // vocabulary file, language, sounds, music, similar words, characters.
+    // `requester` as in startGame. Choices that give too few words show the
+    // settings window as usual.
+    virtual void startGameWith(const Choices &preset, const Listener *requester) = 0;
+    // Shows the settings window with `start` put in (without, as a new game
+    // shows it) and gives back the choices confirmed there, nullopt after
+    // Exit. No game starts, and the board keeps its own choices.
+    virtual std::optional<Choices> askChoices(const std::optional<Choices> &start) = 0;
 };
 
 } // namespace game

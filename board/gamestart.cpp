@@ -48,7 +48,7 @@ void Traduci::Imposta_Click() {
                 w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
             w->quverbi->setTag(plainForm(wordsChosen_));
         }
-        impostazioni()->showModal();
+        showSettings();
         Labelsotto1->setShown(true);
         Labelsotto2->setShown(true);
         s.wordsDone = 0;

@@ -2,8 +2,15 @@
 // tie-breaks, the names a list may hold, the state file (its round trip, a
 // file cut short or changed), and a tournament played through the windows.
 
+#include "board/traduci.h"
+#include "certamen/certamen.h"
+#include "certamen/frmcertamen.h"
+#include "certamen/tabula.h"
 #include "certamen/tournament.h"
+#include "support/gamedriver.h"
 
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QtTest>
 #include <random>
 
@@ -68,11 +75,55 @@ QByteArray sealed(QByteArray body) {
     return body + "finis " + QByteArray::number(qChecksum(body), 16).rightJustified(4, '0') + '\n';
 }
 
+Certamen &certamenOf(Traduci &b) {
+    return *b.findChild<Certamen *>(QStringLiteral("certamen"));
+}
+
+// Sets a tournament of `names` up through the set-up window, its matches of
+// ten words chosen in the settings window.
+void setUp(BoardFixture &fx, const QString &names, bool league = false) {
+    fx.platform.onModal = [&fx, names, league](ui::Form *f) {
+        auto *w = qobject_cast<frmCertamen *>(f);
+        QVERIFY(w);
+        w->nominaText->setPlainText(names);
+        (league ? w->Orbis : w->Eliminatio)->setValue(true);
+        answerSettings(fx.platform, GameChoice{.players = 1, .words = 10, .speed = 4});
+        w->okay->press();
+    };
+    fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
+}
+
+// A key on the table starts the match it shows.
+void startMatch(Traduci &b) {
+    Certamen &c = certamenOf(b);
+    QVERIFY(c.tabula() && c.tabula()->isVisible());
+    QTest::keyClick(c.tabula(), Qt::Key_Space);
+    QVERIFY(!c.tabula()->isVisible());
+    QVERIFY(b.playing());
+}
+
+// The left-hand player (key 1) or the right-hand one (key 0) wins the match
+// being played, the loser erring once; then its end scene is over.
+void finishMatch(Traduci &b, bool leftWins) {
+    answer(b, false, leftWins ? 1 : 2);
+    for (int i = 0; i < 6; ++i)
+        answer(b, true, leftWins ? 2 : 1);
+    QVERIFY(b.state.gameOver);
+    emit b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->tick();
+}
+
+void playMatch(Traduci &b, bool leftWins) {
+    startMatch(b);
+    finishMatch(b, leftWins);
+}
+
 } // namespace
 
 class TestCertamen : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { useTemporarySettings(); }
+
     void knockoutDraw_data() {
         QTest::addColumn<int>("n");
         for (int n = Tournament::minEntrants; n <= Tournament::maxEntrants; ++n)
@@ -317,6 +368,146 @@ class TestCertamen : public QObject {
                             "Errores sinister,Errores dexter,Secunda\r\n"
                             "1,Discipulus 1,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",4,6,2,0,75\r\n"
                             "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61\r\n"));
+    }
+
+    // A knockout of four through the windows: set up, three matches on the
+    // board with the pupils' names and characters, the table between them,
+    // the champion at the end, the results exported and printed.
+    void knockoutThroughTheWindows() {
+        BoardFixture fx;
+        QFile::remove(Certamen::statePath());
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents(); // the state file is read
+        Certamen &c = certamenOf(b);
+        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\nDario\n"));
+        QVERIFY(c.tournament() && c.tabula()->isVisible());
+        QCOMPARE(c.tabula()->mode(), Tabula::Mode::Next);
+        // The characters drawn for the first pair; key 0 moves the right one on.
+        QTest::keyClick(c.tabula(), '0');
+        const Tournament &t = *c.tournament();
+        QCOMPARE(t.entrants().at(t.matches()[t.next()].side[1]).character, QStringLiteral("Catullus"));
+        for (int match = 0; match < 3; ++match) {
+            const std::array<int, 2> side = t.matches()[t.next()].side;
+            startMatch(b);
+            // The tournament's choices and the pair's names and characters.
+            QCOMPARE(b.choices().playerCount, 2);
+            QCOMPARE(b.choices().wordsChosen, 10);
+            QCOMPARE(b.choices().speed, 4);
+            QCOMPARE(b.nomen(2)->caption(), t.name(side[0]));
+            QCOMPARE(b.nomen(1)->caption(), t.name(side[1]));
+            QCOMPARE(b.choices().characters[1], t.entrants().at(side[1]).character);
+            QCOMPARE(b.choices().characters[2], t.entrants().at(side[0]).character);
+            finishMatch(b, match != 1);
+            QCOMPARE(t.played().size(), match + 1);
+            const Outcome &o = *t.matches()[t.last()].outcome;
+            QCOMPARE(o.winner, side[match != 1 ? 0 : 1]);
+            QCOMPARE(o.errors, (match != 1 ? std::array{0, 1} : std::array{1, 0}));
+            QCOMPARE(std::max(o.right[0], o.right[1]), 6);
+            // Written at once.
+            QFile f(Certamen::statePath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(Tournament::load(f.readAll())->played(), t.played());
+        }
+        QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
+        QCOMPARE(t.champions().size(), 1);
+        QCOMPARE(c.tabula()->results()->rowCount(), 3);
+        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
+
+        QTemporaryDir out;
+        Certamen::fileDialog = [&](QWidget *, const QString &, const QString &, const QString &, bool) {
+            return out.filePath(QStringLiteral("certamen.csv"));
+        };
+        c.tabula()->Exporta->press();
+        QFile csv(out.filePath(QStringLiteral("certamen.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), t.csv());
+        Certamen::printDialog = [&](QPrinter &p, QWidget *) {
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(out.filePath(QStringLiteral("certamen.pdf")));
+            return true;
+        };
+        c.tabula()->Imprime->press();
+        QFile pdf(out.filePath(QStringLiteral("certamen.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+    }
+
+    // A match broken off is not a result: a game started by hand in the middle
+    // of it, or the program ended. The tournament goes on at that match.
+    void brokenOff() {
+        QFile::remove(Certamen::statePath());
+        int second = -1;
+        {
+            BoardFixture fx;
+            Traduci &b = fx.board();
+            QCoreApplication::processEvents();
+            Certamen &c = certamenOf(b);
+            setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), true);
+            playMatch(b, true);
+            second = c.tournament()->next();
+            startMatch(b);
+            answer(b, true, 1);
+            startGame(fx, GameChoice{.players = 2});
+            QVERIFY(b.nomen(1)->caption().isEmpty());
+            for (int i = 0; i < 6; ++i)
+                answer(b, true, 1);
+            QVERIFY(b.state.gameOver);
+            QCOMPARE(c.tournament()->played().size(), 1);
+            QCOMPARE(c.tournament()->next(), second);
+            b.findChild<QAction *>(QStringLiteral("Perge"))->trigger();
+            startMatch(b);
+            answer(b, true, 2);
+        } // the program ends in the middle of the second match
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        Certamen &c = certamenOf(b);
+        QVERIFY(fx.platform.messages.isEmpty());
+        QVERIFY(b.findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
+        b.findChild<QAction *>(QStringLiteral("Perge"))->trigger();
+        QCOMPARE(c.tournament()->played().size(), 1);
+        QCOMPARE(c.tournament()->next(), second);
+        playMatch(b, false);
+        playMatch(b, true);
+        QVERIFY(c.tournament()->finished());
+        QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
+    }
+
+    // A state file that is not a tournament's: one message, the file kept
+    // aside, the menu as without a tournament, and the game plays.
+    void damagedState_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("another file") << QByteArray("[Impostazioni]\nGiocatori=2\n");
+        const Tournament t = Tournament::draw(Kind::Orbis, entrants(3), choices(), unshuffled);
+        QTest::newRow("cut short") << t.save().chopped(3);
+    }
+    void damagedState() {
+        QFETCH(QByteArray, bytes);
+        const QString path = Certamen::statePath();
+        QDir dir(QFileInfo(path).absolutePath());
+        dir.mkpath(QStringLiteral("."));
+        for (const QString &f : dir.entryList({QStringLiteral("certamen*")}))
+            dir.remove(f);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QCOMPARE(fx.platform.messages.first().title, QStringLiteral("LessiCorsa! Certamen"));
+        QVERIFY(!QFile::exists(path));
+        const QStringList aside = dir.entryList({QStringLiteral("certamen-damnatum-*.txt")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(dir.filePath(aside.first()));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
+        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Tabula"))->isEnabled());
+        startGame(fx, GameChoice{.players = 2});
+        QVERIFY(b.playing());
+        QCOMPARE(fx.platform.messages.size(), 1);
     }
 };
 
