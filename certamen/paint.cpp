@@ -21,9 +21,14 @@ QFont fontOf(double px, bool bold = false, const QString &family = QStringLitera
     return f;
 }
 
-// One line of text in `r`, cut short with an ellipsis when it is too wide.
-void text(QPainter &p, const QRectF &r, const QString &s, int align, double px, bool bold, const QColor &c) {
+// One line of text in `r`, cut short with an ellipsis when it is too wide
+// (or, with `shrink`, drawn smaller until it fits).
+void text(QPainter &p, const QRectF &r, const QString &s, int align, double px, bool bold, const QColor &c,
+          bool shrink = false) {
     p.setFont(fontOf(px, bold));
+    if (const double width = QFontMetricsF(p.font(), p.device()).horizontalAdvance(s);
+        shrink && width > r.width() && width > 0)
+        p.setFont(fontOf(px * r.width() / width, bold));
     p.setPen(c);
     const QString shown = QFontMetricsF(p.font(), p.device()).elidedText(s, Qt::ElideRight, r.width());
     p.drawText(r, align | Qt::AlignVCenter | Qt::TextSingleLine, shown);
@@ -65,9 +70,9 @@ void paintBracket(QPainter &p, const QRectF &r, const Tournament &t) {
                                        ms.begin(), ms.end(), [](const Match &m) { return m.round == 1; }));
     const double head = std::min(r.height() * 0.07, r.width() * 0.035);
     const QRectF area = r.adjusted(0, head, 0, 0);
-    const double column = area.width() / (rounds + 1), gap = column * 0.14;
+    const double column = area.width() / (rounds + 1), gap = column * 0.1;
     const double slot = area.height() / first, boxHeight = std::min(slot * 0.86, area.height() / 4.5);
-    const double px = boxHeight * 0.3, pen = lineWidth(r);
+    const double px = boxHeight * 0.28, pen = lineWidth(r);
     const int next = t.next();
     std::vector<double> centre(ms.size());
     int at = 0;
@@ -130,7 +135,7 @@ void paintLeague(QPainter &p, const QRectF &r, const Tournament &t) {
     const std::vector<Standing> table = t.standings();
     const int rows = static_cast<int>(table.size()) + 1;
     const double rowHeight = std::min(r.height() / rows, r.width() / 14), px = rowHeight * 0.5;
-    const double widths[] = {0.08, 0.44, 0.12, 0.12, 0.12, 0.12};
+    const double widths[] = {0.1, 0.38, 0.13, 0.13, 0.13, 0.13};
     const QStringList heads = {QStringLiteral("Locus"), QStringLiteral("Nomen"),
                                QStringLiteral("Lusa"),  QStringLiteral("Victoriae"),
                                QStringLiteral("Recte"), QStringLiteral("Errores")};
@@ -154,9 +159,9 @@ void paintLeague(QPainter &p, const QRectF &r, const Tournament &t) {
         double x = r.left();
         for (int c = 0; c < 6; ++c) {
             const double w = widths[c] * r.width();
-            text(p, QRectF(x + px * 0.4, y, w - px * 0.8, rowHeight), cells[c],
+            text(p, QRectF(x + px * 0.2, y, w - px * 0.4, rowHeight), cells[c],
                  c == 1 ? Qt::AlignLeft : Qt::AlignHCenter, row == 0 ? px * 0.8 : px, row == 0 || c == 3,
-                 row == 0 ? ink : Qt::black);
+                 row == 0 ? ink : Qt::black, row == 0);
             x += w;
         }
         p.setPen(QPen(ink, pen));
@@ -237,7 +242,7 @@ void paintNextPair(QPainter &p, const QRectF &r, const Tournament &t, const QStr
                  side * 0.3, true, Qt::white);
         }
         text(p, QRectF(r.left() + w * 0.05 + side + half, top, between, side), QStringLiteral("contra"),
-             Qt::AlignHCenter, side * 0.14, false, highlight);
+             Qt::AlignHCenter, side * 0.18, false, highlight);
     }
     text(p, QRectF(r.left(), r.top() + h * 0.78, w, h * 0.12), prompt, Qt::AlignHCenter, h * 0.09, true,
          highlight);
@@ -255,31 +260,31 @@ void paintChampion(QPainter &p, const QRectF &r, const Tournament &t) {
         p.restore();
         return;
     }
-    const double h = r.height(), w = r.width(), side = std::min(h * 0.8, w * 0.2);
+    const double h = r.height(), w = r.width(), side = std::min(h * 0.8, w * 0.18);
     const Entrant &e = t.entrants().at(champions.first());
     const QRectF picture(r.left() + w * 0.03, r.top() + (h - side) / 2, side, side);
     p.fillRect(picture, paper);
     portrait(p, picture, e.character);
-    QStringList names;
-    for (int c : champions)
-        names << t.name(c);
-    const double x = picture.right() + w * 0.03, width = r.right() - x - w * 0.03;
-    text(p, QRectF(x, r.top() + h * 0.06, width, h * 0.2),
-         champions.size() > 1 ? QStringLiteral("Victores pares") : QStringLiteral("Victor certaminis"),
-         Qt::AlignLeft, h * 0.14, true, highlight);
-    text(p, QRectF(x, r.top() + h * 0.26, width, h * 0.36), names.join(QStringLiteral(" · ")), Qt::AlignLeft,
-         h * 0.26, true, Qt::white);
     // The victory line in a bubble, as the board's end shows it.
+    const QRectF bubble(r.right() - w * 0.03 - side * 143 / 70, picture.top(), side * 143 / 70, side);
     if (const int k = roster::numberOf(e.character)) {
-        const QRectF bubble(x, r.top() + h * 0.62, std::min(width, h * 2.4), h * 0.34);
         ui::Picture::load(QStringLiteral("bubble_left"), QSize(143, 70)).render(p, bubble);
-        p.setFont(fontOf(bubble.height() * 0.2, false, QStringLiteral("Comic Sans MS")));
+        p.setFont(fontOf(side * 0.15, false, QStringLiteral("Comic Sans MS")));
         p.setPen(Qt::black);
-        p.drawText(bubble.adjusted(bubble.width() * 0.22, bubble.height() * 0.1, -bubble.width() * 0.05,
-                                   -bubble.height() * 0.1),
+        p.drawText(bubble.adjusted(bubble.width() * 0.24, bubble.height() * 0.08, -bubble.width() * 0.05,
+                                   -bubble.height() * 0.08),
                    Qt::AlignCenter | Qt::TextWordWrap,
                    QString::fromLatin1(roster::characters[k - 1].victory));
     }
+    QStringList names;
+    for (int c : champions)
+        names << t.name(c);
+    const double x = picture.right() + w * 0.03, width = bubble.left() - w * 0.02 - x;
+    text(p, QRectF(x, r.top() + h * 0.12, width, h * 0.22),
+         champions.size() > 1 ? QStringLiteral("Victores pares") : QStringLiteral("Victor certaminis"),
+         Qt::AlignLeft, h * 0.15, true, highlight);
+    text(p, QRectF(x, r.top() + h * 0.36, width, h * 0.5), names.join(QStringLiteral(" · ")), Qt::AlignLeft,
+         h * 0.3, true, Qt::white, champions.size() > 1);
     p.restore();
 }
 

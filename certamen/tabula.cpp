@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTableView>
+#include <cmath>
 
 using namespace ui;
 using namespace certamen;
@@ -178,12 +179,13 @@ void Tabula::paint(QPainter &p, const QRectF &r) {
         return;
     }
     if (mode_ == Mode::End) {
-        const QRectF band(r.left(), r.top(), r.width(), r.height() * 0.3);
+        // Whole pixels: no row of the screen is shared by the two parts.
+        const QRectF band(r.left(), r.top(), r.width(), std::round(r.height() * 0.3));
         paintChampion(p, band, *t);
         paintStandings(p, r.adjusted(0, band.height(), 0, 0), *t);
         return;
     }
-    const double split = r.height() * 0.6;
+    const double split = std::round(r.height() * 0.6);
     paintStandings(p, QRectF(r.left(), r.top(), r.width(), split), *t);
     paintNextPair(p, QRectF(r.left(), r.top() + split, r.width(), r.height() - split), *t, prompt(), hint());
 }
