@@ -382,6 +382,8 @@ class TestCertamen : public QObject {
         setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\nDario\n"));
         QVERIFY(c.tournament() && c.tabula()->isVisible());
         QCOMPARE(c.tabula()->mode(), Tabula::Mode::Next);
+        // The choices made for the tournament left the idle board as it was.
+        QCOMPARE(b.Timer1->interval(), 1000);
         // The characters drawn for the first pair; key 0 moves the right one on.
         QTest::keyClick(c.tabula(), '0');
         const Tournament &t = *c.tournament();
