@@ -3,8 +3,10 @@
 // events alone.
 
 #include "board/traduci.h"
+#include "certamen/certamen.h"
 #include "errata/errata.h"
 
 void Traduci::createFeatures() {
     new Errata(*this, this);
+    new Certamen(*this, this);
 }

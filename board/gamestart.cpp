@@ -48,7 +48,7 @@ void Traduci::Imposta_Click() {
                 w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
             w->quverbi->setTag(plainForm(wordsChosen_));
         }
-        impostazioni()->showModal();
+        showSettings();
         Labelsotto1->setShown(true);
         Labelsotto2->setShown(true);
         s.wordsDone = 0;
@@ -124,7 +124,8 @@ void Traduci::Imposta_Click() {
                              .languageIndex = std::max(s.languageIndex, 0),
                              .soundsOn = s.soundsOn != 0,
                              .musicOn = s.musicOn != 0,
-                             .characters = s.playerNames};
+                             .characters = s.playerNames,
+                             .excludeSimilar = s.excludeSimilar != 0};
     notify([&](game::Listener &l) { l.gameStarting(choices_); });
 
     // The board for the new game.

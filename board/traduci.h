@@ -177,6 +177,10 @@ class Traduci : public ui::Form, public game::Door {
     void setPlayerNames(const QString &right, const QString &left) override;
     // Item k of the word pool.
     game::Word poolWord(int k) const;
+    void startGameWith(const game::Choices &preset, const game::Listener *requester) override;
+    std::optional<game::Choices> askChoices(const std::optional<game::Choices> &start) override;
+    // Game start's settings window: shown, or confirmed unseen with a feature's preset.
+    void showSettings();
 
   protected:
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
@@ -213,4 +217,5 @@ class Traduci : public ui::Form, public game::Door {
         pupilNames_; // [1] right, [2] left; empty: none shown // as chosen, whatever the game's length
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
+    std::optional<game::Choices> preset_; // for the next game start, see startGameWith
 };
