@@ -129,3 +129,7 @@ void Traduci::mostranomi() {
         n->setTop(Frame1->height_() - n->height_() - 45);
     }
 }
+
+QMenu *Traduci::viewMenu() {
+    return findChild<QMenu *>(QStringLiteral("Species"));
+}

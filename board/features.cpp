@@ -4,7 +4,9 @@
 
 #include "board/traduci.h"
 #include "errata/errata.h"
+#include "vox/vox.h"
 
 void Traduci::createFeatures() {
     new Errata(*this, this);
+    new vox::Vox(*this, this);
 }

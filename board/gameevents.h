@@ -134,6 +134,9 @@ class Door {
     // portraits from now on: `right` plays with key 0 (or alone), `left`
     // with key 1. Empty names show nothing.
     virtual void setPlayerNames(const QString &right, const QString &left) = 0;
+    // The board's view menu "Species": a feature that changes how the game is
+    // seen or heard adds its items there.
+    virtual QMenu *viewMenu() = 0;
 };
 
 } // namespace game

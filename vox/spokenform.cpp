@@ -15,9 +15,9 @@ QString spokenForm(const QString &headword) {
         // "n.", "indecl.", "..." and a lone "+" are notes for the eye.
         if (token.endsWith(QLatin1Char('.')) || token.endsWith(QChar(0x2026))) continue;
         QString w = token;
-        while (!w.isEmpty() && !w.front().isLetter())
+        while (!w.isEmpty() && !w.front().isLetterOrNumber())
             w.remove(0, 1);
-        while (!w.isEmpty() && !w.back().isLetter())
+        while (!w.isEmpty() && !w.back().isLetterOrNumber())
             w.chop(1);
         if (!w.isEmpty()) words << w;
     }
