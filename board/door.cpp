@@ -240,3 +240,7 @@ std::optional<game::Choices> Traduci::askChoices(const std::optional<game::Choic
     showBoard();
     return c;
 }
+
+QMenu *Traduci::viewMenu() {
+    return findChild<QMenu *>(QStringLiteral("Species"));
+}

@@ -5,8 +5,10 @@
 #include "board/traduci.h"
 #include "certamen/certamen.h"
 #include "errata/errata.h"
+#include "vox/vox.h"
 
 void Traduci::createFeatures() {
     new Errata(*this, this);
     new Certamen(*this, this);
+    new vox::Vox(*this, this);
 }

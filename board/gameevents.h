@@ -148,6 +148,9 @@ class Door {
     // shows it) and gives back the choices confirmed there, nullopt after
     // Exit. No game starts, and the board keeps its own choices.
     virtual std::optional<Choices> askChoices(const std::optional<Choices> &start) = 0;
+    // The board's view menu "Species": a feature that changes how the game is
+    // seen or heard adds its items there.
+    virtual QMenu *viewMenu() = 0;
 };
 
 } // namespace game

@@ -158,10 +158,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lessicorsa)
 
 # The Debian package: cpack -G DEB in the build folder. dpkg-shlibdeps finds the
-# libraries (Qt 6, SDL2_mixer); the rest is what the game needs at run time
-# besides them: a General MIDI SoundFont for the music, and the fonts it
-# substitutes for Arial, Comic Sans MS and MS Sans Serif (without DejaVu the
-# default interface font becomes Comic Neue).
+# libraries (Qt 6, SDL2_mixer, eSpeak NG); the rest is what the game needs at
+# run time besides them: a General MIDI SoundFont for the music, the voices of
+# the spoken word (the Latin one and those of the translation languages), and
+# the fonts it substitutes for Arial, Comic Sans MS and MS Sans Serif (without
+# DejaVu the default interface font becomes Comic Neue).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lessicorsa)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -189,7 +190,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The program names its desktop entry, so that desktops match its window to the menu entry.

@@ -17,6 +17,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -125,6 +126,20 @@ class AudioEngine {
     }
     void close(int id) {
         post([this, id] { release(id); });
+    }
+
+    // Sounds made in memory (see openSamples).
+    bool openSamples() {
+        if (!audioEnabled || !usable()) return false;
+        startWorker();
+        samplesOpen_ = worker_.joinable();
+        return samplesOpen_;
+    }
+    void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate) {
+        if (samplesOpen_) post([this, samples = std::move(samples), rate] { playMemory(*samples, rate); });
+    }
+    void stopSamples() {
+        if (samplesOpen_) post([this] { stopMemory(); });
     }
 
     // The sound thread finishes its jobs and closes the library; if it has
@@ -442,6 +457,39 @@ class AudioEngine {
         s = {};
     }
 
+    // Converts the samples to the mixer's format and plays them on the
+    // channel kept for them, in place of the ones sounding there.
+    void playMemory(const std::vector<std::int16_t> &samples, int rate) {
+        if (samples.empty() || !openAudio()) return;
+        stopMemory();
+        int frequency = 0, channels = 0;
+        Uint16 format = 0;
+        SDL_AudioCVT cvt;
+        if (!Mix_QuerySpec(&frequency, &format, &channels) ||
+            SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, rate, format, Uint8(channels), frequency) < 0)
+            return;
+        cvt.len = int(samples.size() * sizeof(std::int16_t));
+        cvt.buf = static_cast<Uint8 *>(SDL_malloc(size_t(cvt.len) * size_t(cvt.len_mult)));
+        if (!cvt.buf) return;
+        std::memcpy(cvt.buf, samples.data(), size_t(cvt.len));
+        Mix_Chunk *chunk =
+            SDL_ConvertAudio(&cvt) == 0 ? Mix_QuickLoad_RAW(cvt.buf, Uint32(cvt.len_cvt)) : nullptr;
+        if (!chunk) {
+            SDL_free(cvt.buf);
+            return;
+        }
+        chunk->allocated = 1; // freeing the chunk frees the samples
+        if (memoryChannel_ < 0) memoryChannel_ = takeChannel();
+        memoryChunk_ = chunk;
+        Mix_PlayChannel(memoryChannel_, chunk, 0);
+    }
+
+    void stopMemory() {
+        if (memoryChannel_ >= 0) Mix_HaltChannel(memoryChannel_);
+        if (memoryChunk_) Mix_FreeChunk(memoryChunk_);
+        memoryChunk_ = nullptr;
+    }
+
     // --- SDL's audio thread (also the engine's thread, inside Mix_Halt*) -----------------------
     static void channelFinished(int channel) {
         AudioEngine &e = instance();
@@ -495,6 +543,9 @@ class AudioEngine {
     std::function<void()> hold_; // tests only
 
     std::unordered_map<int, Sound> sounds_; // the engine's thread only
+    int memoryChannel_ = -1;                // the sounds made in memory: their channel and the one playing
+    Mix_Chunk *memoryChunk_ = nullptr;
+    std::atomic<bool> samplesOpen_{false};
     std::vector<int> freeChannels_;
     std::atomic<quint64> mixCount_{0};
 
@@ -650,6 +701,18 @@ void setSoundThreadHold(std::function<void()> hold) {
 
 void setAudioEndWait(std::chrono::milliseconds wait) {
     audioEndWait = wait;
+}
+
+bool openSamples() {
+    return AudioEngine::instance().openSamples();
+}
+
+void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate) {
+    if (samples) AudioEngine::instance().playSamples(std::move(samples), rate);
+}
+
+void stopSamples() {
+    AudioEngine::instance().stopSamples();
 }
 
 } // namespace ui
