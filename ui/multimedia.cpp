@@ -18,7 +18,9 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
+#include <cstdio>
 #include <deque>
+#include <dlfcn.h>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -76,6 +78,43 @@ bool looksPlayable(const QString &path, Kind kind) {
     const QByteArray head = f.read(12);
     if (kind == Kind::Music) return head.startsWith("MThd");
     return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+// ALSA writes a screenful of errors to the terminal when there is no sound
+// card (each name of its configuration it fails to find); the game says it in
+// one line instead. SDL loads the library itself, so its error handler is
+// reached the same way, and kept quiet only while the device is opened.
+class QuietAlsa {
+  public:
+    QuietAlsa() {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        if (!driver.isEmpty() && driver != "alsa") return;
+        library_ = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (library_)
+            setHandler_ = reinterpret_cast<SetHandler>(dlsym(library_, "snd_lib_error_set_handler"));
+        if (setHandler_) setHandler_(&quiet);
+    }
+    ~QuietAlsa() {
+        if (setHandler_) setHandler_(nullptr); // ALSA's own again
+        if (library_) dlclose(library_);
+    }
+    QuietAlsa(const QuietAlsa &) = delete;
+    QuietAlsa &operator=(const QuietAlsa &) = delete;
+
+  private:
+    using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
+    using SetHandler = int (*)(Handler);
+    static void quiet(const char *, int, const char *, int, const char *, ...) {}
+    void *library_ = nullptr;
+    SetHandler setHandler_ = nullptr;
+};
+
+void sayNoSound(const char *why) {
+    const QString line = QCoreApplication::translate(
+                             "ui::MultimediaDevice",
+                             "nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.")
+                             .arg(QString::fromUtf8(why));
+    std::fprintf(stderr, "lessicorsa: %s\n", line.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -272,13 +311,14 @@ class AudioEngine {
         // Without this hint SDL installs its own SIGINT/SIGTERM handlers and the
         // program no longer ends on Ctrl+C or a plain kill.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        QuietAlsa quiet;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            qCInfo(lcSound) << "no sound:" << SDL_GetError();
+            sayNoSound(SDL_GetError());
             audio_ = Audio::Failed;
             return false;
         }
         if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-            qCInfo(lcSound) << "no sound:" << Mix_GetError();
+            sayNoSound(Mix_GetError());
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             audio_ = Audio::Failed;
             return false;
