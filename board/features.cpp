@@ -4,7 +4,9 @@
 
 #include "board/traduci.h"
 #include "errata/errata.h"
+#include "players/lusores.h"
 
 void Traduci::createFeatures() {
     new Errata(*this, this);
+    new Lusores(*this, this);
 }
