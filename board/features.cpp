@@ -7,6 +7,7 @@
 #include "players/lusores.h"
 
 void Traduci::createFeatures() {
-    new Errata(*this, this);
-    new Lusores(*this, this);
+    // The players first: the missed words go to the list of the player who missed them.
+    auto *players = new Lusores(*this, this);
+    new Errata(*this, this, players);
 }

@@ -1,9 +1,10 @@
 // The players in play: the menu "Lusores" (a new player, a refused name,
 // renaming, removing, the sides), each finished game in the history with the
-// names on the board, a damaged history set aside while the game plays on,
-// and the progress window over the games kept.
+// names on the board and the missed words in each player's own list, a damaged history set aside while the
+// game plays on, and the progress window over the games kept.
 
 #include "board/traduci.h"
+#include "errata/missedlist.h"
 #include "players/frmnomen.h"
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
@@ -130,6 +131,12 @@ class TestPlayers : public QObject {
         trigger(b, QStringLiteral("dexter:") + marcus);
         playGame(fx, 1, 0);
         QVERIFY(!b.nomen(2)->shown());
+        // Each one's missed words are her own; the guest's list is untouched.
+        MissedList mine;
+        QCOMPARE(mine.load(Roster::missedFile(iulia)), MissedList::Status::Read);
+        QVERIFY(!mine.empty());
+        QVERIFY(!QFileInfo::exists(Roster::missedFile(marcus)));
+        QVERIFY(!QFileInfo::exists(MissedList::defaultFile));
 
         const QList<PlayedGame> m = gamesOf(l, marcus), i = gamesOf(l, iulia);
         QCOMPARE(m.size(), 2);
