@@ -38,9 +38,15 @@ void clear(QChart *c) {
 // axis from 0 to a round number above `top`.
 void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) {
     auto *x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("dd.MM.yy"));
+    constexpr double day = 86400000.0;
+    if (to <= from) to = from + day / 24;
+    // A little room at both ends, so that the first and the last game's
+    // points show whole; the hours when everything is within two days.
+    const double room = (to - from) / 30;
+    from -= room;
+    to += room;
+    x->setFormat(to - from < 2 * day ? QStringLiteral("dd.MM hh:mm") : QStringLiteral("dd.MM.yy"));
     x->setTickCount(5);
-    if (to <= from) to = from + 86400000.0;
     x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)), QDateTime::fromMSecsSinceEpoch(qint64(to)));
     auto *y = new QValueAxis;
     y->setRange(0, std::max(top, 1.0));
@@ -77,6 +83,7 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
     auto *caption = new Label(w, QStringLiteral("titulusLusor"));
     caption->setRect(120, 150, 600, 255);
     caption->setFontSpec(arial, 9.75, true);
+    caption->setBackColor(windowBack);
     caption->setCaption(QStringLiteral("Lusor:"));
     lusor = new QComboBox;
     lusor->setObjectName(QStringLiteral("lusor"));
@@ -198,7 +205,11 @@ void frmProgressus::fill() {
         from = std::min(from, double(QDateTime(mastered.first(), QTime()).toMSecsSinceEpoch()));
     const double to = double(now.toMSecsSinceEpoch());
 
-    const std::array<QList<QPointF>, 2> lines{wordsPerMinute(games_), errorsPerWord(games_)};
+    // A point a game; with more games than the chart has room for, the mean
+    // of each stretch of time (so that ten thousand games draw at once).
+    constexpr int room = 300;
+    const std::array<QList<QPointF>, 2> lines{thinned(wordsPerMinute(games_), room),
+                                              thinned(errorsPerWord(games_), room)};
     for (int k = 0; k < 2; ++k) {
         QChart *c = tabula(k)->chart();
         clear(c);

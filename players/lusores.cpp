@@ -80,6 +80,7 @@ void Lusores::fillMenu() {
         const QString caption = side == 1 ? QStringLiteral("Lusor &dexter (clavis 0, vel solus): %1")
                                           : QStringLiteral("Lusor &sinister (clavis 1): %1");
         QMenu *m = menu_->addMenu(caption.arg(player(side).name));
+        m->setFont(menu_->font()); // the view's scale, as the menu's own
         m->setObjectName(side == 1 ? QStringLiteral("dexter") : QStringLiteral("sinister"));
         auto *group = new QActionGroup(m);
         for (const Player &p : all) {
@@ -99,6 +100,7 @@ void Lusores::fillMenu() {
     for (auto [name, caption] : {std::pair{QStringLiteral("Renomina"), QStringLiteral("&Renomina")},
                                  std::pair{QStringLiteral("Tolle"), QStringLiteral("&Tolle")}}) {
         QMenu *m = menu_->addMenu(caption);
+        m->setFont(menu_->font());
         m->setObjectName(name);
         for (const Player &p : all) {
             if (p.guest()) continue;

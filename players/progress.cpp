@@ -1,6 +1,7 @@
 #include "players/progress.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace players {
 
@@ -29,6 +30,27 @@ QList<QPointF> errorsPerWord(const QList<PlayedGame> &games) {
     out.reserve(games.size());
     for (const PlayedGame &g : games)
         out.append({double(g.started.toMSecsSinceEpoch()), double(g.errors) / std::max(g.asked, 1)});
+    return out;
+}
+
+QList<QPointF> thinned(const QList<QPointF> &points, int most) {
+    if (points.size() <= most || most < 1) return points;
+    double lo = points.first().x(), hi = lo;
+    for (const QPointF &p : points) {
+        lo = std::min(lo, p.x());
+        hi = std::max(hi, p.x());
+    }
+    std::vector<QPointF> sum(static_cast<size_t>(most));
+    std::vector<int> count(static_cast<size_t>(most));
+    const double span = (hi - lo) / most;
+    for (const QPointF &p : points) {
+        const auto k = span > 0 ? std::min<size_t>(size_t((p.x() - lo) / span), size_t(most - 1)) : 0;
+        sum[k] += p;
+        ++count[k];
+    }
+    QList<QPointF> out;
+    for (size_t k = 0; k < sum.size(); ++k)
+        if (count[k]) out.append(sum[k] / count[k]);
     return out;
 }
 

@@ -20,6 +20,10 @@ QDateTime rangeStart(Range r, const QDateTime &now);
 QList<QPointF> wordsPerMinute(const QList<PlayedGame> &games);
 // One point a game: her wrong strikes per word asked.
 QList<QPointF> errorsPerWord(const QList<PlayedGame> &games);
+// At most `most` points for a chart no wider than that many pixels: when
+// there are more, the range of x is cut into `most` equal spans and each span
+// with points gives one, their mean.
+QList<QPointF> thinned(const QList<QPointF> &points, int most);
 // The words mastered in each week (weeks begin on Monday) from the week of
 // `from` to the week of `to`, empty weeks included: the Monday and the count.
 QList<std::pair<QDate, int>> masteredPerWeek(const QList<QDate> &days, QDate from, QDate to);

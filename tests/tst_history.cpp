@@ -3,6 +3,7 @@
 // cannot be used, set aside with the history starting again.
 
 #include "players/historystore.h"
+#include "players/progress.h"
 #include "players/schedule.h"
 
 #include <QDir>
@@ -119,6 +120,19 @@ class TestHistory : public QObject {
             due.append(day0.addDays(d));
         qsizetype next = 0;
         QCOMPARE(schedule::askingOrder(due, count, [&] { return draws.value(next++); }), order);
+    }
+
+    // More games than a chart has room for: the mean of each equal stretch
+    // of time, stretches without games left out.
+    void thinned() {
+        QList<QPointF> points;
+        for (int x = 0; x < 1000; ++x)
+            points.append({double(x < 500 ? x : x + 1000), double(x % 2)});
+        const QList<QPointF> t = players::thinned(points, 8);
+        QCOMPARE(t.size(), 4);
+        QCOMPARE(t.first(), QPointF(124.5, 0.5));
+        QCOMPARE(t.last(), QPointF(1874.5, 0.5));
+        QCOMPARE(players::thinned(points.mid(0, 8), 8), points.mid(0, 8));
     }
 
     // Written, closed, opened again (from no file, from an empty file): every
