@@ -200,8 +200,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "LessiCorsa maintainers <${LESSICORSA_MAINTA
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The SQLite driver is a plugin Qt loads by name: no library links it, so the
+# shared libraries' dependencies do not bring it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The program names its desktop entry, so that desktops match its window to the menu entry.
