@@ -2,8 +2,11 @@
 // read-only view of the game, and the calls to the listeners.
 
 #include "board/traduci.h"
+#include "settings/impostazioni.h"
 #include "ui/convert.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
@@ -128,4 +131,15 @@ void Traduci::mostranomi() {
         n->setLeft(k == 2 || !two ? left : left + foto->width_() - n->width_());
         n->setTop(Frame1->height_() - n->height_() - 45);
     }
+}
+
+void Traduci::setPersonalVocabulary(const QString &path) {
+    // The game's own file keeps its designed name (and so its designed
+    // behaviour); any other list is known by its whole path.
+    const QString own = QDir::current().absoluteFilePath(QStringLiteral("vocpers.txt"));
+    personalVocabulary_ =
+        path.isEmpty() || path == QStringLiteral("vocpers.txt") || QFileInfo(path).absoluteFilePath() == own
+            ? QStringLiteral("vocpers.txt")
+            : QFileInfo(path).absoluteFilePath();
+    if (hasImpostazioni()) impostazioni()->mostrarepertorio();
 }

@@ -4,7 +4,9 @@
 
 #include "board/traduci.h"
 #include "errata/errata.h"
+#include "lists/lists.h"
 
 void Traduci::createFeatures() {
     new Errata(*this, this);
+    new Lists(*this, this);
 }

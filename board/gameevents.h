@@ -134,6 +134,11 @@ class Door {
     // portraits from now on: `right` plays with key 0 (or alone), `left`
     // with key 1. Empty names show nothing.
     virtual void setPlayerNames(const QString &right, const QString &left) = 0;
+    // The vocabulary file played when the settings window's personal
+    // vocabulary ("Repertorio meo utor") is ticked; its caption names it.
+    // Empty or "vocpers.txt" is the game's own vocpers.txt in the current
+    // folder, the default.
+    virtual void setPersonalVocabulary(const QString &path) = 0;
 };
 
 } // namespace game

@@ -177,6 +177,9 @@ class Traduci : public ui::Form, public game::Door {
     void setPlayerNames(const QString &right, const QString &left) override;
     // Item k of the word pool.
     game::Word poolWord(int k) const;
+    void setPersonalVocabulary(const QString &path) override;
+    // The file of the personal vocabulary: "vocpers.txt" or a list's path.
+    QString personalVocabulary() const { return personalVocabulary_; }
 
   protected:
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
@@ -213,4 +216,5 @@ class Traduci : public ui::Form, public game::Door {
         pupilNames_; // [1] right, [2] left; empty: none shown // as chosen, whatever the game's length
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
+    QString personalVocabulary_ = QStringLiteral("vocpers.txt");
 };
