@@ -157,6 +157,7 @@ ImportResult readAnki(const QByteArray &bytes) {
         const CsvRecords names = splitCsv(columnNames.first(), separator);
         columnNames = names.rows.value(0);
     }
+    t.separator = separator;
     const CsvRecords r = splitCsv(body, separator, line);
     if (!r.error.isEmpty()) {
         result.error = r.error;

@@ -155,6 +155,7 @@ ImportResult readCsv(const QByteArray &bytes, QChar separator, int heading) {
         return result;
     }
     ImportedTable &t = result.table;
+    t.separator = separator;
     if (r.rows.isEmpty()) return result;
     const bool hasHeading = heading == 1 || (heading < 0 && looksLikeHeading(r.rows.first()));
     // The width of most rows (or the heading's); other widths are reported,
@@ -169,6 +170,8 @@ ImportResult readCsv(const QByteArray &bytes, QChar separator, int heading) {
     if (!hasHeading)
         for (auto it = widths.cbegin(); it != widths.cend(); ++it)
             if (it.value() > widths.value(expected)) expected = it.key();
+    t.separator = separator;
+    t.heading = hasHeading;
     if (hasHeading) t.columns = r.rows.first();
     while (t.columns.size() < widest)
         t.columns.append(QString());

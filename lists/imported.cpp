@@ -1,6 +1,9 @@
 #include "lists/imported.h"
 
+#include "lists/anki.h"
 #include "lists/classguess.h"
+#include "lists/csv.h"
+#include "lists/kvtml.h"
 #include "lists/wordlist.h"
 #include "vocabulary/cp1252.h"
 
@@ -101,6 +104,34 @@ QString standardLanguage(const QString &name, const QString &locale) {
             if (forms.contains(key)) return standard;
     }
     return name.trimmed();
+}
+
+Format formatOf(const QByteArray &bytes) {
+    QByteArrayView head = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 4096));
+    if (head.startsWith("\xEF\xBB\xBF")) head = head.sliced(3);
+    while (!head.isEmpty() && (head[0] == ' ' || head[0] == '\t' || head[0] == '\r' || head[0] == '\n'))
+        head = head.sliced(1);
+    if (head.startsWith("<?xml") || head.startsWith("<kvtml") || head.startsWith("<!DOCTYPE"))
+        return Format::Kvtml;
+    static const QRegularExpression anki(
+        QStringLiteral("^#(separator|html|columns|deck|notetype|tags|guid|deck column|tags column|notetype "
+                       "column|guid column):"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (anki.match(QString::fromLatin1(head.first(std::min<qsizetype>(head.size(), 64)))).hasMatch())
+        return Format::Anki;
+    return Format::Csv;
+}
+
+ImportResult readAs(Format f, const QByteArray &bytes, QChar separator, int heading) {
+    switch (f) {
+    case Format::Kvtml:
+        return readKvtml(bytes);
+    case Format::Anki:
+        return readAnki(bytes);
+    case Format::Csv:
+        break;
+    }
+    return readCsv(bytes, separator, heading);
 }
 
 ImportChoice initialChoice(const ImportedTable &t) {

@@ -26,6 +26,8 @@ struct ImportedTable {
     QStringList lessons; // every lesson or deck, in the file's order
     QString title, author;
     QStringList warnings; // Italian, each naming the line
+    QChar separator;      // CSV and Anki: the separator read with
+    bool heading = false; // CSV: the first row named the columns
     int columnCount() const { return static_cast<int>(columns.size()); }
 };
 
@@ -56,6 +58,14 @@ inline const QString latinName = QStringLiteral("Latinum");
 inline const QStringList translationNames = {QStringLiteral("Italiano"), QStringLiteral("English"),
                                              QStringLiteral("Deutsch"), QStringLiteral("Français"),
                                              QStringLiteral("Español")};
+
+enum class Format { Kvtml, Csv, Anki };
+// The format of a file, by its contents first (an XML file is KVTML, a file
+// whose first line is an Anki header is Anki text), else CSV.
+Format formatOf(const QByteArray &bytes);
+// Reads the bytes in that format; `separator` and `heading` as readCsv()
+// takes them (Anki's own header has the last word on its separator).
+ImportResult readAs(Format f, const QByteArray &bytes, QChar separator = QChar(), int heading = -1);
 
 // What the teacher chose in the preview.
 struct ImportChoice {

@@ -48,7 +48,7 @@ class Reader {
     bool fail(const QString &what) {
         if (result_.error.isEmpty()) {
             result_.error = what;
-            result_.errorLine = static_cast<int>(xml_.lineNumber());
+            result_.errorLine = std::max(1, static_cast<int>(xml_.lineNumber()));
         }
         return false;
     }

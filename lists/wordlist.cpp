@@ -183,6 +183,7 @@ QString WordList::problem(int row) const {
     if (l.kind == Line::Kind::Defective)
         return tr("Record difettoso: mancano i tre «;» che separano i campi");
     const QStringList f = fields(row);
+    if (f[2].trimmed().isEmpty()) return tr("Vocabolo latino vuoto");
     const long long frequency = ui::roundHalfEven(ui::val(f[0]));
     const long long c = ui::roundHalfEven(ui::val(f[1]));
     if (frequency < 0 || frequency > 4) return tr("Record fuori classe: ordine di frequenza %1").arg(f[0]);
@@ -190,7 +191,6 @@ QString WordList::problem(int row) const {
     const QStringList langs = languages();
     if (f.size() < 3 + langs.size())
         return tr("Record difettoso se si gioca in %1: manca la traduzione").arg(langs.value(f.size() - 3));
-    if (f[2].trimmed().isEmpty()) return tr("Vocabolo latino vuoto");
     return QString();
 }
 
@@ -204,8 +204,9 @@ int WordList::insertRow(int row, const QStringList &fields) {
         lines_.append(h);
         heading_ = static_cast<int>(lines_.size()) - 1;
     }
-    int pos = row > 0 ? rows_[row - 1] + 1 : heading_ + 1;
-    pos = std::max(pos, heading_ + 1);
+    const int first = insertionRow(0);
+    row = insertionRow(row);
+    const int pos = row > first ? rows_[row - 1] + 1 : heading_ + 1;
     Line l;
     l.fresh = true;
     l.fields = fields;
@@ -214,7 +215,17 @@ int WordList::insertRow(int row, const QStringList &fields) {
     l.end = lineEnd_;
     lines_.insert(pos, l);
     reindex();
-    return pos;
+    return row;
+}
+
+int WordList::insertionRow(int row) const {
+    // Never before the heading: there a record would become the heading. A
+    // list without one gets it after its last line.
+    if (heading_ < 0) return rowCount();
+    int first = 0;
+    while (first < rows_.size() && rows_[first] < heading_)
+        ++first;
+    return std::clamp(row, first, rowCount());
 }
 
 QList<std::pair<int, Line>> WordList::removeRows(QList<int> rows) {

@@ -71,14 +71,21 @@ class WordList {
     bool canHold(const QString &text) const;
     // Writes a cell (the row becomes a record if it was defective).
     void setCell(int row, int column, const QString &text);
+    // Whether a row may be edited: a defective line before the heading may
+    // not, for as a record it would become the heading.
+    bool editable(int row) const { return rows_[row] > heading_; }
+    // Puts back a row's line as it was before an edit.
+    void setLine(int row, const Line &line) { lines_[rows_[row]] = line; }
 
     // Why the game would not read the row as a word, in the loader's words;
     // empty for a sound record. `languageCount` languages are expected.
     QString problem(int row) const;
 
     // A new record of the given fields, inserted as row `row` (after the
-    // line of row `row` - 1, or after the heading); returns its line.
+    // line of row `row` - 1, or after the heading); returns its row.
     int insertRow(int row, const QStringList &fields);
+    // The row insertRow() puts a record asked for at `row`.
+    int insertionRow(int row) const;
     // Removes rows (any order); returns the removed lines with their line
     // numbers, in increasing order, for insertLines() to put back.
     QList<std::pair<int, Line>> removeRows(QList<int> rows);
