@@ -42,9 +42,14 @@ QString plainFromHtml(const QString &html) {
                 out += html.mid(i);
                 break;
             }
-            const QString tag = html.mid(i + 1, close - i - 1).trimmed().toLower();
-            const QString name =
-                tag.section(QRegularExpression(QStringLiteral("[\\s/>]")), 0, 0, QString::SectionSkipEmpty);
+            // The tag's name: its first word, a closing tag's slash left out.
+            qsizetype b = i + 1;
+            while (b < close && (html[b] == QLatin1Char('/') || html[b].isSpace()))
+                ++b;
+            qsizetype e = b;
+            while (e < close && html[e].isLetterOrNumber())
+                ++e;
+            const QString name = html.mid(b, e - b).toLower();
             // What a style or script holds is never text.
             if (name == QLatin1String("style") || name == QLatin1String("script")) {
                 const qsizetype end = html.indexOf(QStringLiteral("</") + name, close, Qt::CaseInsensitive);

@@ -68,8 +68,10 @@ int guessClass(const QString &headword) {
     // Notes in brackets ("(+ acc.)", "(+ cong.)") say how a word is used, not its form.
     static const QRegularExpression notes(QStringLiteral(R"(\([^)]*\))"));
     static const QRegularExpression genderInBrackets(QStringLiteral(R"(\(\s*(?:m|f|n|c)\.?\s*\))"));
-    s.replace(genderInBrackets, QStringLiteral(" m."));
-    s.remove(notes);
+    if (s.contains(QLatin1Char('('))) {
+        s.replace(genderInBrackets, QStringLiteral(" m."));
+        s.remove(notes);
+    }
     QStringList parts;
     for (const QString &p : s.split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (!p.trimmed().isEmpty()) parts.append(p.simplified());

@@ -97,8 +97,8 @@ QString standardLanguage(const QString &name, const QString &locale) {
     };
     for (const QString &given : {locale, name}) {
         // "en_US", "it-IT": the language before the country.
-        const QString key =
-            given.trimmed().toLower().section(QRegularExpression(QStringLiteral("[_\\-@.]")), 0, 0);
+        static const QRegularExpression country(QStringLiteral("[_\\-@.]"));
+        const QString key = given.trimmed().toLower().section(country, 0, 0);
         if (key.isEmpty()) continue;
         for (const auto &[standard, forms] : known)
             if (forms.contains(key)) return standard;

@@ -28,7 +28,13 @@ int classOfWordType(const QString &special) {
 
 struct Entry {
     int line = 0;
-    QMap<int, QString> texts, comments; // by identifier
+    // By identifier: the few of an entry, looked up in turn.
+    QList<std::pair<int, QString>> texts, comments;
+    QString of(bool comment, int id) const {
+        for (const auto &[k, t] : comment ? comments : texts)
+            if (k == id) return t;
+        return QString();
+    }
 };
 
 struct Container {
@@ -152,9 +158,9 @@ void Reader::entries() {
                 translation = idOf();
                 ++depth;
             } else if (translation >= 0 && depth == 1 && xml_.name() == QLatin1String("text")) {
-                e.texts[translation] = text();
+                e.texts.append({translation, text()});
             } else if (translation >= 0 && depth == 1 && xml_.name() == QLatin1String("comment")) {
-                e.comments[translation] = text();
+                e.comments.append({translation, text()});
             } else {
                 ++depth;
             }
@@ -164,7 +170,7 @@ void Reader::entries() {
                 tr("riga %1: la voce %2 c'è già, vale l'ultima").arg(e.line).arg(id));
         else
             entryOrder_.append(id);
-        entries_.insert(id, e);
+        entries_.insert(id, std::move(e));
     }
 }
 
@@ -278,7 +284,7 @@ ImportResult Reader::read() {
     // The columns: the identifiers, and any translation no identifier names.
     QList<int> ids = identifiers_.keys();
     for (int id : entryOrder_)
-        for (int k : entries_[id].texts.keys())
+        for (const auto &[k, text] : entries_[id].texts)
             if (!ids.contains(k)) {
                 ids.append(k);
                 t.warnings.append(
@@ -297,9 +303,9 @@ ImportResult Reader::read() {
         row.line = e.line;
         bool any = false;
         for (int k : ids) {
-            row.fields.append(e.texts.value(k));
-            row.comments.append(e.comments.value(k));
-            any = any || !e.texts.value(k).trimmed().isEmpty();
+            row.fields.append(e.of(false, k));
+            row.comments.append(e.of(true, k));
+            any = any || !row.fields.last().trimmed().isEmpty();
         }
         if (!any) t.warnings.append(tr("riga %1: la voce %2 non ha testo").arg(e.line).arg(id));
         row.lessons = lessonsOf_.value(id);

@@ -71,27 +71,29 @@ WordList WordList::fromBytes(const QByteArray &bytes) {
         list.encoding_ = all.startsWith("\xEF\xBB\xBF") ? Encoding::Utf8Bom : Encoding::Utf8;
         if (list.encoding_ == Encoding::Utf8Bom) all = all.sliced(3);
     }
+    list.source_ = bytes;
     bool endFound = false;
-    const char *d = all.data();
-    const qsizetype n = all.size();
-    for (qsizetype pos = 0; pos < n;) {
+    const char *d = bytes.constData();
+    const qsizetype n = bytes.size();
+    list.lines_.reserve(std::count(all.begin(), all.end(), '\n') + 1);
+    for (qsizetype pos = bytes.size() - all.size(); pos < n;) {
         qsizetype end = pos;
         while (end < n && d[end] != '\r' && d[end] != '\n')
             ++end;
-        qsizetype next = end;
-        if (next < n) next += d[next] == '\r' && next + 1 < n && d[next + 1] == '\n' ? 2 : 1;
         Line line;
-        line.raw = QByteArray(d + pos, end - pos);
-        line.end = QByteArray(d + end, next - end);
-        line.kind = kindOf(line.raw);
-        if (!endFound && !line.end.isEmpty()) {
+        line.start = pos;
+        line.size = end - pos;
+        if (end < n && d[end] == '\n')
+            line.end = Line::End::Lf;
+        else if (end < n)
+            line.end = end + 1 < n && d[end + 1] == '\n' ? Line::End::CrLf : Line::End::Cr;
+        line.kind = kindOf(QByteArrayView(d + pos, end - pos));
+        if (!endFound && line.end != Line::End::None) {
             list.lineEnd_ = line.end;
             endFound = true;
         }
-        if (line.kind == Line::Kind::Record && list.heading_ < 0)
-            list.heading_ = static_cast<int>(list.lines_.size());
+        pos = end + (line.end == Line::End::CrLf ? 2 : line.end == Line::End::None ? 0 : 1);
         list.lines_.append(std::move(line));
-        pos = next;
     }
     list.reindex();
     return list;
@@ -133,7 +135,7 @@ QString WordList::decode(QByteArrayView bytes) const {
 QStringList WordList::languages() const {
     if (heading_ < 0) return {};
     const Line &h = lines_[heading_];
-    QString text = h.fresh ? h.fields.join(QLatin1Char(';')) : decode(h.raw);
+    QString text = h.fresh ? h.fields.join(QLatin1Char(';')) : decode(raw(h));
     const qsizetype comma = text.indexOf(QLatin1Char(','));
     if (comma >= 0) text.truncate(comma);
     return text.split(QLatin1Char(';')).mid(3);
@@ -141,13 +143,25 @@ QStringList WordList::languages() const {
 
 QStringList WordList::fields(int row) const {
     const Line &l = rowLine(row);
-    return l.fresh ? l.fields : decode(l.raw).split(QLatin1Char(';'));
+    return l.fresh ? l.fields : decode(raw(l)).split(QLatin1Char(';'));
 }
 
 QString WordList::cell(int row, int column) const {
     const Line &l = rowLine(row);
-    if (l.kind == Line::Kind::Defective) return column == latinColumn ? decode(l.raw) : QString();
-    return fields(row).value(fieldOf(column));
+    if (l.kind == Line::Kind::Defective) return column == latinColumn ? decode(raw(l)) : QString();
+    const int field = fieldOf(column);
+    if (l.fresh) return l.fields.value(field);
+    // Only the field asked for is decoded: ";" is one byte in both encodings.
+    const QByteArrayView bytes = raw(l);
+    qsizetype from = 0;
+    for (int k = 0; k < field; ++k) {
+        from = bytes.indexOf(';', from);
+        if (from < 0) return QString();
+        ++from;
+    }
+    qsizetype to = bytes.indexOf(';', from);
+    if (to < 0) to = bytes.size();
+    return decode(bytes.sliced(from, to - from));
 }
 
 bool WordList::canHold(const QString &text) const {
@@ -164,7 +178,7 @@ void WordList::setCell(int row, int column, const QString &text) {
     if (l.kind == Line::Kind::Defective) {
         // A defective line becomes a record: its text is its Latin word until
         // that is written over.
-        f = QStringList{QStringLiteral("0"), QString(), decode(l.raw), QString()};
+        f = QStringList{QStringLiteral("0"), QString(), decode(raw(l)), QString()};
         l.kind = Line::Kind::Record;
     } else {
         f = fields(row);
@@ -174,7 +188,6 @@ void WordList::setCell(int row, int column, const QString &text) {
         f.append(QString());
     f[field] = text;
     l.fields = f;
-    l.raw.clear();
     l.fresh = true;
 }
 
@@ -296,7 +309,7 @@ int WordList::find(const QString &text, int row, int &column, bool forward) cons
     int c = column + (forward ? 1 : -1);
     for (int steps = 0; steps <= n; ++steps) {
         const Line &l = rowLine(r);
-        const QStringList f = l.kind == Line::Kind::Defective ? QStringList{decode(l.raw)} : fields(r);
+        const QStringList f = l.kind == Line::Kind::Defective ? QStringList{decode(raw(l))} : fields(r);
         for (; c >= 0 && c < columns; c += forward ? 1 : -1) {
             const QString cellText = l.kind == Line::Kind::Defective ? (c == 0 ? f[0] : QString())
                                      : c == classColumn              ? className(classOf(f.value(1)))
@@ -330,17 +343,20 @@ QByteArray WordList::toBytes() const {
                 out = Encoding::Utf8;
                 break;
             }
+    static const QByteArray ends[] = {"", "\r\n", "\r", "\n"};
     QByteArray bytes;
+    bytes.reserve(source_.size() + 64);
     if (out == Encoding::Utf8Bom) bytes = "\xEF\xBB\xBF";
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         const Line &l = lines_[i];
         if (!l.fresh)
-            bytes += l.raw;
+            bytes += raw(l);
         else if (out == Encoding::Cp1252)
             bytes += *vocabulary::encodeCp1252(l.fields.join(QLatin1Char(';')));
         else
             bytes += l.fields.join(QLatin1Char(';')).toUtf8();
-        bytes += l.end.isEmpty() && i + 1 < lines_.size() ? lineEnd_ : l.end;
+        const Line::End end = l.end == Line::End::None && i + 1 < lines_.size() ? lineEnd_ : l.end;
+        bytes += ends[static_cast<int>(end)];
     }
     return bytes;
 }

@@ -22,12 +22,14 @@
 namespace lists {
 
 struct Line {
-    enum class Kind { Comment, Blank, Defective, Record };
+    enum class Kind : quint8 { Comment, Blank, Defective, Record };
+    // A line end: none (the end of a file), CR LF, CR alone, LF alone.
+    enum class End : quint8 { None, CrLf, Cr, Lf };
     Kind kind = Kind::Record;
-    QByteArray raw;     // the bytes as read, without the line end
-    QByteArray end;     // the line end as read ("\r\n", "\r", "\n"; empty at the end of a file)
-    QStringList fields; // a line written anew: its fields (raw is then empty)
-    bool fresh = false;
+    End end = End::None;
+    bool fresh = false;          // written anew from its fields
+    qsizetype start = 0, size = 0; // where its bytes stand in the file read, without the line end
+    QStringList fields;          // a line written anew: its fields
 };
 
 // The grammatical classes by the names of the settings window's boxes.
@@ -49,7 +51,8 @@ class WordList {
     QByteArray toBytes() const;
 
     Encoding encoding() const { return encoding_; }
-    QByteArray lineEnd() const { return lineEnd_; }
+    // The bytes a line was read from.
+    QByteArrayView raw(const Line &l) const { return QByteArrayView(source_).sliced(l.start, l.size); }
 
     // The heading record's languages (its fields from the fourth on, up to a
     // comma in the heading, as the settings window reads them).
@@ -112,12 +115,13 @@ class WordList {
         return column == latinColumn ? 2 : column == classColumn ? 1 : column + 1;
     }
 
+    QByteArray source_; // the file as read; its lines point into it
     QList<Line> lines_;
     QList<int> rows_;
     int heading_ = -1; // the heading's line, -1 when the file has no record
     Encoding encoding_ = Encoding::Cp1252;
     bool asciiOnly_ = true; // no byte of the file is above 0x7F
-    QByteArray lineEnd_ = "\r\n";
+    Line::End lineEnd_ = Line::End::CrLf; // the file's own: its first line's
 };
 
 // Writes `bytes` to `path` atomically (a new file beside it, then renamed
