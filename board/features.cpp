@@ -5,6 +5,7 @@
 #include "board/traduci.h"
 #include "certamen/certamen.h"
 #include "errata/errata.h"
+#include "lists/lists.h"
 #include "players/lusores.h"
 #include "vox/vox.h"
 
@@ -14,4 +15,5 @@ void Traduci::createFeatures() {
     new Errata(*this, this, players);
     new Certamen(*this, this);
     new vox::Vox(*this, this);
+    new Lists(*this, this);
 }
