@@ -1,8 +1,6 @@
 #include "errata/errata.h"
 
 #include "errata/frmerrata.h"
-#include "players/lusores.h"
-#include "players/schedule.h"
 #include "ui/convert.h"
 #include "ui/form.h"
 
@@ -29,10 +27,15 @@ bool admissibleClass(const QString &category) {
     return c >= 1 && c <= 4;
 }
 
+// Draws a random order of `v` in place.
+void shuffle(QList<int> &v) {
+    for (qsizetype i = v.size() - 1; i > 0; --i)
+        v.swapItemsAt(i, intScaled(platform().rnd(), static_cast<int>(i + 1)));
+}
+
 } // namespace
 
-Errata::Errata(game::Door &door, QObject *parent, Lusores *players)
-    : QObject(parent), door_(door), players_(players) {
+Errata::Errata(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     setObjectName(QStringLiteral("errata"));
     door.addListener(this);
     // The list to review and a game of it, enabled when it holds words.
@@ -48,21 +51,13 @@ Errata::Errata(game::Door &door, QObject *parent, Lusores *players)
     connect(LudusErrorum, &QAction::triggered, this, &Errata::LudusErrorum_Click);
 }
 
-QString Errata::path(int side) const {
-    return players_ ? players::Roster::missedFile(players_->player(side).id) : MissedList::defaultFile;
-}
-
 QString Errata::chosenLanguage() const {
     const auto *table = door_.vocabulary().table;
     return !table || table->empty() ? QString() : table->front()[3];
 }
 
-MissedList &Errata::listOf(int side) {
-    return side == 2 && path(2) != path(1) ? left_ : list_;
-}
-
-bool Errata::reload(int side) {
-    if (listOf(side).load(path(side)) != MissedList::Status::Unreadable) {
+bool Errata::reload() {
+    if (list_.load(path()) != MissedList::Status::Unreadable) {
         warnedUnreadable_ = false;
         return true;
     }
@@ -70,7 +65,7 @@ bool Errata::reload(int side) {
         warnedUnreadable_ = true;
         platform().messageBox(tr("Impossibile leggere il file %1: il file resta com'è e i vocaboli "
                                  "sbagliati non vengono registrati.")
-                                  .arg(path(side)),
+                                  .arg(path()),
                               QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
     }
     return false;
@@ -87,17 +82,16 @@ void Errata::updateMenu() {
     LudusErrorum->setEnabled(any);
 }
 
-template <typename F> void Errata::change(int side, F apply) {
-    if (!reload(side)) return;
-    MissedList &list = listOf(side);
-    if (apply(list)) {
-        if (list.save(path(side))) {
+template <typename F> void Errata::change(F apply) {
+    if (!reload()) return;
+    if (apply(list_)) {
+        if (list_.save(path())) {
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
             platform().messageBox(
                 tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
-                    .arg(path(side)),
+                    .arg(path()),
                 QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
@@ -121,7 +115,7 @@ void Errata::LudusErrorum_Click() {
 }
 
 void Errata::dele() {
-    change(1, [](MissedList &l) {
+    change([](MissedList &l) {
         const bool had = !l.empty();
         l.clearWords();
         return had;
@@ -147,7 +141,6 @@ void Errata::poolReady(game::Pool &pool) {
     const int last = std::min(v.lastWordIndex, static_cast<int>(table.size()) - 1);
     pool.reserve(last + static_cast<int>(words.size()));
     QList<int> queue;
-    QList<QDate> due;
     for (int r = 1; r <= last; ++r) {
         pool.row(r);
         const VocabularyRecord &row = table[r];
@@ -169,13 +162,9 @@ void Errata::poolReady(game::Pool &pool) {
             absent.append(w.latin);
         }
         queue.append(k);
-        due.append(w.due);
     }
-    // The words due first, then those due soonest.
-    QList<int> order;
-    for (int i : schedule::askingOrder(due, static_cast<int>(due.size()), [] { return platform().rnd(); }))
-        order.append(queue[i]);
-    pool.setOrder(order);
+    shuffle(queue);
+    pool.setOrder(queue);
     ludus_ = !queue.isEmpty();
     if (!absent.isEmpty()) {
         if (absent.size() > 10) absent = absent.mid(0, 10) << QStringLiteral("...");
@@ -186,12 +175,10 @@ void Errata::poolReady(game::Pool &pool) {
     }
 }
 
-void Errata::gameStarting(const game::Choices &c) {
+void Errata::gameStarting(const game::Choices &) {
     missedThisGame_.clear();
     asked_.reset();
-    // An unreadable list is reported before play, not at the first error.
-    if (!ludus_) reload();
-    if (c.playerCount == 2) reload(2);
+    if (!ludus_) reload(); // an unreadable list is reported before play, not at the first error
 }
 
 void Errata::wordAsked(const game::Word &w) {
@@ -199,27 +186,21 @@ void Errata::wordAsked(const game::Word &w) {
 }
 
 void Errata::strikeJudged(const game::Strike &strike) {
+    const bool right = strike.right;
     if (!asked_) return;
     const Asked a = *asked_;
-    const int side = strike.player == 2 ? 2 : 1;
-    const QString key = keyOf(a.latin, a.category) + QString::number(side);
-    const QDate today = schedule::today();
-    if (!strike.right) {
+    const QString key = keyOf(a.latin, a.category);
+    if (!right) {
         missedThisGame_.insert(key);
         const QStringList translations = translationsOf(a);
-        change(side, [&](MissedList &l) {
+        change([&](MissedList &l) {
             if (l.heading().isEmpty()) l.setHeading(heading());
-            l.miss({a.category, a.latin, translations, 0, {}, 1, {}}, today);
+            l.miss({a.category, a.latin, translations, 0, {}}, QDate::currentDate());
             return true;
         });
-    } else if (!missedThisGame_.contains(key) && listOf(side).find(a.latin, a.category)) {
-        // Right, and not missed by this player in this game: so right at the first strike.
-        MissedList::Moved moved = MissedList::Moved::NotListed;
-        change(side, [&](MissedList &l) {
-            moved = l.rightAtFirstStrike(a.latin, a.category, today);
-            return moved == MissedList::Moved::Up || moved == MissedList::Moved::Mastered;
-        });
-        if (moved == MissedList::Moved::Mastered && players_) players_->mastered(side, a.latin, a.category);
+    } else if (!missedThisGame_.contains(key) && list_.find(a.latin, a.category)) {
+        // Right, and not missed in this game: so right at the first strike.
+        change([&](MissedList &l) { return l.master(a.latin, a.category); });
     }
 }
 

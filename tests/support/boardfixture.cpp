@@ -1,7 +1,6 @@
 #include "support/boardfixture.h"
 
 #include "board/traduci.h"
-#include "players/roster.h"
 #include "settings/impostazioni.h"
 
 #include <QCoreApplication>
@@ -21,8 +20,6 @@ BoardFixture::BoardFixture(const QByteArray &vocabula) : previous(QDir::currentP
     useTemporarySettings();
     store().clear();
     QDir::setCurrent(dir.path());
-    // The players' roster, history and files, in the test's own folder.
-    players::setDataFolder(dir.filePath(QStringLiteral("data")));
     write(QStringLiteral("vocabula.txt"), vocabula);
 }
 
