@@ -133,13 +133,6 @@ void Traduci::mostranomi() {
 
 namespace {
 
-QString digits(const ControlArray<CheckBox> &boxes) {
-    QString s;
-    for (int k = 1; k <= 4; ++k)
-        s += plainForm(boxes(k)->value());
-    return s;
-}
-
 // Puts `c` into the settings window's controls, as game start puts the
 // current game's choices (their handlers run as for the user's changes).
 void putChoices(Impostazioni *w, const game::Choices &c) {
@@ -171,8 +164,8 @@ game::Choices readChoices(Impostazioni *w) {
     c.playerCount = w->Giocatori(1)->value() ? 1 : 2;
     c.speed = w->velox->value();
     c.wordsChosen = c.wordsPerGame = val(w->quverbi->text());
-    c.classes = digits(w->Chclassi);
-    c.frequencies = digits(w->Chfreq);
+    c.classes = Traduci::digits(w->Chclassi);
+    c.frequencies = Traduci::digits(w->Chfreq);
     c.vocabularyFile =
         w->Chfreq(0)->value() == 1 ? QStringLiteral("vocpers.txt") : QStringLiteral("vocabula.txt");
     c.language = w->Lingue->text();

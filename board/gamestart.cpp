@@ -10,14 +10,12 @@
 
 using namespace ui;
 
-namespace {
-QString digits(const ControlArray<CheckBox> &boxes) {
+QString Traduci::digits(const ControlArray<CheckBox> &boxes) {
     QString s;
     for (int k = 1; k <= 4; ++k)
         s += plainForm(boxes(k)->value());
     return s;
 }
-} // namespace
 
 void Traduci::Imposta_Click() {
     // A game start is in the making already: its pool is being built.

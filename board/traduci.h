@@ -19,7 +19,8 @@
 
 namespace ui {
 class MultimediaDevice;
-}
+class CheckBox;
+} // namespace ui
 class Impostazioni;
 
 // One record of a vocabulary file: frequency class, grammatical class, Latin
@@ -179,6 +180,8 @@ class Traduci : public ui::Form, public game::Door {
     game::Word poolWord(int k) const;
     void startGameWith(const game::Choices &preset, const game::Listener *requester) override;
     std::optional<game::Choices> askChoices(const std::optional<game::Choices> &start) override;
+    // The ticks of check boxes 1 to 4, one digit each ("1011").
+    static QString digits(const ui::ControlArray<ui::CheckBox> &boxes);
     // Game start's settings window: shown, or confirmed unseen with a feature's preset.
     void showSettings();
 
