@@ -2,8 +2,11 @@
 // read-only view of the game, and the calls to the listeners.
 
 #include "board/traduci.h"
+#include "settings/impostazioni.h"
 #include "ui/convert.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
@@ -128,4 +131,129 @@ void Traduci::mostranomi() {
         n->setLeft(k == 2 || !two ? left : left + foto->width_() - n->width_());
         n->setTop(Frame1->height_() - n->height_() - 45);
     }
+}
+
+namespace {
+
+QString digits(const ControlArray<CheckBox> &boxes) {
+    QString s;
+    for (int k = 1; k <= 4; ++k)
+        s += plainForm(boxes(k)->value());
+    return s;
+}
+
+// Puts `c` into the settings window's controls, as game start puts the
+// current game's choices (their handlers run as for the user's changes).
+void putChoices(Impostazioni *w, const game::Choices &c) {
+    w->Giocatori(c.playerCount == 1 ? 1 : 2)->setValue(true);
+    w->musica->setValue(c.musicOn);
+    w->suoni->setValue(c.soundsOn);
+    w->similino->setValue(c.excludeSimilar);
+    w->velox->setValue(c.speed);
+    w->Lingue->setListIndex(c.languageIndex);
+    w->Chfreq(0)->setValue(c.vocabularyFile == QStringLiteral("vocpers.txt"));
+    // The boxes wanted are ticked before the others are cleared: a group
+    // never passes through "none ticked", which the window refuses.
+    for (bool tick : {true, false})
+        for (auto [boxes, wanted] :
+             {std::pair{&w->Chclassi, c.classes}, std::pair{&w->Chfreq, c.frequencies}})
+            for (int k = 1; k <= 4; ++k)
+                if ((wanted.mid(k - 1, 1) == QStringLiteral("1")) == tick) (*boxes)(k)->setValue(tick);
+    w->quverbi->setTag(plainForm(c.wordsChosen));
+    w->quverbi->setListIndex(static_cast<int>(c.wordsChosen / 10) - 1);
+    for (int g : {1, 2})
+        for (int i = 0; i < 6 && !c.characters[g].isEmpty() && w->nomefoto(g)->caption() != c.characters[g];
+             ++i)
+            w->Picture1_Click(g);
+}
+
+// The choices the settings window's controls hold.
+game::Choices readChoices(Impostazioni *w) {
+    game::Choices c;
+    c.playerCount = w->Giocatori(1)->value() ? 1 : 2;
+    c.speed = w->velox->value();
+    c.wordsChosen = c.wordsPerGame = val(w->quverbi->text());
+    c.classes = digits(w->Chclassi);
+    c.frequencies = digits(w->Chfreq);
+    c.vocabularyFile =
+        w->Chfreq(0)->value() == 1 ? QStringLiteral("vocpers.txt") : QStringLiteral("vocabula.txt");
+    c.language = w->Lingue->text();
+    c.languageIndex = std::max(w->Lingue->listIndex(), 0);
+    c.soundsOn = w->suoni->value() != 0;
+    c.musicOn = w->musica->value() != 0;
+    c.excludeSimilar = w->similino->value() != 0;
+    c.characters = {QString(), w->nomefoto(1)->caption(), w->nomefoto(2)->caption()};
+    return c;
+}
+
+} // namespace
+
+void Traduci::startGameWith(const game::Choices &preset, const game::Listener *requester) {
+    preset_ = preset;
+    startGame(requester);
+    preset_.reset();
+}
+
+void Traduci::showSettings() {
+    Impostazioni *w = impostazioni();
+    if (!preset_) {
+        w->showModal();
+        return;
+    }
+    // Once only: when the preset gives too few words, the user chooses.
+    putChoices(w, *std::exchange(preset_, std::nullopt));
+    w->okay(0)->press();
+}
+
+std::optional<game::Choices> Traduci::askChoices(const std::optional<game::Choices> &start) {
+    // O.K. hands the characters, their lines and the game's pace to the
+    // board; none of that is for a game now, so the board gets its own back.
+    const int interval = Timer1->interval();
+    struct Portrait {
+        Image *image;
+        Picture picture;
+        QString tip, tag;
+    };
+    std::vector<Portrait> portraits;
+    for (Image *i : {foto1, foto2})
+        portraits.push_back({i, i->picture(), i->toolTipText(), i->tag()});
+    std::vector<std::pair<Image *, QString>> lines;
+    for (Image *i : {Imr(4), Imr(5), Iml(4), Iml(5)})
+        lines.emplace_back(i, i->tag());
+
+    Impostazioni *w = impostazioni();
+    if (start)
+        putChoices(w, *start);
+    else if (tag() == QStringLiteral("giaimpostato"))
+        putChoices(w, choices_);
+    w->showModal();
+    std::optional<game::Choices> c;
+    if (w->tag() == QStringLiteral("fatto")) c = readChoices(w);
+    closeImpostazioni();
+
+    Timer1->setInterval(interval);
+    for (const Portrait &p : portraits) {
+        p.image->setPicture(p.picture);
+        p.image->setToolTipText(p.tip);
+        p.image->setTag(p.tag);
+    }
+    for (const auto &[image, line] : lines)
+        image->setTag(line);
+    showBoard();
+    return c;
+}
+
+QMenu *Traduci::viewMenu() {
+    return findChild<QMenu *>(QStringLiteral("Species"));
+}
+
+void Traduci::setPersonalVocabulary(const QString &path) {
+    // The game's own file keeps its designed name (and so its designed
+    // behaviour); any other list is known by its whole path.
+    const QString own = QDir::current().absoluteFilePath(QStringLiteral("vocpers.txt"));
+    personalVocabulary_ =
+        path.isEmpty() || path == QStringLiteral("vocpers.txt") || QFileInfo(path).absoluteFilePath() == own
+            ? QStringLiteral("vocpers.txt")
+            : QFileInfo(path).absoluteFilePath();
+    if (hasImpostazioni()) impostazioni()->mostrarepertorio();
 }

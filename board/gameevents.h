@@ -16,6 +16,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class QMenu;
@@ -40,6 +41,8 @@ struct Choices {
     // The characters' names: [1] plays on the right with key 0 (the single
     // player of a one-player game), [2] on the left with key 1.
     std::array<QString, 3> characters;
+    // Words whose first two letters are those of their translation are left out.
+    bool excludeSimilar = false;
 };
 
 // A word of the pool.
@@ -134,6 +137,25 @@ class Door {
     // portraits from now on: `right` plays with key 0 (or alone), `left`
     // with key 1. Empty names show nothing.
     virtual void setPlayerNames(const QString &right, const QString &left) = 0;
+    // Starts a game with `preset` as though the settings window had been
+    // shown with these choices and confirmed (it is made, given them and
+    // confirmed unseen): players, speed, words chosen, classes, frequencies,
+    // vocabulary file, language, sounds, music, similar words, characters.
+    // `requester` as in startGame. Choices that give too few words show the
+    // settings window as usual.
+    virtual void startGameWith(const Choices &preset, const Listener *requester) = 0;
+    // Shows the settings window with `start` put in (without, as a new game
+    // shows it) and gives back the choices confirmed there, nullopt after
+    // Exit. No game starts, and the board keeps its own choices.
+    virtual std::optional<Choices> askChoices(const std::optional<Choices> &start) = 0;
+    // The board's view menu "Species": a feature that changes how the game is
+    // seen or heard adds its items there.
+    virtual QMenu *viewMenu() = 0;
+    // The vocabulary file played when the settings window's personal
+    // vocabulary ("Repertorio meo utor") is ticked; its caption names it.
+    // Empty or "vocpers.txt" is the game's own vocpers.txt in the current
+    // folder, the default.
+    virtual void setPersonalVocabulary(const QString &path) = 0;
 };
 
 } // namespace game

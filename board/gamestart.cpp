@@ -38,7 +38,7 @@ void Traduci::Imposta_Click() {
             w->similino->setValue(s.excludeSimilar);
             w->velox->setValue(s.gameSpeed);
             w->Lingue->setListIndex(s.languageIndex);
-            if (s.vocabularyFile == QStringLiteral("vocpers.txt")) {
+            if (s.vocabularyFile != QStringLiteral("vocabula.txt")) {
                 w->Frame3->setShown(false);
                 w->Chfreq(0)->setValue(1);
             }
@@ -48,7 +48,7 @@ void Traduci::Imposta_Click() {
                 w->Chfreq(k)->setValue(static_cast<int>(val(s.chosenFrequencies.mid(k - 1, 1))));
             w->quverbi->setTag(plainForm(wordsChosen_));
         }
-        impostazioni()->showModal();
+        showSettings();
         Labelsotto1->setShown(true);
         Labelsotto2->setShown(true);
         s.wordsDone = 0;
@@ -67,8 +67,7 @@ void Traduci::Imposta_Click() {
         s.playerNames[2] = foto2->tag();
         preparamessaggi();
         s.excludeSimilar = w->similino->value();
-        s.vocabularyFile =
-            w->Chfreq(0)->value() == 1 ? QStringLiteral("vocpers.txt") : QStringLiteral("vocabula.txt");
+        s.vocabularyFile = w->Chfreq(0)->value() == 1 ? personalVocabulary() : QStringLiteral("vocabula.txt");
         if (!w->Lingue->tag().isEmpty() || s.vocabularyFile != s.loadedFile) {
             aprivocaboli(s.vocabularyFile);
             s.loadedFile = s.vocabularyFile;
@@ -124,7 +123,8 @@ void Traduci::Imposta_Click() {
                              .languageIndex = std::max(s.languageIndex, 0),
                              .soundsOn = s.soundsOn != 0,
                              .musicOn = s.musicOn != 0,
-                             .characters = s.playerNames};
+                             .characters = s.playerNames,
+                             .excludeSimilar = s.excludeSimilar != 0};
     notify([&](game::Listener &l) { l.gameStarting(choices_); });
 
     // The board for the new game.

@@ -3,6 +3,7 @@
 #include "board/traduci.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
+#include "vocabulary/senses.h"
 
 using namespace ui;
 
@@ -36,13 +37,16 @@ void Traduci::sceglivocabolo() {
     notify([&](game::Listener &l) { l.wordAsked(asked_); });
     state.correctCandidate = intScaled(platform().rnd(), state.candidateCount);
 
-    // Distractors: the translations of the other words of the same grammatical class.
+    // Distractors: the translations of the other words of the same grammatical
+    // class, but for those that share a sense with the right one (striking a
+    // right translation must never count as an error).
     errati->clear();
     const QString c = categoria->list(k);
     const QStringList classes = categoria->items(), translations = traduzione->items();
+    const vocabulary::PoolSenses &senses = vocabulary::PoolSenses::of(translations);
     const qsizetype count = std::min(classes.size(), translations.size());
     for (qsizetype j = 0; j < count; ++j) {
-        if (classes.at(j) == c && j != k) errati->addItem(translations.at(j));
+        if (classes.at(j) == c && j != k && !senses.share(j, k)) errati->addItem(translations.at(j));
     }
 
     // The word at the largest whole point size from 14 down that fits the panel.

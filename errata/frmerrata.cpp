@@ -5,9 +5,11 @@
 #include "ui/convert.h"
 #include "ui/platform.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
 #include <QTreeWidget>
+#include <algorithm>
 
 using namespace ui;
 using namespace palette;
@@ -85,6 +87,13 @@ frmErrata::~frmErrata() {
 void frmErrata::fill() {
     elenco->clear();
     const QList<MissedWord> words = errata_->list().byErrors();
+    // The count column widens for a count of many digits (up to the largest
+    // int) rather than cutting it short.
+    const QFontMetrics metrics(elenco->font());
+    int countWidth = 55;
+    if (!words.isEmpty())
+        countWidth = std::max(countWidth, metrics.horizontalAdvance(plainForm(words.first().errors)) + 12);
+    elenco->setColumnWidth(2, countWidth);
     for (const MissedWord &m : words) {
         auto *item = new QTreeWidgetItem(
             elenco, {m.latin, m.translationIn(errata_->list().heading(), language_), plainForm(m.errors),

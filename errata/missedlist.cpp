@@ -333,8 +333,10 @@ MissedList::Status MissedList::load(const QString &path) {
         line = ahead;
         ahead = cut.next();
     };
-    // A byte-order mark is dropped before a first line that reads as UTF-8.
+    // A byte-order mark is dropped before a first line that reads as UTF-8;
+    // alone it is no line.
     if (all.startsWith(bom) && utf8(all.first(line.end))) line.start = 3;
+    if (line.start == all.size()) line = Span{};
     if (line.valid() && isRecord(line.in(all))) {
         heading_ = text(line.in(all), encodingOf(line.in(all)));
         step();

@@ -3,6 +3,7 @@
 // clicks and focus of portraits, bubbles, quotations and names.
 
 #include "settings/impostazioni.h"
+#include "settings/roster.h"
 #include "ui/convert.h"
 
 using namespace ui;
@@ -39,21 +40,12 @@ void sizeFor(Label *l, const QString &q) {
 } // namespace
 
 void Impostazioni::riempipersone() {
-    const char *roster[7][4] = {
-        {"", "", "", ""},
-        {"Cicero", "Quo usque tandem?", "O fortunatam, natam me consule Romam!", "O tempora! o mores!"},
-        {"Caesar", "Alea iacta est!", "Veni, vidi, vici!", "Tu quoque, fili mi?"},
-        {"Catullus", "Odi. Amo. Excrucior.", "Vivamus! amemus! Da mi mille basia!",
-         "Lugete o Veneres Cupinesque"},
-        {"Vergilius", "Arma virumque cano", "Parcere subiectis et debellare superbos",
-         "Infandum iubes renovare dolorem!"},
-        {"Horatius", "Carpe diem!", "Hoc erat in votis. Nunc est bibendum!", "Pulvis et umbra sumus"},
-        {"Seneca", "Marcet sine adversario virtus", "Verum gaudium res severa est",
-         "Calamitas virtutis occasio est"},
-    };
-    for (int r = 0; r <= 6; ++r)
-        for (int c = 1; c <= 4; ++c)
-            persone.at(r).at(c) = QString::fromLatin1(roster[r][c - 1]);
+    persone.at(0) = {};
+    for (int r = 1; r <= 6; ++r) {
+        const roster::Character &c = roster::characters.at(r - 1);
+        persone.at(r) = {QString(), QString::fromLatin1(c.name), QString::fromLatin1(c.quotation),
+                         QString::fromLatin1(c.victory), QString::fromLatin1(c.defeat)};
+    }
 }
 
 int Impostazioni::personaDi(int giocatore) const {

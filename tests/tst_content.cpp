@@ -5,10 +5,15 @@
 #include "settings/impostazioni.h"
 #include "support/boardfixture.h"
 #include "ui/picture.h"
+#include "vocabulary/senses.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -77,6 +82,43 @@ class TestContent : public QObject {
         QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(QStringLiteral(" | "))));
     }
 
+    // Every word of the standard file asked once in each language, with every
+    // word in the pool: no wrong box shows a translation sharing a sense with
+    // the right one.
+    void noWrongBoxSharesASenseWithTheRightAnswer() {
+        BoardFixture fx(asset("vocabula.txt"));
+        Traduci &b = fx.board();
+        Impostazioni *w = b.impostazioni();
+        QStringList unfair;
+        std::uint32_t seed = 1;
+        const auto draw = [&seed] {
+            seed = seed * 1664525u + 1013904223u;
+            return float(seed >> 8) / float(1u << 24);
+        };
+        for (int language = 0; language < w->Lingue->items().size(); ++language) {
+            w->Lingue->setListIndex(language);
+            b.aprivocaboli(QStringLiteral("vocabula.txt"));
+            b.setTag(QString());
+            b.selezionavocaboli();
+            const int n = b.vocabolo->listCount();
+            QCOMPARE(n, 1600);
+            for (int k = 0; k < n; ++k) {
+                fx.platform.script({(k + 0.5f) / n, draw()});
+                for (int i = 0; i < 11; ++i)
+                    fx.platform.script({draw()});
+                b.sceglivocabolo();
+                const QString right = b.sign(b.state.correctCandidate)->caption();
+                QCOMPARE(right, b.traduzione->list(k));
+                for (int i = 0; i < 12; ++i) {
+                    const QString shown = b.sign(i)->caption();
+                    if (i != b.state.correctCandidate && vocabulary::shareSense(shown, right))
+                        unfair << right + QStringLiteral(" ~ ") + shown;
+                }
+            }
+        }
+        QVERIFY2(unfair.isEmpty(), qPrintable(unfair.mid(0, 10).join(QStringLiteral(" | "))));
+    }
+
     void samplePersonalVocabulary() {
         const QByteArray bytes = asset("vocpers.txt");
         BoardFixture fx;
@@ -90,6 +132,48 @@ class TestContent : public QObject {
         QVERIFY(b.state.lastWordIndex >= 40 && b.state.lastWordIndex <= 60);
         for (int r = 1; r <= b.state.lastWordIndex; ++r)
             QCOMPARE(b.state.vocabularyTable[r][0], QStringLiteral("0"));
+    }
+
+    // The content tool refuses two translations of one class that a player
+    // reads alike: equal but for case, accents, blanks, punctuation or order.
+    void makeVocabularyRefusesLookAlikes_data() {
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("refused");
+        QTest::addRow("an accent") << "tú"
+                                   << "tu" << true;
+        QTest::addRow("an umlaut") << "fallen"
+                                   << "fällen" << true;
+        QTest::addRow("a ligature") << "œuvre"
+                                    << "oeuvre" << true;
+        QTest::addRow("case, punctuation, order") << "Ma, invece!"
+                                                  << "invece, ma" << true;
+        QTest::addRow("a letter more") << "tu"
+                                       << "tuo" << false;
+    }
+    void makeVocabularyRefusesLookAlikes() {
+        QFETCH(QString, one);
+        QFETCH(QString, other);
+        QFETCH(bool, refused);
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        if (python.isEmpty()) QSKIP("no python3");
+        // The tool builds the tree it stands in: a copy of it in a tree of two records.
+        QTemporaryDir tree;
+        QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("scripts")) &&
+                QDir(tree.path()).mkpath(QStringLiteral("assets/vocabulary-src")));
+        const QString tool = tree.filePath(QStringLiteral("scripts/make-vocabulary"));
+        QVERIFY(QFile::copy(QStringLiteral(ASSETS_DIR "/../scripts/make-vocabulary"), tool));
+        QFile source(tree.filePath(QStringLiteral("assets/vocabulary-src/01-words.tsv")));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(("et\t4\t" + one + "\tand\nac\t4\t" + other + "\tand also\n").toUtf8());
+        source.close();
+        QProcess run;
+        run.start(python, {tool, QStringLiteral("--partial"), QStringLiteral("--check-only"),
+                           QStringLiteral("--languages"), QStringLiteral("none")});
+        QVERIFY(run.waitForFinished(30000));
+        const QString out = QString::fromUtf8(run.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("errors,")), qPrintable(out)); // the tool ran to its summary
+        QCOMPARE(out.contains(QStringLiteral("Italiano translations read alike in class 4")), refused);
     }
 
     void picturesHaveTheirDesignSizes_data() {

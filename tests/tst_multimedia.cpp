@@ -1,11 +1,13 @@
 // The multimedia devices, playing real files through SDL's dummy audio driver
 // (real time, no sound card): command scripts with the reports they bring,
-// silence when a file is missing or unplayable or audio is off, and the end of audio.
+// silence when a file is missing or unplayable or audio is off, and the end of
+// audio, also with the sound thread stuck.
 
 #include "ui/multimedia.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -67,17 +69,7 @@ class TstMultimedia : public QObject {
         QVERIFY(QDir::setCurrent(dir_.path()));
     }
     void cleanup() { ui::setAudioEnabled(true); }
-    void cleanupTestCase() {
-        // at program end every sound stops and the devices fall silent for good
-        MultimediaDevice d(QStringLiteral("MCIright"), QStringLiteral("long.wav"), nullptr);
-        for (const char *c : {"Open", "Prev", "Play"})
-            d.setCommand(QString::fromLatin1(c));
-        ui::shutdownAudio();
-        QCOMPARE(d.mode(), int(M::NotOpen));
-        d.setCommand(QStringLiteral("Open"));
-        QCOMPARE(d.mode(), int(M::NotOpen));
-        QDir::setCurrent(previousDir_);
-    }
+    void cleanupTestCase() { QDir::setCurrent(previousDir_); }
 
     // A script of commands ("~" waits for the next report, as the game's
     // completion handlers do); the reports it brings, the mode and error after it.
@@ -152,6 +144,34 @@ class TstMultimedia : public QObject {
         else
             QCOMPARE(d.error(), error);
         if (!audio) QCOMPARE(Mix_PlayingMusic() + Mix_Playing(-1), 0);
+    }
+
+    // At program end the devices fall silent for good, and the end comes even
+    // when the sound thread is stuck inside the sound library (as its start
+    // can be, waiting on a helper process): it is waited for a while, then
+    // left behind. The last test: the end of audio is once per program.
+    void endOfAudioWithTheSoundThreadStuck() {
+        MultimediaDevice d(QStringLiteral("MCIright"), QStringLiteral("long.wav"), nullptr);
+        for (const char *c : {"Open", "Prev", "Play"})
+            d.setCommand(QString::fromLatin1(c));
+        // The stuck call holds the sound thread at its next job until the test lets it go.
+        struct Gate {
+            QSemaphore entered, proceed;
+        };
+        const auto gate = std::make_shared<Gate>();
+        ui::setSoundThreadHold([gate] {
+            gate->entered.release();
+            gate->proceed.acquire();
+        });
+        d.setCommand(QStringLiteral("Prev"));
+        QTRY_VERIFY_WITH_TIMEOUT(gate->entered.available() > 0, 10000);
+        ui::setAudioEndWait(std::chrono::milliseconds(20));
+        QVERIFY(!ui::shutdownAudio());
+        QCOMPARE(d.mode(), int(M::NotOpen));
+        d.setCommand(QStringLiteral("Open"));
+        QCOMPARE(d.mode(), int(M::NotOpen));
+        ui::setSoundThreadHold({});
+        gate->proceed.release();
     }
 };
 

@@ -27,6 +27,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace ui {
 
@@ -99,7 +105,28 @@ class MultimediaDevice : public QObject {
 // Off: every Open fails quietly, so the whole game stays silent. On by default.
 void setAudioEnabled(bool on);
 // Stops every sound and closes the sound library (at program end). Devices
-// left open become silent; later Opens fail.
-void shutdownAudio();
+// left open become silent; later Opens fail. The sound thread is waited for a
+// second at most: one stuck inside the sound library (its start can wait for
+// ever on a helper process) is left behind, so that the program still ends,
+// and the result is false.
+bool shutdownAudio();
+
+// For tests: `hold` runs on the sound thread before each job it takes up (it
+// stands for a call into the sound library that does not return), and the
+// end of audio waits `wait` for the sound thread instead of a second.
+void setSoundThreadHold(std::function<void()> hold);
+void setAudioEndWait(std::chrono::milliseconds wait);
+
+// Sounds made in memory, such as a spoken word: 16-bit mono samples at
+// `rate` Hz, played through the same mixer as the devices, on a channel of
+// their own, so they sound together with the music and the effects. A new
+// one cuts the one still sounding. Silent where the devices are.
+//
+// openSamples() readies the sound thread for them (GUI thread; false when
+// sound is off or closed for good); then playSamples() and stopSamples() may
+// be called from any thread, until shutdownAudio().
+bool openSamples();
+void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate);
+void stopSamples();
 
 } // namespace ui

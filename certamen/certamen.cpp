@@ -1,0 +1,283 @@
+#include "certamen/certamen.h"
+
+#include "certamen/frmcertamen.h"
+#include "certamen/tabula.h"
+#include "settings/roster.h"
+#include "ui/convert.h"
+#include "ui/form.h"
+#include "ui/platform.h"
+#include "vocabulary/vocabularyfile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cmath>
+
+using namespace ui;
+using namespace certamen;
+
+namespace {
+
+const QString title = QStringLiteral("LessiCorsa! Certamen");
+// The end scene of a match: the victory lines and the loser's head falling.
+constexpr int endSceneMs = 5000;
+// A state file is a few kilobytes; a larger one is not ours.
+constexpr qint64 largestState = 1 << 20;
+
+QString characterName(int k) {
+    return QString::fromLatin1(roster::characters.at(k - 1).name);
+}
+
+} // namespace
+
+std::function<QString(QWidget *, const QString &, const QString &, const QString &, bool)>
+    Certamen::fileDialog = [](QWidget *parent, const QString &caption, const QString &suggested,
+                              const QString &filter, bool save) {
+        return save ? QFileDialog::getSaveFileName(parent, caption, suggested, filter)
+                    : QFileDialog::getOpenFileName(parent, caption, suggested, filter);
+    };
+
+std::function<bool(QPrinter &, QWidget *)> Certamen::printDialog = [](QPrinter &printer, QWidget *parent) {
+    QPrintDialog d(&printer, parent);
+    d.setWindowTitle(QStringLiteral("LessiCorsa! Imprime"));
+    return d.exec() == QDialog::Accepted;
+};
+
+Certamen::Certamen(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
+    setObjectName(QStringLiteral("certamen"));
+    door.addListener(this);
+    QMenu *m = door.addFeatureMenu(QStringLiteral("Certamen1"), QStringLiteral("&Certamen"));
+    Novum = new MenuItem(this, QStringLiteral("Novum"), QStringLiteral("&Novum certamen…"));
+    Perge = new MenuItem(this, QStringLiteral("Perge"), QStringLiteral("&Perge certamen"));
+    TabulaItem = new MenuItem(this, QStringLiteral("Tabula"), QStringLiteral("&Tabula"));
+    for (MenuItem *i : {Novum, Perge, TabulaItem})
+        m->addAction(i);
+    connect(Novum, &QAction::triggered, this, &Certamen::Novum_Click);
+    connect(Perge, &QAction::triggered, this, &Certamen::Perge_Click);
+    connect(TabulaItem, &QAction::triggered, this, &Certamen::Tabula_Click);
+    Pausa = new Timer(this, QStringLiteral("Pausa"), endSceneMs, false);
+    connect(Pausa, &Timer::tick, this, [this] {
+        Pausa->setEnabled(false);
+        // A game started by hand meanwhile, or its settings window open, keeps the board.
+        if (!door_.playing() && door_.boardWindow()->isVisible()) showTabula();
+    });
+    updateMenu();
+    // Read once the board shows: a message about the file stands in front of it.
+    QTimer::singleShot(0, this, &Certamen::reload);
+}
+
+Certamen::~Certamen() {
+    delete tabula_.data();
+}
+
+Tabula *Certamen::tabula() const {
+    return tabula_;
+}
+
+QString Certamen::statePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/certamen.txt");
+}
+
+void Certamen::reload() {
+    t_.reset();
+    const QString path = statePath();
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        updateMenu();
+        return;
+    }
+    QFile f(path);
+    if (vocabulary::isReadableFile(path) && info.size() <= largestState && f.open(QIODevice::ReadOnly))
+        t_ = Tournament::load(f.readAll());
+    f.close();
+    if (!t_) {
+        // Kept for whoever wants to look at it, out of the way of the next tournament.
+        const QString aside = info.dir().filePath(
+            QStringLiteral("certamen-damnatum-%1.txt")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"))));
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString text = QFile::rename(path, aside)
+                                 ? tr("Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato "
+                                      "messo da parte come %2. "
+                                      "Si gioca come sempre, ma quel certamen non si può riprendere.")
+                                       .arg(shown, QDir::toNativeSeparators(aside))
+                                 : tr("Il file del certamen %1 è danneggiato o non è di LessiCorsa, e non si "
+                                      "è potuto metterlo da "
+                                      "parte: il prossimo certamen lo sostituirà. Si gioca come sempre.")
+                                       .arg(shown);
+        platform().messageBox(text, title, Icon::Exclamation, Buttons::Ok);
+    }
+    updateMenu();
+}
+
+bool Certamen::save() {
+    if (!t_) return true;
+    const QString path = statePath();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile f(path);
+    const QByteArray bytes = t_->save();
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    if (ok) {
+        warnedUnwritable_ = false;
+    } else if (!warnedUnwritable_) {
+        warnedUnwritable_ = true;
+        platform().messageBox(
+            tr("Impossibile scrivere il file del certamen %1: se il programma si chiude ora, "
+               "i risultati non ancora salvati andranno persi.")
+                .arg(QDir::toNativeSeparators(path)),
+            title, Icon::Exclamation, Buttons::Ok);
+    }
+    return ok;
+}
+
+void Certamen::updateMenu() {
+    Perge->setEnabled(t_ && !t_->finished());
+    TabulaItem->setEnabled(t_.has_value());
+}
+
+void Certamen::Novum_Click() {
+    if (t_ && !t_->finished() &&
+        platform().messageBox(
+            tr("Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si "
+               "perdono. Iniziare un nuovo certamen?"),
+            title, Icon::Exclamation, Buttons::OkCancel) != Answer::Ok)
+        return;
+    QPointer<frmCertamen> w =
+        new frmCertamen(*this, t_ ? std::optional<game::Choices>(t_->choices()) : std::nullopt);
+    w->centre();
+    w->showModal();
+    const std::optional<Tournament> drawn = w ? w->drawn() : std::nullopt;
+    delete w.data();
+    if (drawn) begin(*drawn);
+}
+
+void Certamen::Perge_Click() {
+    if (t_ && !t_->finished()) showTabula(true);
+}
+
+void Certamen::Tabula_Click() {
+    showTabula();
+}
+
+void Certamen::begin(const Tournament &t) {
+    Pausa->setEnabled(false);
+    match_ = -1;
+    t_ = t;
+    save();
+    updateMenu();
+    showTabula(true);
+}
+
+int Certamen::characterOf(int entrant) const {
+    return entrant < 0 ? 0 : roster::numberOf(t_->entrants().at(entrant).character);
+}
+
+void Certamen::drawCharacters() {
+    const int m = t_->next();
+    if (m < 0) return;
+    const Match &match = t_->matches()[m];
+    for (int s : {0, 1}) {
+        if (characterOf(match.side[s])) continue;
+        QList<int> free;
+        for (int k = 1; k <= 6; ++k)
+            if (k != characterOf(match.side[1 - s])) free.append(k);
+        t_->setCharacter(match.side[s],
+                         characterName(free.at(intScaled(platform().rnd(), int(free.size())))));
+    }
+}
+
+bool Certamen::mayChangeCharacter(int side) const {
+    const int m = t_ ? t_->next() : -1;
+    if (m < 0) return false;
+    const int e = t_->matches()[m].side[side];
+    return std::none_of(t_->matches().begin(), t_->matches().end(),
+                        [e](const Match &x) { return x.played() && (x.side[0] == e || x.side[1] == e); });
+}
+
+void Certamen::changeCharacter(int side) {
+    if (!mayChangeCharacter(side)) return;
+    const Match &match = t_->matches()[t_->next()];
+    int k = characterOf(match.side[side]) % 6 + 1;
+    if (k == characterOf(match.side[1 - side])) k = k % 6 + 1;
+    t_->setCharacter(match.side[side], characterName(k));
+    if (tabula_) tabula_->refresh();
+}
+
+void Certamen::showTabula(bool goOn) {
+    if (!t_) return;
+    drawCharacters();
+    const Tabula::Mode mode = t_->finished()             ? Tabula::Mode::End
+                              : goOn || !door_.playing() ? Tabula::Mode::Next
+                                                         : Tabula::Mode::View;
+    if (tabula_)
+        tabula_->setMode(mode);
+    else
+        tabula_ = new Tabula(*this, mode);
+    tabula_->present();
+}
+
+void Certamen::playNext() {
+    if (!t_ || t_->next() < 0) return;
+    drawCharacters();
+    const int m = t_->next();
+    const Match &match = t_->matches()[m];
+    game::Choices c = t_->choices();
+    c.playerCount = 2;
+    // Two pupils who kept the same character: the left-hand one plays this
+    // match as the next in the roster, so that nobody plays against himself.
+    const int right = characterOf(match.side[1]);
+    int left = characterOf(match.side[0]);
+    if (left == right) left = right % 6 + 1;
+    c.characters = {QString(), characterName(right), characterName(left)};
+    // The characters drawn or chosen stay with the pupils should the match be broken off.
+    save();
+    if (tabula_) tabula_->hide();
+    Pausa->setEnabled(false);
+    door_.setPlayerNames(t_->name(match.side[1]), t_->name(match.side[0]));
+    namesShown_ = true;
+    match_ = m;
+    wrong_ = {};
+    door_.startGameWith(c, this);
+}
+
+void Certamen::poolReady(game::Pool &pool) {
+    asked_ = pool.requester() == this;
+}
+
+void Certamen::gameStarting(const game::Choices &) {
+    wrong_ = {};
+    if (asked_) return;
+    // A game started by hand breaks the match off: it is played again later.
+    match_ = -1;
+    Pausa->setEnabled(false);
+    if (std::exchange(namesShown_, false)) door_.setPlayerNames(QString(), QString());
+}
+
+void Certamen::strikeJudged(const game::Strike &s) {
+    if (match_ >= 0 && !s.right && (s.player == 1 || s.player == 2)) ++wrong_[s.player];
+}
+
+void Certamen::gameEnded(const game::Result &r) {
+    const int m = std::exchange(match_, -1);
+    if (m < 0 || !t_ || r.playerCount != 2) return;
+    // Player 1 plays on the right (side 1), player 2 on the left (side 0).
+    const Match &match = t_->matches()[m];
+    Outcome o;
+    o.winner = match.side[r.winner == 1 ? 1 : 0];
+    o.right = {r.scores[2], r.scores[1]};
+    o.errors = {wrong_[2], wrong_[1]};
+    o.seconds = static_cast<int>(std::lround(r.seconds));
+    if (!t_->record(m, o)) return;
+    save();
+    updateMenu();
+    Pausa->setEnabled(true);
+}
