@@ -30,6 +30,12 @@ class FakeDoor : public game::Door {
     QMenu *addFeatureMenu(const QString &name, const QString &caption) override;
     void startGame(const game::Listener *requester = nullptr) override { start(choices_, requester); }
     void setPlayerNames(const QString &right, const QString &left) override { names = {right, left}; }
+    void startGameWith(const game::Choices &preset, const game::Listener *requester) override {
+        start(preset, requester);
+    }
+    std::optional<game::Choices> askChoices(const std::optional<game::Choices> &start) override {
+        return start;
+    }
 
     std::vector<game::Listener *> listeners;
     std::vector<game::Word> pool;
