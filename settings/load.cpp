@@ -19,6 +19,27 @@ QString nativeFolder() {
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
+// The names of the translation languages: the standard vocabulary's heading
+// fields from the fourth on, the heading read up to its first comma. The file
+// is opened on its own, so a load of the main window's vocabulary is not
+// disturbed, and decoded as the loader decodes it.
+QStringList languageNames() {
+    if (!vocabulary::isReadableFile(QStringLiteral("vocabula.txt"))) return {};
+    QFile file(QStringLiteral("vocabula.txt"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString heading = vocabulary::firstLine(file);
+    const qsizetype comma = heading.indexOf(QLatin1Char(','));
+    if (comma >= 0) heading.truncate(comma);
+    return heading.split(QLatin1Char(';')).mid(3);
+}
+
+// The language selected from the stored index: the first one when the index
+// is not in the list.
+int chosenLanguage(const QString &stored, qsizetype count) {
+    const long long language = roundHalfEven(val(stored));
+    return language < 0 || language >= count ? 0 : static_cast<int>(language);
+}
+
 } // namespace
 
 void Impostazioni::Form_Load() {
@@ -58,10 +79,7 @@ void Impostazioni::Form_Load() {
         quverbi->addItem(plainForm(n) + QStringLiteral(" vocabula"));
     selezionaquverbi();
     riempilingue();
-    // The stored language, or the first one when the stored index is not in the list.
-    long long language = roundHalfEven(val(Lingue->tag()));
-    if (language < 0 || language >= Lingue->listCount()) language = 0;
-    Lingue->setListIndex(static_cast<int>(language));
+    Lingue->setListIndex(chosenLanguage(Lingue->tag(), Lingue->listCount()));
     if (Giocatori(1)->value()) Giocatori_Click(1);
 }
 
@@ -82,20 +100,15 @@ void Impostazioni::leggiimpostazioni() {
 }
 
 void Impostazioni::riempilingue() {
-    // The language names are the heading's fields from the fourth on; the
-    // heading is read up to its first comma. The file is opened on its own,
-    // so a load of the main window's vocabulary is not disturbed, and decoded
-    // as the loader decodes it.
-    if (!vocabulary::isReadableFile(QStringLiteral("vocabula.txt"))) return;
-    QFile file(QStringLiteral("vocabula.txt"));
-    if (!file.open(QIODevice::ReadOnly)) return;
-    QString heading = vocabulary::firstLine(file);
-    file.close();
-    const qsizetype comma = heading.indexOf(QLatin1Char(','));
-    if (comma >= 0) heading.truncate(comma);
-    const QStringList fields = heading.split(QLatin1Char(';'));
-    for (qsizetype i = 3; i < fields.size(); ++i)
-        Lingue->addItem(fields.at(i));
+    for (const QString &name : languageNames())
+        Lingue->addItem(name);
+}
+
+Impostazioni::StartupChoices Impostazioni::startupChoices() {
+    // Before the first game the load reads the store (the board's Tag is
+    // empty then).
+    const StoredSettings s = StoredSettings::read(SettingsStore());
+    return {s.sounds, s.music, chosenLanguage(s.language, languageNames().size())};
 }
 
 void Impostazioni::selezionaquverbi() {
