@@ -15,10 +15,12 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace bench {
 
@@ -27,6 +29,8 @@ QStringList probeArguments(const ProbeOptions &o) {
     if (o.paintOnly) return a << QStringLiteral("--paint-only");
     if (o.music) a << QStringLiteral("--music");
     if (o.gameStart) a << QStringLiteral("--game-start");
+    if (o.play) a << QStringLiteral("--play");
+    if (o.voiceDelay) a << QStringLiteral("--voice-delay");
     return a << QStringLiteral("--interval") << QString::number(o.intervalMs) << QStringLiteral("--ticks")
              << QString::number(o.ticks) << QStringLiteral("--idle") << QString::number(o.idleSeconds);
 }
@@ -62,6 +66,10 @@ ProbeOptions parse(int argc, char **argv) {
             o.music = true;
         else if (a == "--game-start")
             o.gameStart = true;
+        else if (a == "--play")
+            o.play = true;
+        else if (a == "--voice-delay")
+            o.voiceDelay = true;
         else if (a == "--interval" && hasValue)
             o.intervalMs = std::atoi(argv[++i]);
         else if (a == "--ticks" && hasValue)
@@ -154,8 +162,11 @@ class TickLog {
         say(line);
         say("gamecpu " + QByteArray::number(cpu * 100, 'f', 3));
         say("rss " + QByteArray::number(static_cast<qint64>(peakRssKb())));
+        if (beforeEnd) beforeEnd();
         finish(0);
     }
+    // Reports more facts before the probe ends.
+    std::function<void()> beforeEnd;
 
   private:
     int count_;
@@ -254,11 +265,93 @@ void timeGameStart(Traduci *b) {
     });
 }
 
+// Answers each word right when the highlight stands on its translation, from
+// the word's third tick on: a word's first sound is then its own voice, never
+// the sound of its right answer.
+void playRight(Traduci *b) {
+    auto word = std::make_shared<std::pair<int, int>>(-1, 0); // words done, ticks of this word
+    QObject::connect(b->Timer1, &ui::Timer::tick, b, [b, word] {
+        const TraduciState &s = b->state;
+        if (s.answering != 1 || s.gameOver) return;
+        if (s.wordsDone != word->first) *word = {s.wordsDone, 0};
+        if (++word->second >= 3 && s.currentCandidate == s.correctCandidate)
+            QCoreApplication::postEvent(
+                b, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+    });
+}
+
+// The delay from each word's paint to the first sample of the mix above
+// silence (-40 dBFS). The mix is read where SDL_mixer hands it to the audio
+// driver: with the dummy driver, at the moment a sound card would play it.
+class VoiceDelay : public QObject, public game::Listener {
+  public:
+    explicit VoiceDelay(Traduci *b) : parola_(b->Parola) {
+        b->addListener(this);
+        parola_->installEventFilter(this);
+        // Listens to the mix once the game has opened the audio device.
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll] {
+            int frequency = 0, channels = 0;
+            Uint16 format = 0;
+            if (!Mix_QuerySpec(&frequency, &format, &channels)) return;
+            poll->stop();
+            rate_ = frequency;
+            channels_ = channels;
+            Mix_RegisterEffect(MIX_CHANNEL_POST, &heard, nullptr, nullptr);
+        });
+        poll->start(20);
+    }
+    void wordAsked(const game::Word &) override { asked_ = true; }
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (asked_ && o == parola_ && e->type() == QEvent::Paint) {
+            asked_ = false;
+            painted_ = nowNs();
+        }
+        return false;
+    }
+    // The delays so far, in milliseconds.
+    static QByteArray report() {
+        std::lock_guard lock(mutex_);
+        QByteArray line = "voicedelay";
+        for (double ms : delays_)
+            line += ' ' + QByteArray::number(ms, 'f', 1);
+        return line;
+    }
+
+  private:
+    static void heard(int, void *stream, int len, void *) {
+        const std::int64_t now = nowNs();
+        std::int64_t painted = painted_.load();
+        if (!painted || channels_ <= 0) return;
+        const auto *samples = static_cast<const Sint16 *>(stream);
+        for (int i = 0; i < len / 2; ++i) {
+            if (std::abs(int(samples[i])) < 328) continue;
+            if (!painted_.compare_exchange_strong(painted, 0)) return;
+            const double offsetNs = double(i / channels_) * 1e9 / rate_;
+            std::lock_guard lock(mutex_);
+            delays_.push_back((double(now - painted) + offsetNs) / 1e6);
+            return;
+        }
+    }
+    QObject *parola_;
+    bool asked_ = false;
+    static inline std::atomic<std::int64_t> painted_{0};
+    static inline int rate_ = 44100, channels_ = 0;
+    static inline std::mutex mutex_;
+    static inline std::vector<double> delays_;
+};
+
 int runGame(const ProbeOptions &o) {
     // As app/main.cpp.
     auto board = std::make_unique<Traduci>();
     Traduci *b = board.get();
     TickLog log(o.ticks);
+    if (o.play) playRight(b);
+    std::unique_ptr<VoiceDelay> delay;
+    if (o.voiceDelay) {
+        delay = std::make_unique<VoiceDelay>(b);
+        log.beforeEnd = [] { say(VoiceDelay::report()); };
+    }
     QObject::connect(b->Timer1, &ui::Timer::tick, b, [b, &log] {
         // Ticks of the running game only: not the idle screen, not the end scene.
         if (b->state.answering == 1 && !b->state.gameOver) log.tick(b->Timer1->interval());

@@ -20,6 +20,7 @@
 //   rss <kB>          peak resident memory
 //   gamestart <ms>    O.K. to the first word asked
 //   freeze <ms>       the longest stand-still of the event loop around it
+//   voicedelay <ms>...  each word's paint to its first sound
 //   error <text>
 
 #include <QStringList>
@@ -34,6 +35,12 @@ struct ProbeOptions {
     double idleSeconds = 5; // idle time measured before the highlight starts (0: none)
     bool music = false;     // the bare window plays musica.mid in a loop
     bool gameStart = false; // the game: time one game start, then end
+    // The game is played: each word answered right as soon as the highlight
+    // stands on it (the spoken word's benchmark, bench/vox).
+    bool play = false;
+    // Each word's delay from its paint to the first sample of the mix above
+    // silence (the spoken word; music off, so that only it sounds then).
+    bool voiceDelay = false;
 };
 
 // The command-line arguments that make the benchmark program a probe.

@@ -227,8 +227,8 @@ void Traduci::createMenu() {
     connect(Esci, &QAction::triggered, this, &Traduci::Esci_Click);
     connect(Info, &QAction::triggered, this, &Traduci::Info_Click);
 
-    // The features beyond the board, their menus before the help menu.
-    createFeatures();
     // The view's own menu, beside the game's: zoom steps and full screen.
     new Species(this);
+    // The features beyond the board, their menus before the help menu.
+    createFeatures();
 }

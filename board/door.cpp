@@ -5,6 +5,8 @@
 #include "settings/impostazioni.h"
 #include "ui/convert.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <array>
@@ -232,4 +234,19 @@ std::optional<game::Choices> Traduci::askChoices(const std::optional<game::Choic
         image->setTag(line);
     showBoard();
     return c;
+}
+
+QMenu *Traduci::viewMenu() {
+    return findChild<QMenu *>(QStringLiteral("Species"));
+}
+
+void Traduci::setPersonalVocabulary(const QString &path) {
+    // The game's own file keeps its designed name (and so its designed
+    // behaviour); any other list is known by its whole path.
+    const QString own = QDir::current().absoluteFilePath(QStringLiteral("vocpers.txt"));
+    personalVocabulary_ =
+        path.isEmpty() || path == QStringLiteral("vocpers.txt") || QFileInfo(path).absoluteFilePath() == own
+            ? QStringLiteral("vocpers.txt")
+            : QFileInfo(path).absoluteFilePath();
+    if (hasImpostazioni()) impostazioni()->mostrarepertorio();
 }

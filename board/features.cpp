@@ -5,8 +5,15 @@
 #include "board/traduci.h"
 #include "certamen/certamen.h"
 #include "errata/errata.h"
+#include "lists/lists.h"
+#include "players/lusores.h"
+#include "vox/vox.h"
 
 void Traduci::createFeatures() {
-    new Errata(*this, this);
+    // The players first: the missed words go to the list of the player who missed them.
+    auto *players = new Lusores(*this, this);
+    new Errata(*this, this, players);
     new Certamen(*this, this);
+    new vox::Vox(*this, this);
+    new Lists(*this, this);
 }

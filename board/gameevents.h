@@ -148,6 +148,14 @@ class Door {
     // shows it) and gives back the choices confirmed there, nullopt after
     // Exit. No game starts, and the board keeps its own choices.
     virtual std::optional<Choices> askChoices(const std::optional<Choices> &start) = 0;
+    // The board's view menu "Species": a feature that changes how the game is
+    // seen or heard adds its items there.
+    virtual QMenu *viewMenu() = 0;
+    // The vocabulary file played when the settings window's personal
+    // vocabulary ("Repertorio meo utor") is ticked; its caption names it.
+    // Empty or "vocpers.txt" is the game's own vocpers.txt in the current
+    // folder, the default.
+    virtual void setPersonalVocabulary(const QString &path) = 0;
 };
 
 } // namespace game

@@ -36,7 +36,7 @@ void Traduci::Imposta_Click() {
             w->similino->setValue(s.excludeSimilar);
             w->velox->setValue(s.gameSpeed);
             w->Lingue->setListIndex(s.languageIndex);
-            if (s.vocabularyFile == QStringLiteral("vocpers.txt")) {
+            if (s.vocabularyFile != QStringLiteral("vocabula.txt")) {
                 w->Frame3->setShown(false);
                 w->Chfreq(0)->setValue(1);
             }
@@ -65,8 +65,7 @@ void Traduci::Imposta_Click() {
         s.playerNames[2] = foto2->tag();
         preparamessaggi();
         s.excludeSimilar = w->similino->value();
-        s.vocabularyFile =
-            w->Chfreq(0)->value() == 1 ? QStringLiteral("vocpers.txt") : QStringLiteral("vocabula.txt");
+        s.vocabularyFile = w->Chfreq(0)->value() == 1 ? personalVocabulary() : QStringLiteral("vocabula.txt");
         if (!w->Lingue->tag().isEmpty() || s.vocabularyFile != s.loadedFile) {
             aprivocaboli(s.vocabularyFile);
             s.loadedFile = s.vocabularyFile;

@@ -176,6 +176,7 @@ class Traduci : public ui::Form, public game::Door {
     QMenu *addFeatureMenu(const QString &name, const QString &caption) override;
     void startGame(const game::Listener *requester = nullptr) override;
     void setPlayerNames(const QString &right, const QString &left) override;
+    QMenu *viewMenu() override;
     // Item k of the word pool.
     game::Word poolWord(int k) const;
     void startGameWith(const game::Choices &preset, const game::Listener *requester) override;
@@ -184,6 +185,9 @@ class Traduci : public ui::Form, public game::Door {
     static QString digits(const ui::ControlArray<ui::CheckBox> &boxes);
     // Game start's settings window: shown, or confirmed unseen with a feature's preset.
     void showSettings();
+    void setPersonalVocabulary(const QString &path) override;
+    // The file of the personal vocabulary: "vocpers.txt" or a list's path.
+    QString personalVocabulary() const { return personalVocabulary_; }
 
   protected:
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
@@ -221,4 +225,5 @@ class Traduci : public ui::Form, public game::Door {
     // The six idle portraits, kept rendered once the board is shown.
     std::vector<ui::Picture> portraits_;
     std::optional<game::Choices> preset_; // for the next game start, see startGameWith
+    QString personalVocabulary_ = QStringLiteral("vocpers.txt");
 };

@@ -130,8 +130,24 @@ include(${CMAKE_SOURCE_DIR}/packaging/icons.cmake)
 # The manual page, and the documents: the README, the machine-readable
 # copyright file with the full licence texts, the release notes and LICENSES/.
 # gzip -n leaves the build's time out of the files, so they are reproducible.
-set(LESSICORSA_MAN_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/games/lessicorsa)
-configure_file(${CMAKE_SOURCE_DIR}/packaging/lessicorsa.6 ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6 @ONLY)
+#
+# The manual page names the installed data folder, which is the prefix of the
+# install itself (`cmake --install --prefix`, or the package's /usr), not the
+# configure step's: the page is written when it is installed.
+set(man_install [[
+  get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
+  set(PROJECT_VERSION "@PROJECT_VERSION@")
+  set(LESSICORSA_MAN_DATA_DIR "${prefix}/@LESSICORSA_DATA_DIR@")
+  configure_file("@CMAKE_SOURCE_DIR@/packaging/lessicorsa.6" "@CMAKE_BINARY_DIR@/packaging/lessicorsa.6" @ONLY)
+  execute_process(COMMAND gzip -9nf "@CMAKE_BINARY_DIR@/packaging/lessicorsa.6" RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "gzip could not compress the manual page")
+  endif()
+  file(INSTALL DESTINATION "${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_MANDIR@/man6" TYPE FILE
+    FILES "@CMAKE_BINARY_DIR@/packaging/lessicorsa.6.gz")
+]])
+string(CONFIGURE "${man_install}" man_install @ONLY)
+install(CODE "${man_install}")
 # The copyright file carries the full text of a licence that Debian's
 # common-licenses lacks, indented as the format wants (" ." for an empty line).
 file(READ ${CMAKE_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt LESSICORSA_CC_BY_SA_TEXT)
@@ -140,15 +156,10 @@ string(REPLACE "\n" "\n " LESSICORSA_CC_BY_SA_TEXT " ${LESSICORSA_CC_BY_SA_TEXT}
 string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" LESSICORSA_CC_BY_SA_TEXT "${LESSICORSA_CC_BY_SA_TEXT}")
 string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" LESSICORSA_CC_BY_SA_TEXT "${LESSICORSA_CC_BY_SA_TEXT}")
 configure_file(${CMAKE_SOURCE_DIR}/packaging/debian/copyright.in ${CMAKE_BINARY_DIR}/packaging/copyright @ONLY)
-add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz
-  COMMAND gzip -9nc ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6 > ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz
-  DEPENDS ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz
   COMMAND gzip -9nc ${LESSICORSA_CHANGELOG} > ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz
   DEPENDS ${LESSICORSA_CHANGELOG})
-add_custom_target(lessicorsa_docs ALL DEPENDS
-  ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/lessicorsa.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+add_custom_target(lessicorsa_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz)
 set(LESSICORSA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lessicorsa)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_BINARY_DIR}/packaging/copyright
   ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${LESSICORSA_DOC_DIR})
@@ -158,10 +169,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lessicorsa)
 
 # The Debian package: cpack -G DEB in the build folder. dpkg-shlibdeps finds the
-# libraries (Qt 6, SDL2_mixer); the rest is what the game needs at run time
-# besides them: a General MIDI SoundFont for the music, and the fonts it
-# substitutes for Arial, Comic Sans MS and MS Sans Serif (without DejaVu the
-# default interface font becomes Comic Neue).
+# libraries (Qt 6, SDL2_mixer, eSpeak NG); the rest is what the game needs at
+# run time besides them: a General MIDI SoundFont for the music, the voices of
+# the spoken word (the Latin one and those of the translation languages), and
+# the fonts it substitutes for Arial, Comic Sans MS and MS Sans Serif (without
+# DejaVu the default interface font becomes Comic Neue).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lessicorsa)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -188,8 +200,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "LessiCorsa maintainers <${LESSICORSA_MAINTA
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The SQLite driver is a plugin Qt loads by name: no library links it, so the
+# shared libraries' dependencies do not bring it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation, fonts-comic-neue, fonts-dejavu-core")
+  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The program names its desktop entry, so that desktops match its window to the menu entry.

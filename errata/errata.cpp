@@ -1,6 +1,8 @@
 #include "errata/errata.h"
 
 #include "errata/frmerrata.h"
+#include "players/lusores.h"
+#include "players/schedule.h"
 #include "ui/convert.h"
 #include "ui/form.h"
 
@@ -27,15 +29,10 @@ bool admissibleClass(const QString &category) {
     return c >= 1 && c <= 4;
 }
 
-// Draws a random order of `v` in place.
-void shuffle(QList<int> &v) {
-    for (qsizetype i = v.size() - 1; i > 0; --i)
-        v.swapItemsAt(i, intScaled(platform().rnd(), static_cast<int>(i + 1)));
-}
-
 } // namespace
 
-Errata::Errata(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
+Errata::Errata(game::Door &door, QObject *parent, Lusores *players)
+    : QObject(parent), door_(door), players_(players) {
     setObjectName(QStringLiteral("errata"));
     door.addListener(this);
     // The list to review and a game of it, enabled when it holds words.
@@ -51,13 +48,21 @@ Errata::Errata(game::Door &door, QObject *parent) : QObject(parent), door_(door)
     connect(LudusErrorum, &QAction::triggered, this, &Errata::LudusErrorum_Click);
 }
 
+QString Errata::path(int side) const {
+    return players_ ? players::Roster::missedFile(players_->player(side).id) : MissedList::defaultFile;
+}
+
 QString Errata::chosenLanguage() const {
     const auto *table = door_.vocabulary().table;
     return !table || table->empty() ? QString() : table->front()[3];
 }
 
-bool Errata::reload() {
-    if (list_.load(path()) != MissedList::Status::Unreadable) {
+MissedList &Errata::listOf(int side) {
+    return side == 2 && path(2) != path(1) ? left_ : list_;
+}
+
+bool Errata::reload(int side) {
+    if (listOf(side).load(path(side)) != MissedList::Status::Unreadable) {
         warnedUnreadable_ = false;
         return true;
     }
@@ -65,7 +70,7 @@ bool Errata::reload() {
         warnedUnreadable_ = true;
         platform().messageBox(tr("Impossibile leggere il file %1: il file resta com'è e i vocaboli "
                                  "sbagliati non vengono registrati.")
-                                  .arg(path()),
+                                  .arg(path(side)),
                               QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
     }
     return false;
@@ -82,16 +87,17 @@ void Errata::updateMenu() {
     LudusErrorum->setEnabled(any);
 }
 
-template <typename F> void Errata::change(F apply) {
-    if (!reload()) return;
-    if (apply(list_)) {
-        if (list_.save(path())) {
+template <typename F> void Errata::change(int side, F apply) {
+    if (!reload(side)) return;
+    MissedList &list = listOf(side);
+    if (apply(list)) {
+        if (list.save(path(side))) {
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
             platform().messageBox(
                 tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
-                    .arg(path()),
+                    .arg(path(side)),
                 QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
@@ -115,7 +121,7 @@ void Errata::LudusErrorum_Click() {
 }
 
 void Errata::dele() {
-    change([](MissedList &l) {
+    change(1, [](MissedList &l) {
         const bool had = !l.empty();
         l.clearWords();
         return had;
@@ -141,6 +147,7 @@ void Errata::poolReady(game::Pool &pool) {
     const int last = std::min(v.lastWordIndex, static_cast<int>(table.size()) - 1);
     pool.reserve(last + static_cast<int>(words.size()));
     QList<int> queue;
+    QList<QDate> due;
     for (int r = 1; r <= last; ++r) {
         pool.row(r);
         const VocabularyRecord &row = table[r];
@@ -162,9 +169,13 @@ void Errata::poolReady(game::Pool &pool) {
             absent.append(w.latin);
         }
         queue.append(k);
+        due.append(w.due);
     }
-    shuffle(queue);
-    pool.setOrder(queue);
+    // The words due first, then those due soonest.
+    QList<int> order;
+    for (int i : schedule::askingOrder(due, static_cast<int>(due.size()), [] { return platform().rnd(); }))
+        order.append(queue[i]);
+    pool.setOrder(order);
     ludus_ = !queue.isEmpty();
     if (!absent.isEmpty()) {
         if (absent.size() > 10) absent = absent.mid(0, 10) << QStringLiteral("...");
@@ -175,10 +186,12 @@ void Errata::poolReady(game::Pool &pool) {
     }
 }
 
-void Errata::gameStarting(const game::Choices &) {
+void Errata::gameStarting(const game::Choices &c) {
     missedThisGame_.clear();
     asked_.reset();
-    if (!ludus_) reload(); // an unreadable list is reported before play, not at the first error
+    // An unreadable list is reported before play, not at the first error.
+    if (!ludus_) reload();
+    if (c.playerCount == 2) reload(2);
 }
 
 void Errata::wordAsked(const game::Word &w) {
@@ -186,21 +199,27 @@ void Errata::wordAsked(const game::Word &w) {
 }
 
 void Errata::strikeJudged(const game::Strike &strike) {
-    const bool right = strike.right;
     if (!asked_) return;
     const Asked a = *asked_;
-    const QString key = keyOf(a.latin, a.category);
-    if (!right) {
+    const int side = strike.player == 2 ? 2 : 1;
+    const QString key = keyOf(a.latin, a.category) + QString::number(side);
+    const QDate today = schedule::today();
+    if (!strike.right) {
         missedThisGame_.insert(key);
         const QStringList translations = translationsOf(a);
-        change([&](MissedList &l) {
+        change(side, [&](MissedList &l) {
             if (l.heading().isEmpty()) l.setHeading(heading());
-            l.miss({a.category, a.latin, translations, 0, {}}, QDate::currentDate());
+            l.miss({a.category, a.latin, translations, 0, {}, 1, {}}, today);
             return true;
         });
-    } else if (!missedThisGame_.contains(key) && list_.find(a.latin, a.category)) {
-        // Right, and not missed in this game: so right at the first strike.
-        change([&](MissedList &l) { return l.master(a.latin, a.category); });
+    } else if (!missedThisGame_.contains(key) && listOf(side).find(a.latin, a.category)) {
+        // Right, and not missed by this player in this game: so right at the first strike.
+        MissedList::Moved moved = MissedList::Moved::NotListed;
+        change(side, [&](MissedList &l) {
+            moved = l.rightAtFirstStrike(a.latin, a.category, today);
+            return moved == MissedList::Moved::Up || moved == MissedList::Moved::Mastered;
+        });
+        if (moved == MissedList::Moved::Mastered && players_) players_->mastered(side, a.latin, a.category);
     }
 }
 

@@ -43,12 +43,15 @@ frmErrata::frmErrata(Errata *errata, const QString &language)
     elenco->header()->setPalette(p);
     elenco->setHeaderLabels({QStringLiteral("Verbum latinum"),
                              language_.isEmpty() ? QStringLiteral("Versio") : language_,
-                             QStringLiteral("Errores"), QStringLiteral("Ultimus")});
+                             QStringLiteral("Errores"), QStringLiteral("Ultimus"), QStringLiteral("Capsa"),
+                             QStringLiteral("Debetur")});
     elenco->header()->setSectionsMovable(false);
     elenco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    elenco->setColumnWidth(0, 145);
-    elenco->setColumnWidth(1, 145);
-    elenco->setColumnWidth(2, 55);
+    for (int c : {0, 1})
+        elenco->setColumnWidth(c, 100);
+    elenco->setColumnWidth(2, 48);
+    elenco->setColumnWidth(3, 72);
+    elenco->setColumnWidth(4, 42);
 
     auto button = [&](const QString &name, QRectF r, const QString &caption, double pt) {
         auto *b = new CommandButton(w, name);
@@ -92,10 +95,11 @@ void frmErrata::fill() {
         countWidth = std::max(countWidth, metrics.horizontalAdvance(plainForm(words.first().errors)) + 12);
     elenco->setColumnWidth(2, countWidth);
     for (const MissedWord &m : words) {
-        auto *item =
-            new QTreeWidgetItem(elenco, {m.latin, m.translationIn(errata_->list().heading(), language_),
-                                         plainForm(m.errors), m.last.toString(Qt::ISODate)});
-        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        auto *item = new QTreeWidgetItem(
+            elenco, {m.latin, m.translationIn(errata_->list().heading(), language_), plainForm(m.errors),
+                     m.last.toString(Qt::ISODate), plainForm(m.box), m.due.toString(Qt::ISODate)});
+        for (int c : {2, 4})
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
     summa->setCaption(plainForm(static_cast<int>(words.size())) + QStringLiteral(" vocabula"));
     Ludus->setEnabled(!words.isEmpty());

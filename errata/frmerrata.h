@@ -1,9 +1,9 @@
 #pragma once
 // frmErrata, the window of the missed words: Latin word, translation in the
-// chosen language, times missed and the day of the last miss, most missed
-// first. "Ludus errorum" closes it and starts a game of these words, "Dele"
-// empties the list after asking, Esc closes it. It is created each time it is
-// opened and destroyed when it closes.
+// chosen language, times missed, the day of the last miss, the word's box in
+// the card box and the day it falls due, most missed first. "Ludus errorum" closes it and starts a game of
+// these words, "Dele" empties the list after asking, Esc closes it. It is created each time it is opened and
+// destroyed when it closes.
 
 #include "ui/form.h"
 

@@ -1,5 +1,6 @@
 #include "errata/missedlist.h"
 
+#include "players/schedule.h"
 #include "vocabulary/cp1252.h"
 
 #include <QFile>
@@ -103,9 +104,11 @@ class Utf8Check {
     QString buffer_;
 };
 
-// "/ errores: N; ultimus: YYYY-MM-DD", blanks allowed around the parts: the
-// count (one past the largest int reads as the largest) and the day.
-bool readComment(QByteArrayView line, int &errors, QDate &day) {
+// "/ errores: N; ultimus: YYYY-MM-DD", then "; capsa: K; debetur:
+// YYYY-MM-DD" or nothing (box 0), blanks allowed around the parts: the count
+// (one past the largest int reads as the largest), the day, the box and the
+// due day.
+bool readComment(QByteArrayView line, int &errors, QDate &day, int &box, QDate &due) {
     qsizetype i = 0;
     const auto blanks = [&] {
         while (i < line.size() && (line[i] == ' ' || (line[i] >= '\t' && line[i] <= '\r')))
@@ -133,34 +136,62 @@ bool readComment(QByteArrayView line, int &errors, QDate &day) {
     if (!word(";")) return false;
     blanks();
     if (!word("ultimus:")) return false;
-    blanks();
-    int ymd[3];
-    for (int k = 0; k < 3; ++k) {
-        const qsizetype from = i;
-        ymd[k] = number(9999);
-        if (i - from != (k ? 2 : 4) || (k < 2 && !word("-"))) return false;
+    const auto date = [&](QDate &d) {
+        blanks();
+        int ymd[3];
+        for (int k = 0; k < 3; ++k) {
+            const qsizetype from = i;
+            ymd[k] = number(9999);
+            if (i - from != (k ? 2 : 4) || (k < 2 && !word("-"))) return false;
+        }
+        blanks();
+        d = QDate(ymd[0], ymd[1], ymd[2]);
+        return d.isValid();
+    };
+    if (!date(day)) return false;
+    box = 0;
+    due = QDate();
+    if (word(";")) {
+        blanks();
+        if (!word("capsa:")) return false;
+        blanks();
+        if (!digit()) return false;
+        box = number(9);
+        blanks();
+        if (!word(";")) return false;
+        blanks();
+        if (!word("debetur:") || !date(due)) return false;
     }
-    blanks();
-    day = QDate(ymd[0], ymd[1], ymd[2]);
-    return i == line.size() && day.isValid();
+    return i == line.size();
 }
 
-// "/ errores: N; ultimus: YYYY-MM-DD" and its line end.
-void appendComment(QByteArray &to, int errors, QDate day) {
-    char line[64] = "/ errores: ";
+// "/ errores: N; ultimus: YYYY-MM-DD; capsa: K; debetur: YYYY-MM-DD" and its line end.
+void appendComment(QByteArray &to, int errors, QDate day, int box, QDate due) {
+    char line[96] = "/ errores: ";
     char *p = std::to_chars(line + 11, line + 32, errors).ptr;
-    std::memcpy(p, "; ultimus: ", 11);
-    p += 11;
-    int ymd[3];
-    day.getDate(&ymd[0], &ymd[1], &ymd[2]);
-    for (int k = 0; k < 3; ++k) {
-        const int digits = k ? 2 : 4;
-        for (int d = digits - 1, v = ymd[k]; d >= 0; --d, v /= 10)
-            p[d] = char('0' + v % 10);
-        p += digits;
-        *p++ = k < 2 ? '-' : '\r';
-    }
-    *p++ = '\n';
+    const auto text = [&p](const char *t) {
+        const size_t n = std::strlen(t);
+        std::memcpy(p, t, n);
+        p += n;
+    };
+    const auto date = [&p](QDate d) {
+        int ymd[3];
+        d.getDate(&ymd[0], &ymd[1], &ymd[2]);
+        for (int k = 0; k < 3; ++k) {
+            const int digits = k ? 2 : 4;
+            for (int n = digits - 1, v = ymd[k]; n >= 0; --n, v /= 10)
+                p[n] = char('0' + v % 10);
+            p += digits;
+            if (k < 2) *p++ = '-';
+        }
+    };
+    text("; ultimus: ");
+    date(day);
+    text("; capsa: ");
+    *p++ = char('0' + std::clamp(box, 1, 9));
+    text("; debetur: ");
+    date(due);
+    text("\r\n");
     to.append(line, p - line);
 }
 
@@ -200,12 +231,15 @@ MissedWord MissedList::wordOf(const Line &l) const {
         MissedWord w = added_[size_t(l.added)];
         w.errors = l.errors;
         w.last = l.last;
+        w.box = l.box;
+        w.due = l.due;
         return w;
     }
     const QByteArrayView translations =
         QByteArrayView(bytes_).sliced(l.translationsAt, l.end - l.translationsAt);
-    return {categoryOf(l), latinOf(l), text(translations, l.encoding).split(QLatin1Char(';')), l.errors,
-            l.last};
+    return {categoryOf(l), latinOf(l), text(translations, l.encoding).split(QLatin1Char(';')),
+            l.errors,      l.last,     l.box,
+            l.due};
 }
 
 size_t MissedList::keyOf(QByteArrayView latin, QByteArrayView category) {
@@ -310,12 +344,16 @@ MissedList::Status MissedList::load(const QString &path) {
     // Room for every line at once (what is not used is never touched), since
     // growing would copy the lines read so far.
     lines_.reserve(size_t(all.count('\n') + all.count('\r') + 1));
+    const QDate today = schedule::today();
     index_.reserve(all.size() / 64);
     for (; line.valid(); step()) {
         Line l;
-        if (ahead.valid() && line.in(all).startsWith('/') && readComment(line.in(all), l.errors, l.last) &&
-            isRecord(ahead.in(all))) {
+        if (ahead.valid() && line.in(all).startsWith('/') &&
+            readComment(line.in(all), l.errors, l.last, l.box, l.due) && isRecord(ahead.in(all))) {
             step();
+            const schedule::Card card = schedule::sound(l.box, l.due, today);
+            l.box = card.box;
+            l.due = card.due;
             // The record as it is written again: "0" and its bytes from the first ";".
             const QByteArrayView record = line.in(all);
             const qsizetype s1 = semicolon(record, 0), s2 = semicolon(record, s1 + 1),
@@ -333,6 +371,9 @@ MissedList::Status MissedList::load(const QString &path) {
                 Line &first = lines_[size_t(at)];
                 first.errors = addErrors(first.errors, l.errors);
                 first.last = std::max(first.last, l.last);
+                // The one less well known decides: the lower box, the sooner day.
+                first.box = std::min(first.box, l.box);
+                first.due = std::min(first.due, l.due);
                 lines_.pop_back();
             }
             continue;
@@ -380,7 +421,7 @@ bool MissedList::save(const QString &path) const {
     bytes += encoded(heading_) + "\r\n";
     for (const Line &l : lines_) {
         if (l.word) {
-            appendComment(bytes, l.errors, l.last);
+            appendComment(bytes, l.errors, l.last, l.box, l.due);
             bytes += '0';
         }
         if (l.added >= 0)
@@ -429,10 +470,13 @@ std::optional<MissedWord> MissedList::find(const QString &latin, const QString &
 }
 
 void MissedList::miss(const MissedWord &word, QDate day) {
+    const schedule::Card card = schedule::missed(day);
     if (const qsizetype at = indexOf(word.latin, word.category); at >= 0) {
         Line &l = lines_[size_t(at)];
         l.errors = addErrors(l.errors, 1);
         l.last = day;
+        l.box = card.box;
+        l.due = card.due;
         return;
     }
     Line l;
@@ -440,6 +484,8 @@ void MissedList::miss(const MissedWord &word, QDate day) {
     l.added = qsizetype(added_.size());
     l.errors = 1;
     l.last = day;
+    l.box = card.box;
+    l.due = card.due;
     lines_.push_back(l);
     added_.push_back(word);
     add(keyOf(word.latin.toUtf8(), word.category.toUtf8()), qsizetype(lines_.size()) - 1);
@@ -451,6 +497,21 @@ bool MissedList::master(const QString &latin, const QString &category) {
     lines_.erase(lines_.begin() + at);
     reindex();
     return true;
+}
+
+MissedList::Moved MissedList::rightAtFirstStrike(const QString &latin, const QString &category, QDate day) {
+    const qsizetype at = indexOf(latin, category);
+    if (at < 0) return Moved::NotListed;
+    Line &l = lines_[size_t(at)];
+    const std::optional<schedule::Card> card = schedule::rightAtFirstStrike({l.box, l.due}, day);
+    if (!card) {
+        master(latin, category);
+        return Moved::Mastered;
+    }
+    if (card->box == l.box) return Moved::NotDue;
+    l.box = card->box;
+    l.due = card->due;
+    return Moved::Up;
 }
 
 void MissedList::clearWords() {

@@ -3,8 +3,11 @@
 //
 // The file is a vocabulary file the game itself can load: a heading record
 // (the heading of the file the words came from), then for every missed word a
-// comment line "/ errores: N; ultimus: YYYY-MM-DD" followed by its record
-// "0;class;Latin word;translation;translation;...". Any other line (a comment
+// comment line "/ errores: N; ultimus: YYYY-MM-DD; capsa: K; debetur:
+// YYYY-MM-DD" (its box in the card box and the day it falls due, see
+// players/schedule.h) followed by its record "0;class;Latin word;translation;
+// translation;...". A comment without the box and the due day (as every file
+// written before them) reads as box 1, due today. Any other line (a comment
 // or a record a user added by hand, a line the game cannot read) is kept as it
 // stands, in its place, whenever the list rewrites the file.
 //
@@ -40,6 +43,8 @@ struct MissedWord {
     QStringList translations; // every translation field of the word's record
     int errors = 0;
     QDate last;
+    int box = 1; // in the card box, 1 to 5
+    QDate due;   // the day it is asked again
 
     bool sameWord(const QString &latinWord, const QString &grammaticalClass) const {
         return latin == latinWord && category == grammaticalClass;
@@ -74,10 +79,15 @@ class MissedList {
     QList<MissedWord> byErrors() const;
     std::optional<MissedWord> find(const QString &latin, const QString &category) const;
 
-    // One more error on the word on `day`; a new word comes with its translations.
+    // One more error on the word on `day`, which puts it in box 1; a new
+    // word comes with its translations.
     void miss(const MissedWord &word, QDate day);
     // Removes the word; false when it was not in the list.
     bool master(const QString &latin, const QString &category);
+    // A right answer at the first strike on `day`: the word moves up a box
+    // (when it is due) or is mastered and removed.
+    enum class Moved { NotListed, NotDue, Up, Mastered };
+    Moved rightAtFirstStrike(const QString &latin, const QString &category, QDate day);
     // Removes every word; the lines kept as they stand remain.
     void clearWords();
 
@@ -95,6 +105,8 @@ class MissedList {
         bool word = false;
         int errors = 0;
         QDate last;
+        int box = 1;
+        QDate due;
     };
     static QString text(QByteArrayView bytes, Encoding encoding);
     QByteArrayView bytesOf(const Line &l) const {

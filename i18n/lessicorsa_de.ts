@@ -143,4 +143,11 @@
         <translation>Alle falsch beantworteten Wörter aus der Liste löschen?</translation>
     </message>
 </context>
+<context>
+    <name>ui::MultimediaDevice</name>
+    <message>
+        <source>nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.</source>
+        <translation>kein nutzbares Audiogerät (%1): das Spiel läuft ohne Ton weiter.</translation>
+    </message>
+</context>
 </TS>

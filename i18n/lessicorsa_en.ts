@@ -143,4 +143,11 @@
         <translation>Delete every missed word from the list?</translation>
     </message>
 </context>
+<context>
+    <name>ui::MultimediaDevice</name>
+    <message>
+        <source>nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.</source>
+        <translation>no usable sound device (%1): the game goes on without sound.</translation>
+    </message>
+</context>
 </TS>

@@ -143,4 +143,11 @@
         <translation>¿Borrar de la lista todas las palabras falladas?</translation>
     </message>
 </context>
+<context>
+    <name>ui::MultimediaDevice</name>
+    <message>
+        <source>nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.</source>
+        <translation>ningún dispositivo de audio utilizable (%1): el juego continúa sin sonido.</translation>
+    </message>
+</context>
 </TS>

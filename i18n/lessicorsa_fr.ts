@@ -143,4 +143,11 @@
         <translation>Effacer de la liste tous les mots manqués ?</translation>
     </message>
 </context>
+<context>
+    <name>ui::MultimediaDevice</name>
+    <message>
+        <source>nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.</source>
+        <translation>aucun périphérique audio utilisable (%1) : le jeu continue sans son.</translation>
+    </message>
+</context>
 </TS>

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 using namespace ui;
 
@@ -56,23 +57,44 @@ void Impostazioni::Chfreq_Click(int index) {
         return;
     }
     // The personal vocabulary has no frequency classes and always translates
-    // in its first language.
+    // in its first language; a list of the teacher's own offers the
+    // languages of its heading, as the standard file does.
+    const QString file = main_->personalVocabulary();
+    const bool own = file != QStringLiteral("vocpers.txt");
     if (Chfreq(0)->value() == 1) {
-        if (!vocabulary::isReadableFile(QStringLiteral("vocpers.txt"))) {
-            const QString path = QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() +
-                                 QStringLiteral("vocpers.txt");
+        if (!vocabulary::isReadableFile(file)) {
+            const QString path = own ? QDir::toNativeSeparators(file)
+                                     : QDir::toNativeSeparators(QDir::currentPath()) + QDir::separator() +
+                                           QStringLiteral("vocpers.txt");
             platform().messageBox(tr("file \"%1\" inesistente").arg(path),
                                   tr("Manca il vocabolario personale"), Icon::Exclamation, Buttons::Ok);
+            // A list gone missing gives way to vocpers.txt, which may be ticked next.
+            if (own) main_->setPersonalVocabulary(QStringLiteral("vocpers.txt"));
             Chfreq(0)->setValue(0);
-            Chfreq(0)->setShown(false);
+            if (!own) Chfreq(0)->setShown(false);
         } else {
             Frame3->setShown(false);
-            Frame4->setShown(false);
+            if (own) {
+                refillLanguages(file);
+                Frame4->setShown(Lingue->listCount() > 1);
+            } else {
+                Frame4->setShown(false);
+            }
         }
     } else {
+        if (languagesOf_ != QStringLiteral("vocabula.txt")) refillLanguages(QStringLiteral("vocabula.txt"));
         Frame3->setShown(true);
         Frame4->setShown(true);
     }
+}
+
+void Impostazioni::refillLanguages(const QString &file) {
+    // The language keeps its place in the list where the new list has it.
+    const int index = Lingue->listIndex();
+    Lingue->clear();
+    riempilingue(file);
+    languagesOf_ = file;
+    Lingue->setListIndex(std::clamp(index, 0, std::max(0, Lingue->listCount() - 1)));
 }
 
 void Impostazioni::similino_Click() {

@@ -62,6 +62,10 @@ class Impostazioni : public ui::Form {
     void battuta_Click(int index);
     void nomefoto_Click(int index);
 
+    // Names the personal vocabulary the main window plays in the caption of
+    // Chfreq(0) ("vocpers.txt" in the current folder, or a list's path).
+    void mostrarepertorio();
+
   protected:
     void activate() override;
     void keyPress(int &keyAscii, const QKeyEvent *event) override;
@@ -76,12 +80,16 @@ class Impostazioni : public ui::Form {
     void assegnapersona(int giocatore, int numero);
     // Selects the item of `quverbi` whose count its Tag asks for.
     void selezionaquverbi();
-    // Reads the language names from the heading of the standard vocabulary.
-    void riempilingue();
+    // Reads the language names from the heading of a vocabulary file, the
+    // standard one unless a list of the teacher's own is played.
+    void riempilingue(const QString &file = QStringLiteral("vocabula.txt"));
+    // Lingue filled anew from a file's heading.
+    void refillLanguages(const QString &file);
     // The character number a portrait shows (0 before its first character).
     int personaDi(int giocatore) const;
     // Gives `giocatore` the roster row named `name`, if there is one.
     void restituiscipersona(int giocatore, const QString &name);
 
     Traduci *main_;
+    QString languagesOf_ = QStringLiteral("vocabula.txt"); // the file Lingue's languages come from
 };

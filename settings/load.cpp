@@ -23,8 +23,7 @@ QString nativeFolder() {
 
 void Impostazioni::Form_Load() {
     riempipersone();
-    Chfreq(0)->setCaption(QStringLiteral("Repertorio meo utor\r(") + nativeFolder() + QDir::separator() +
-                          QStringLiteral("vocpers.txt)"));
+    mostrarepertorio();
     assegnapersona(1, 1);
     assegnapersona(2, 2);
     // A window created anew after a game keeps the characters last handed over.
@@ -81,13 +80,22 @@ void Impostazioni::leggiimpostazioni() {
     Lingue->setTag(s.language);
 }
 
-void Impostazioni::riempilingue() {
+void Impostazioni::mostrarepertorio() {
+    const QString file = main_->personalVocabulary();
+    Chfreq(0)->setCaption(QStringLiteral("Repertorio meo utor\r(") +
+                          (file == QStringLiteral("vocpers.txt")
+                               ? nativeFolder() + QDir::separator() + QStringLiteral("vocpers.txt")
+                               : QDir::toNativeSeparators(file)) +
+                          QLatin1Char(')'));
+}
+
+void Impostazioni::riempilingue(const QString &name) {
     // The language names are the heading's fields from the fourth on; the
     // heading is read up to its first comma. The file is opened on its own,
     // so a load of the main window's vocabulary is not disturbed, and decoded
     // as the loader decodes it.
-    if (!vocabulary::isReadableFile(QStringLiteral("vocabula.txt"))) return;
-    QFile file(QStringLiteral("vocabula.txt"));
+    if (!vocabulary::isReadableFile(name)) return;
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) return;
     QString heading = vocabulary::firstLine(file);
     file.close();

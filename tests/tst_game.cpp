@@ -303,17 +303,15 @@ class TestGame : public QObject {
         QTest::addColumn<int>("players");
         QTest::addColumn<int>("speed");
         QTest::addColumn<int>("interval");
-        QTest::addColumn<float>("timeTop");
         QTest::addColumn<int>("steps"); // right answers that take a bar to the top
         QTest::addColumn<QString>("keys");
-        QTest::addRow("one player") << 1 << 3 << 300 << 480.0f << 20 << "tasto Enter";
-        QTest::addRow("two players") << 2 << 5 << 100 << 720.0f << 11 << "tasto 1 e tasto 0";
+        QTest::addRow("one player") << 1 << 3 << 300 << 20 << "tasto Enter";
+        QTest::addRow("two players") << 2 << 5 << 100 << 11 << "tasto 1 e tasto 0";
     }
     void boardAtGameStart() {
         QFETCH(int, players);
         QFETCH(int, speed);
         QFETCH(int, interval);
-        QFETCH(float, timeTop);
         QFETCH(int, steps);
         QFETCH(QString, keys);
         BoardFixture fx;
@@ -323,15 +321,6 @@ class TestGame : public QObject {
         QCOMPARE(b.tag(), QStringLiteral("giaimpostato"));
         QVERIFY(!b.hasImpostazioni()); // discarded at the end of every game start
         QCOMPARE(b.Timer1->interval(), interval);
-        for (int k = 1; k <= 2; ++k) {
-            for (ui::Control *ctl :
-                 std::initializer_list<ui::Control *>{b.barra(k), b.figura(k), b.colonna(k), b.base(k)})
-                QVERIFY2(ctl->shown() == (k == 1 || two), qPrintable(ctl->objectName()));
-            QCOMPARE(b.punti(k)->shown(), two);
-        }
-        QCOMPARE(b.Lab(2)->shown(), !two);
-        QCOMPARE(b.foto2->shown(), two);
-        QCOMPARE(b.Lab(1)->top(), timeTop);
         // the bar stands on the bottom of its track and reaches the top with the last word
         QCOMPARE(b.barra(1)->height_(), 1575.0f);
         QCOMPARE(b.barra(1)->top() + 1605, b.barrone(1)->top() + b.barrone(1)->height_());

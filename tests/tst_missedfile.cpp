@@ -12,8 +12,17 @@ namespace {
 const QByteArray h = "Ordo;Classis;Verbum latinum;Italiano;English\r\n";
 const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
 
-QByteArray entry(const QByteArray &record, const QByteArray &errors, const QByteArray &day = "2026-11-30") {
-    return "/ errores: " + errors + "; ultimus: " + day + "\r\n" + record + "\r\n";
+// A missed word's two lines, in box 1 due the day after `day` ("TOMORROW"
+// after "TODAY") unless the card is given ("" for none, as files had before).
+QByteArray entry(const QByteArray &record, const QByteArray &errors, const QByteArray &day = "2026-11-30",
+                 const QByteArray &card = "default") {
+    const QByteArray next = day == "TODAY" ? QByteArray("TOMORROW")
+                                           : QDate::fromString(QString::fromLatin1(day), Qt::ISODate)
+                                                 .addDays(1)
+                                                 .toString(Qt::ISODate)
+                                                 .toLatin1();
+    const QByteArray c = card == "default" ? "; capsa: 1; debetur: " + next : card;
+    return "/ errores: " + errors + "; ultimus: " + day + c + "\r\n" + record + "\r\n";
 }
 
 QByteArray readAll(const QString &path) {
@@ -37,7 +46,7 @@ class TstMissedFile : public QObject {
         QVERIFY(!read.save(path));
         MissedList fresh;
         fresh.setHeading(QString::fromLatin1(h.trimmed()));
-        fresh.miss({QStringLiteral("1"), QStringLiteral("rosa"), {QStringLiteral("rosa")}, 0, {}},
+        fresh.miss({QStringLiteral("1"), QStringLiteral("rosa"), {QStringLiteral("rosa")}, 0, {}, 1, {}},
                    QDate::currentDate());
         QVERIFY(!fresh.save(path));
         QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
@@ -45,8 +54,10 @@ class TstMissedFile : public QObject {
                  QStringList{MissedList::defaultFile});
     }
 
-    // The file read, changed ("miss LATIN CLASS" or "master LATIN CLASS", in
-    // turn) and written again: bytes in, bytes out ("TODAY" is today's date).
+    // The file read, changed ("miss LATIN CLASS", "master LATIN CLASS" or
+    // "right LATIN CLASS" for a right answer at the first strike, in turn)
+    // and written again: bytes in, bytes out ("TODAY" is today's date,
+    // "TOMORROW" and "IN8" one and eight days on).
     void roundTrip_data() {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QString>("changes");
@@ -56,12 +67,28 @@ class TstMissedFile : public QObject {
             << h + entry(v1, "99999999999") << "" << h + entry(v1, "2147483647");
         QTest::newRow("a word listed twice adds up to at most the largest")
             << h + entry(v1, "2147483647") + entry(v1, "2147483647", "2026-12-01") << ""
-            << h + entry(v1, "2147483647", "2026-12-01");
+            << h + entry(v1, "2147483647", "2026-12-01", "; capsa: 1; debetur: 2026-12-01");
         QTest::newRow("a miss on the largest count")
             << h + entry(v1, "2147483647") << "miss verbum1 1" << h + entry(v1, "2147483647", "TODAY");
         QTest::newRow("a word mastered, then a later word missed")
             << h + entry(v1, "1") + "/ note\r\n" + entry(v2, "1") << "master verbum1 1,miss verbum2 2"
             << h + "/ note\r\n" + entry(v2, "2", "TODAY");
+        // A file written before the card box: each word in box 1, due today.
+        QTest::newRow("no box: box 1, due today")
+            << h + entry(v1, "1", "2026-11-30", "") << ""
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 1; debetur: TODAY");
+        QTest::newRow("due, right: a box up")
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 3; debetur: 2026-12-01") << "right verbum1 1"
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 4; debetur: IN8");
+        QTest::newRow("not due, right: stays")
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 3; debetur: 2999-01-01") << "right verbum1 1"
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 3; debetur: 2999-01-01");
+        QTest::newRow("right in the last box: gone")
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 5; debetur: 2026-12-01") + "/ note\r\n"
+            << "right verbum1 1" << h + "/ note\r\n";
+        QTest::newRow("impossible box: box 1, due today")
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 7; debetur: 2026-12-01") << ""
+            << h + entry(v1, "1", "2026-11-30", "; capsa: 1; debetur: TODAY");
         // A note typed in UTF-8 into a Windows-1252 file keeps its "è" when a
         // word beyond Windows-1252 turns the file into UTF-8, and when the
         // file stays Windows-1252 (where the vocabulary loader reads it too).
@@ -90,11 +117,17 @@ class TstMissedFile : public QObject {
             const QStringList c = change.split(QLatin1Char(' '));
             if (c[0] == QLatin1String("master"))
                 QVERIFY(l.master(c[1], c[2]));
+            else if (c[0] == QLatin1String("right"))
+                l.rightAtFirstStrike(c[1], c[2], QDate::currentDate());
             else
-                l.miss({c[2], c[1], {QStringLiteral("ramo")}, 0, {}}, QDate::currentDate());
+                l.miss({c[2], c[1], {QStringLiteral("ramo")}, 0, {}, 1, {}}, QDate::currentDate());
         }
         QVERIFY(l.save(path));
-        QCOMPARE(readAll(path), QByteArray(output).replace("TODAY", today));
+        const auto in = [](int days) {
+            return QDate::currentDate().addDays(days).toString(Qt::ISODate).toLatin1();
+        };
+        QCOMPARE(readAll(path),
+                 QByteArray(output).replace("TODAY", today).replace("TOMORROW", in(1)).replace("IN8", in(8)));
     }
 };
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 namespace {
-const QColor red(255, 0, 0), darkRed(64, 0, 0);
+const QColor red(255, 0, 0);
 
 } // namespace
 
@@ -23,7 +23,6 @@ class TestPlay : public QObject {
         QTest::addColumn<int>("winner");
         QTest::addRow("one player, 10 words") << 1 << 10 << 1;
         QTest::addRow("player 1 wins 16 of 30") << 2 << 30 << 1;
-        QTest::addRow("player 2 wins 11 of 20") << 2 << 20 << 2;
     }
     void endOfGame() {
         QFETCH(int, players);
@@ -111,7 +110,6 @@ class TestPlay : public QObject {
         BoardFixture fx;
         startGame(fx, {.players = 2, .words = 30});
         Traduci &b = fx.board();
-        const float barTop = b.barra(2)->top(), barHeight = b.barra(2)->height_();
         bool checkedHold = false;
         fx.platform.onHold = [&] {
             // shown during the hold: the player's colour, the answered box alone
@@ -131,12 +129,6 @@ class TestPlay : public QObject {
         QCOMPARE(fx.platform.holds, n);
         QCoreApplication::processEvents();
         QCOMPARE(b.state.playerScore[1] + b.state.lockedOut[1], 0);
-        QCOMPARE(b.Frame1->backColor(), darkRed);
-        QCOMPARE(b.Parola->backColor(), darkRed);
-        // the bar has grown by three steps on its fixed foot, the bust on top of it
-        QCOMPARE(b.barra(2)->height_(), barHeight + n * float(b.state.barStep));
-        QCOMPARE(b.barra(2)->top() + b.barra(2)->height_(), barTop + barHeight);
-        QCOMPARE(b.figura(2)->top(), b.barra(2)->top() + 100);
     }
 
     void clicksActAsKeys() {

@@ -74,6 +74,29 @@ class TestSettingsWindow : public QObject {
         QCOMPARE(fx.platform.messages[0].icon, Icon::Critical);
     }
 
+    // Key 0 moves player 1 (the right-hand portrait) on through the roster,
+    // key 1 player 2, and only while two players are chosen.
+    void keysMoveThePlayers_data() {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("characters"); // of players 1 and 2 afterwards
+        QTest::addRow("two players, 0") << 2 << QStringLiteral("0") << QStringLiteral("2 2");
+        QTest::addRow("two players, 1") << 2 << QStringLiteral("1") << QStringLiteral("1 3");
+        QTest::addRow("one player, 0") << 1 << QStringLiteral("0") << QStringLiteral("2 2");
+        QTest::addRow("one player, 1") << 1 << QStringLiteral("1") << QStringLiteral("1 2");
+    }
+    void keysMoveThePlayers() {
+        QFETCH(int, players);
+        QFETCH(QString, key);
+        QFETCH(QString, characters);
+        BoardFixture fx;
+        Impostazioni *w = fx.settings();
+        w->show();
+        w->Giocatori(players)->setValue(true);
+        pressKey(w, key == "0" ? Qt::Key_0 : Qt::Key_1, key);
+        QCOMPARE(w->Picture1(1)->tag() + ' ' + w->Picture1(2)->tag(), characters);
+    }
+
     void personalVocabulary() {
         BoardFixture fx;
         fx.write(QStringLiteral("vocpers.txt"), makeVocabulary(10));

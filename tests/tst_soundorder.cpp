@@ -60,11 +60,22 @@ class TestSoundOrder : public QObject {
         row("two players, wrong", "wrong", 2, "^MCiwrong Play",
             {"MCiwrong Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"});
         // The right answer's sound comes before its one-second display; one
-        // player's count before it, two players' after it.
-        row("one player, right", "right", 1, "^MCIright Play",
+        // player's count before it, two players' after it. Vox is off at the
+        // first start: nothing is spoken.
+        row("one player, right", "right", 1, "^(MCIright|Vox) Play",
             {"MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0"});
         row("two players, right", "right", 2, "^MCIright Play",
             {"MCIright Play: words 0, errors 0 (Penalità: ), box shown, locked 00, held 0"});
+        // The spoken word: the Latin word as it is asked, the translation of
+        // a right answer before the one-second display, so it sounds during
+        // it; none of it with the game's sounds off.
+        const char *voice = "^(MCIright|Vox) Play";
+        row("Vox, one player, right", "vox right", 1, voice,
+            {"Vox Play la verbum1: words 0, errors 0 (Errores: 0), box shown, locked 00, held 0",
+             "Vox Play it parola1: words 0, errors 0 (Errores: 0), box shown, locked 00, held 0",
+             "MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0",
+             "Vox Play la verbum1: words 1, errors 0 (Errores: 0), box shown, locked 00, held 1"});
+        row("Vox with the sounds off", "vox right quiet", 1, voice, {});
     }
 
     void stepsAroundASound() {
@@ -92,6 +103,12 @@ class TestSoundOrder : public QObject {
                 event += QStringLiteral(": ") + snapshot(*board, holdsBefore, p.holds);
             seen << event;
         };
+        const bool quiet = action.endsWith(QLatin1String(" quiet"));
+        if (action.startsWith(QLatin1String("vox "))) {
+            fx.store(QStringLiteral("Vox"), QStringLiteral("1"));
+            fx.store(QStringLiteral("VoxTranslationis"), QStringLiteral("1"));
+            action = action.mid(4).remove(QStringLiteral(" quiet"));
+        }
         if (action == QLatin1String("start quiet")) {
             fx.store(QStringLiteral("Suoni"), QStringLiteral("0"));
             fx.store(QStringLiteral("Musica"), QStringLiteral("0"));
@@ -104,7 +121,9 @@ class TestSoundOrder : public QObject {
             p.answers.enqueue(action == QLatin1String("exit ok") ? ui::Answer::Ok : ui::Answer::Cancel);
             press(b, Qt::Key_Escape);
         } else if (players > 0) {
-            startGame(fx, withSounds(players));
+            GameChoice choice = withSounds(players);
+            if (quiet) choice.tweak = [](Impostazioni *w) { w->suoni->setValue(0); };
+            startGame(fx, choice);
             holdsBefore = p.holds;
             answer(b, action == QLatin1String("right"), players == 1 ? 0 : 1);
         }

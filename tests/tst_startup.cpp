@@ -31,16 +31,6 @@ class TestStartup : public QObject {
         QVERIFY(!b.isVisible());       // shown once the start-up and its warnings are over
         QVERIFY(fx.platform.messages.isEmpty());
         QCOMPARE(fx.platform.endCount, 0);
-        // each idle tick: two random portraits and the invitation
-        fx.platform.script({0.0f, 0.99f, 0.5f, 0.5f});
-        b.Timer1_Timer();
-        QCOMPARE(b.foto1->pictureName() + b.foto2->pictureName(), QStringLiteral("foto1foto6"));
-        QCOMPARE(b.Parola->caption(),
-                 QStringLiteral(
-                     "Quamlibet clavem tange: laetaberis\rUn tasto per iniziare\rPress any key to begin"));
-        QCOMPARE(b.Parola->fontSize(), 12.0);
-        b.Timer1_Timer();
-        QCOMPARE(b.foto1->pictureName() + b.foto2->pictureName(), QStringLiteral("foto4foto4"));
     }
 
     // With real devices on SDL's dummy driver and short files: the music

@@ -46,20 +46,17 @@ class TestZoom : public QObject {
   private slots:
     void cleanup() { ui::setViewScale(1.0); }
 
-    // The mapping twips -> pixels at each step, and every design value read
-    // through the controls of the board and the settings window unchanged.
+    // Every design value read through the controls of the board and the
+    // settings window unchanged at each scale (what the windows look like at
+    // a step is in their pictures, tst_looks).
     void scaleKeepsDesignValues_data() {
         QTest::addColumn<double>("scale");
-        QTest::addColumn<QRect>("client");  // the board's inner area in pixels
-        QTest::addColumn<QRect>("lastBox"); // sign(11) at its place in the grid
-        QTest::newRow("100 %") << 1.0 << QRect(0, 0, 469, 420) << QRect(217, 178, 105, 33);
-        QTest::newRow("150 %") << 1.5 << QRect(0, 0, 704, 630) << QRect(325, 267, 158, 49);
-        QTest::addRow("full screen at 4K") << 4.88 << QRect(0, 0, 2289, 2050) << QRect(1057, 867, 513, 161);
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+        QTest::addRow("full screen at 4K") << 4.88;
     }
     void scaleKeepsDesignValues() {
         QFETCH(double, scale);
-        QFETCH(QRect, client);
-        QFETCH(QRect, lastBox);
         BoardFixture fx;
         fx.platform.area = QRect(0, 0, 3840, 2160);
         Traduci &b = fx.board();
@@ -67,22 +64,15 @@ class TestZoom : public QObject {
         ui::setViewScale(1.0); // from the design's own scale
         const auto board = designValues(b);
         const auto settings = designValues(*b.impostazioni());
-        const int lineHeight = QFontMetrics(b.sign(0)->font()).height();
         b.grab();
         const int rendered = ui::Picture::renderCount();
 
         ui::setViewScale(scale);
-        QCOMPARE(b.client()->rect(), client);
-        QCOMPARE(b.sign(11)->geometry(), lastBox);
         QCOMPARE(firstDifference(designValues(b), board), QString());
         QCOMPARE(firstDifference(designValues(*b.impostazioni()), settings), QString());
-        // The text grows with the boxes (hinting allows a little either way).
-        const double grown = QFontMetrics(b.sign(0)->font()).height() / double(lineHeight);
-        QVERIFY2(grown > scale * 0.85 && grown < scale * 1.15, qPrintable(QString::number(grown)));
-        // A settings window made at this scale comes out at it.
+        // A settings window made at this scale keeps them too.
         b.closeImpostazioni();
         QCOMPARE(firstDifference(designValues(*b.impostazioni()), settings), QString());
-        QCOMPARE(b.impostazioni()->client()->width(), qRound(6915 * scale / 15));
         // Each picture is rendered once per size: the new scale renders the new
         // sizes (the first shown idle second all six portraits), painting
         // again renders nothing.

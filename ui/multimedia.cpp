@@ -17,7 +17,10 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstring>
+#include <cstdio>
 #include <deque>
+#include <dlfcn.h>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -77,6 +80,43 @@ bool looksPlayable(const QString &path, Kind kind) {
     return head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
 }
 
+// ALSA writes a screenful of errors to the terminal when there is no sound
+// card (each name of its configuration it fails to find); the game says it in
+// one line instead. SDL loads the library itself, so its error handler is
+// reached the same way, and kept quiet only while the device is opened.
+class QuietAlsa {
+  public:
+    QuietAlsa() {
+        const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+        if (!driver.isEmpty() && driver != "alsa") return;
+        library_ = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+        if (library_)
+            setHandler_ = reinterpret_cast<SetHandler>(dlsym(library_, "snd_lib_error_set_handler"));
+        if (setHandler_) setHandler_(&quiet);
+    }
+    ~QuietAlsa() {
+        if (setHandler_) setHandler_(nullptr); // ALSA's own again
+        if (library_) dlclose(library_);
+    }
+    QuietAlsa(const QuietAlsa &) = delete;
+    QuietAlsa &operator=(const QuietAlsa &) = delete;
+
+  private:
+    using Handler = void (*)(const char *, int, const char *, int, const char *, ...);
+    using SetHandler = int (*)(Handler);
+    static void quiet(const char *, int, const char *, int, const char *, ...) {}
+    void *library_ = nullptr;
+    SetHandler setHandler_ = nullptr;
+};
+
+void sayNoSound(const char *why) {
+    const QString line = QCoreApplication::translate(
+                             "ui::MultimediaDevice",
+                             "nessun dispositivo audio utilizzabile (%1): il gioco prosegue senza suono.")
+                             .arg(QString::fromUtf8(why));
+    std::fprintf(stderr, "lessicorsa: %s\n", line.toLocal8Bit().constData());
+}
+
 } // namespace
 
 // The one owner of SDL audio in the process.
@@ -125,6 +165,20 @@ class AudioEngine {
     }
     void close(int id) {
         post([this, id] { release(id); });
+    }
+
+    // Sounds made in memory (see openSamples).
+    bool openSamples() {
+        if (!audioEnabled || !usable()) return false;
+        startWorker();
+        samplesOpen_ = worker_.joinable();
+        return samplesOpen_;
+    }
+    void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate) {
+        if (samplesOpen_) post([this, samples = std::move(samples), rate] { playMemory(*samples, rate); });
+    }
+    void stopSamples() {
+        if (samplesOpen_) post([this] { stopMemory(); });
     }
 
     // The sound thread finishes its jobs and closes the library; if it has
@@ -257,13 +311,14 @@ class AudioEngine {
         // Without this hint SDL installs its own SIGINT/SIGTERM handlers and the
         // program no longer ends on Ctrl+C or a plain kill.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        QuietAlsa quiet;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            qCInfo(lcSound) << "no sound:" << SDL_GetError();
+            sayNoSound(SDL_GetError());
             audio_ = Audio::Failed;
             return false;
         }
         if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-            qCInfo(lcSound) << "no sound:" << Mix_GetError();
+            sayNoSound(Mix_GetError());
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             audio_ = Audio::Failed;
             return false;
@@ -442,6 +497,39 @@ class AudioEngine {
         s = {};
     }
 
+    // Converts the samples to the mixer's format and plays them on the
+    // channel kept for them, in place of the ones sounding there.
+    void playMemory(const std::vector<std::int16_t> &samples, int rate) {
+        if (samples.empty() || !openAudio()) return;
+        stopMemory();
+        int frequency = 0, channels = 0;
+        Uint16 format = 0;
+        SDL_AudioCVT cvt;
+        if (!Mix_QuerySpec(&frequency, &format, &channels) ||
+            SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, 1, rate, format, Uint8(channels), frequency) < 0)
+            return;
+        cvt.len = int(samples.size() * sizeof(std::int16_t));
+        cvt.buf = static_cast<Uint8 *>(SDL_malloc(size_t(cvt.len) * size_t(cvt.len_mult)));
+        if (!cvt.buf) return;
+        std::memcpy(cvt.buf, samples.data(), size_t(cvt.len));
+        Mix_Chunk *chunk =
+            SDL_ConvertAudio(&cvt) == 0 ? Mix_QuickLoad_RAW(cvt.buf, Uint32(cvt.len_cvt)) : nullptr;
+        if (!chunk) {
+            SDL_free(cvt.buf);
+            return;
+        }
+        chunk->allocated = 1; // freeing the chunk frees the samples
+        if (memoryChannel_ < 0) memoryChannel_ = takeChannel();
+        memoryChunk_ = chunk;
+        Mix_PlayChannel(memoryChannel_, chunk, 0);
+    }
+
+    void stopMemory() {
+        if (memoryChannel_ >= 0) Mix_HaltChannel(memoryChannel_);
+        if (memoryChunk_) Mix_FreeChunk(memoryChunk_);
+        memoryChunk_ = nullptr;
+    }
+
     // --- SDL's audio thread (also the engine's thread, inside Mix_Halt*) -----------------------
     static void channelFinished(int channel) {
         AudioEngine &e = instance();
@@ -495,6 +583,9 @@ class AudioEngine {
     std::function<void()> hold_; // tests only
 
     std::unordered_map<int, Sound> sounds_; // the engine's thread only
+    int memoryChannel_ = -1;                // the sounds made in memory: their channel and the one playing
+    Mix_Chunk *memoryChunk_ = nullptr;
+    std::atomic<bool> samplesOpen_{false};
     std::vector<int> freeChannels_;
     std::atomic<quint64> mixCount_{0};
 
@@ -650,6 +741,18 @@ void setSoundThreadHold(std::function<void()> hold) {
 
 void setAudioEndWait(std::chrono::milliseconds wait) {
     audioEndWait = wait;
+}
+
+bool openSamples() {
+    return AudioEngine::instance().openSamples();
+}
+
+void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate) {
+    if (samples) AudioEngine::instance().playSamples(std::move(samples), rate);
+}
+
+void stopSamples() {
+    AudioEngine::instance().stopSamples();
 }
 
 } // namespace ui

@@ -30,6 +30,10 @@
 #include <chrono>
 #include <functional>
 
+#include <cstdint>
+#include <memory>
+#include <vector>
+
 namespace ui {
 
 class AudioEngine;
@@ -112,5 +116,17 @@ bool shutdownAudio();
 // end of audio waits `wait` for the sound thread instead of a second.
 void setSoundThreadHold(std::function<void()> hold);
 void setAudioEndWait(std::chrono::milliseconds wait);
+
+// Sounds made in memory, such as a spoken word: 16-bit mono samples at
+// `rate` Hz, played through the same mixer as the devices, on a channel of
+// their own, so they sound together with the music and the effects. A new
+// one cuts the one still sounding. Silent where the devices are.
+//
+// openSamples() readies the sound thread for them (GUI thread; false when
+// sound is off or closed for good); then playSamples() and stopSamples() may
+// be called from any thread, until shutdownAudio().
+bool openSamples();
+void playSamples(std::shared_ptr<const std::vector<std::int16_t>> samples, int rate);
+void stopSamples();
 
 } // namespace ui

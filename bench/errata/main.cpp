@@ -72,8 +72,10 @@ int main(int argc, char **argv) {
     // The word missed: one near the end of the list (the last the old reading
     // found), and a word not listed yet.
     const int late = words - 2;
-    const MissedWord listed{QString::number(late % 4 + 1), QStringLiteral("verbum%1").arg(late), {}, 0, {}};
-    const MissedWord fresh{QStringLiteral("1"), QStringLiteral("novum"), {QStringLiteral("nuovo")}, 0, {}};
+    const MissedWord listed{
+        QString::number(late % 4 + 1), QStringLiteral("verbum%1").arg(late), {}, 0, {}, 1, {}};
+    const MissedWord fresh{
+        QStringLiteral("1"), QStringLiteral("novum"), {QStringLiteral("nuovo")}, 0, {}, 1, {}};
 
     const Figure readFloor = median(runs, [&] { readAll(path); });
     const Figure writeFloor = median(runs, [&] {

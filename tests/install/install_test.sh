@@ -42,6 +42,7 @@ if ! cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1; then
     fail "cmake --install"
     finish
 fi
+installed_data=$prefix/share/games/lessicorsa # as the install was told it
 prefix=$(cd "$prefix" && pwd -P)
 data=$prefix/share/games/lessicorsa
 
@@ -55,6 +56,8 @@ program=$prefix/libexec/lessicorsa/lessicorsa
 for f in vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
     check "data file $f is the shipped one" cmp -s "$source/assets/$f" "$data/$f"
 done
+check "the manual page names the installed data folder" \
+    bash -c 'zcat "$1" | grep -qxF ".I $2/"' _ "$prefix/share/man/man6/lessicorsa.6.gz" "$installed_data"
 check "no game file is writable by others" \
     [ -z "$(find "$prefix" -perm /022 ! -type l)" ]
 doc=$prefix/share/doc/lessicorsa

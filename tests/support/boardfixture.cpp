@@ -1,6 +1,7 @@
 #include "support/boardfixture.h"
 
 #include "board/traduci.h"
+#include "players/roster.h"
 #include "settings/impostazioni.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,8 @@ BoardFixture::BoardFixture(const QByteArray &vocabula) : previous(QDir::currentP
     useTemporarySettings();
     store().clear();
     QDir::setCurrent(dir.path());
+    // The players' roster, history and files, in the test's own folder.
+    players::setDataFolder(dir.filePath(QStringLiteral("data")));
     write(QStringLiteral("vocabula.txt"), vocabula);
 }
 

@@ -1,0 +1,345 @@
+#include "lists/kvtml.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QMap>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+namespace lists {
+
+namespace {
+
+QString tr(const char *s) {
+    return QCoreApplication::translate("lists::Kvtml", s);
+}
+
+// KDE's word types as the game's classes.
+int classOfWordType(const QString &special) {
+    const QString s = special.trimmed().toLower();
+    if (s.startsWith(QLatin1String("noun"))) return 1;
+    if (s == QLatin1String("adjective") || s == QLatin1String("pronoun")) return 2;
+    if (s == QLatin1String("verb")) return 3;
+    if (s == QLatin1String("adverb") || s == QLatin1String("conjunction") ||
+        s == QLatin1String("preposition"))
+        return 4;
+    return 0;
+}
+
+struct Entry {
+    int line = 0;
+    // By identifier: the few of an entry, looked up in turn.
+    QList<std::pair<int, QString>> texts, comments;
+    QString of(bool comment, int id) const {
+        for (const auto &[k, t] : comment ? comments : texts)
+            if (k == id) return t;
+        return QString();
+    }
+};
+
+struct Container {
+    QString name;
+    int line = 0;
+    int wordClass = 0;
+    QList<std::pair<int, int>> entries; // id, line
+    int children = 0;
+};
+
+class Reader {
+  public:
+    explicit Reader(const QByteArray &bytes) : xml_(bytes) {}
+    ImportResult read();
+
+  private:
+    bool fail(const QString &what) {
+        if (result_.error.isEmpty()) {
+            result_.error = what;
+            result_.errorLine = std::max(1, static_cast<int>(xml_.lineNumber()));
+        }
+        return false;
+    }
+    // Reads the text of the element just begun, refusing anything but text.
+    QString text();
+    int idOf() { return xml_.attributes().value(QLatin1String("id")).toInt(); }
+    bool hasId() {
+        bool ok = false;
+        [[maybe_unused]] const int id = xml_.attributes().value(QLatin1String("id")).toInt(&ok);
+        return ok;
+    }
+    bool next();
+    void identifiers();
+    void entries();
+    void containers(bool lessons, const QString &parent, int parentClass);
+    void resolve();
+
+    // An entry named by a lesson or a word type.
+    struct Reference {
+        bool lesson;
+        QString name;
+        int wordClass, id, line;
+    };
+    QList<Reference> pending_;
+
+    QXmlStreamReader xml_;
+    ImportResult result_;
+    QMap<int, std::pair<QString, QString>> identifiers_; // id: name, locale
+    QList<int> entryOrder_;
+    QHash<int, Entry> entries_;
+    QHash<int, QStringList> lessonsOf_;
+    QHash<int, int> classOf_;
+    QStringList lessons_;
+};
+
+bool Reader::next() {
+    xml_.readNext();
+    if (xml_.tokenType() == QXmlStreamReader::DTD) {
+        // A DTD is never fetched; one that declares entities is refused, so
+        // that no entity is ever expanded.
+        if (!xml_.entityDeclarations().isEmpty() || xml_.text().contains(QLatin1String("<!ENTITY")))
+            return fail(tr("il file dichiara entità XML, che non si espandono"));
+    } else if (xml_.tokenType() == QXmlStreamReader::EntityReference) {
+        return fail(tr("il file usa l'entità XML «%1», che non si espande").arg(xml_.name().toString()));
+    } else if (xml_.hasError()) {
+        return fail(tr("XML non valido: %1").arg(xml_.errorString()));
+    }
+    return !xml_.atEnd();
+}
+
+QString Reader::text() {
+    QString s;
+    int depth = 1;
+    while (depth > 0 && next()) {
+        if (xml_.isCharacters())
+            s += xml_.text();
+        else if (xml_.isStartElement())
+            ++depth;
+        else if (xml_.isEndElement())
+            --depth;
+    }
+    return s;
+}
+
+void Reader::identifiers() {
+    while (next()) {
+        if (xml_.isEndElement() && xml_.name() == QLatin1String("identifiers")) return;
+        if (!xml_.isStartElement() || xml_.name() != QLatin1String("identifier")) continue;
+        const int id = idOf();
+        QString name, locale;
+        while (next()) {
+            if (xml_.isEndElement() && xml_.name() == QLatin1String("identifier")) break;
+            if (!xml_.isStartElement()) continue;
+            if (xml_.name() == QLatin1String("name"))
+                name = text().trimmed();
+            else if (xml_.name() == QLatin1String("locale"))
+                locale = text().trimmed();
+        }
+        identifiers_.insert(id, {name, locale});
+    }
+}
+
+void Reader::entries() {
+    while (next()) {
+        if (xml_.isEndElement() && xml_.name() == QLatin1String("entries")) return;
+        if (!xml_.isStartElement() || xml_.name() != QLatin1String("entry")) continue;
+        Entry e;
+        e.line = static_cast<int>(xml_.lineNumber());
+        if (!hasId()) result_.table.warnings.append(tr("riga %1: una voce senza numero (id)").arg(e.line));
+        const int id = idOf();
+        int translation = -1, depth = 0;
+        while (next()) {
+            if (xml_.isEndElement()) {
+                if (depth == 0) break;
+                --depth;
+                if (xml_.name() == QLatin1String("translation")) translation = -1;
+                continue;
+            }
+            if (!xml_.isStartElement()) continue;
+            if (xml_.name() == QLatin1String("translation") && depth == 0) {
+                translation = idOf();
+                ++depth;
+            } else if (translation >= 0 && depth == 1 && xml_.name() == QLatin1String("text")) {
+                e.texts.append({translation, text()});
+            } else if (translation >= 0 && depth == 1 && xml_.name() == QLatin1String("comment")) {
+                e.comments.append({translation, text()});
+            } else {
+                ++depth;
+            }
+        }
+        if (entries_.contains(id))
+            result_.table.warnings.append(
+                tr("riga %1: la voce %2 c'è già, vale l'ultima").arg(e.line).arg(id));
+        else
+            entryOrder_.append(id);
+        entries_.insert(id, std::move(e));
+    }
+}
+
+void Reader::containers(bool lessons, const QString &parent, int parentClass) {
+    // The container just begun: its name, word type, entries and containers.
+    Container c;
+    c.line = static_cast<int>(xml_.lineNumber());
+    c.wordClass = parentClass;
+    const QString end = QStringLiteral("container");
+    int depth = 0;
+    while (next()) {
+        if (xml_.isEndElement()) {
+            if (depth == 0) break;
+            --depth;
+            continue;
+        }
+        if (!xml_.isStartElement()) continue;
+        const QStringView n = xml_.name();
+        if (depth == 0 && n == QLatin1String("name")) {
+            c.name = text().trimmed();
+        } else if (depth == 0 && n == QLatin1String("specialwordtype")) {
+            c.wordClass = classOfWordType(text());
+        } else if (depth == 0 && n == QLatin1String("entry")) {
+            c.entries.append({idOf(), static_cast<int>(xml_.lineNumber())});
+            ++depth;
+        } else if (depth == 0 && n == end) {
+            // A nested container is named after its parent; the parent's name
+            // comes first in the files KDE writes.
+            const QString path = parent.isEmpty() ? c.name : parent + QStringLiteral(" / ") + c.name;
+            ++c.children;
+            containers(lessons, path, c.wordClass);
+        } else {
+            ++depth;
+        }
+    }
+    if (!result_.error.isEmpty()) return;
+    QString name = parent.isEmpty() ? c.name : parent + QStringLiteral(" / ") + c.name;
+    if (lessons) {
+        if (name.isEmpty()) name = tr("Lezione alla riga %1").arg(c.line);
+        while (lessons_.contains(name))
+            name += QLatin1Char('*');
+        if (c.entries.isEmpty() && c.children == 0)
+            result_.table.warnings.append(
+                tr("riga %1: la lezione «%2» non nomina nessuna voce").arg(c.line).arg(name));
+        lessons_.append(name);
+    }
+    for (const auto &[id, line] : c.entries)
+        pending_.append({lessons, lessons ? name : c.name, c.wordClass, id, line});
+}
+
+void Reader::resolve() {
+    // Lessons and word types may come before the entries they name.
+    for (const Reference &r : pending_) {
+        if (!entries_.contains(r.id)) {
+            result_.table.warnings.append(tr("riga %1: %2 nomina la voce %3, che non c'è")
+                                              .arg(r.line)
+                                              .arg(r.lesson ? tr("la lezione «%1»").arg(r.name)
+                                                            : tr("il tipo di parola «%1»").arg(r.name))
+                                              .arg(r.id));
+            continue;
+        }
+        if (r.lesson) {
+            QStringList &l = lessonsOf_[r.id];
+            if (!l.contains(r.name)) l.append(r.name);
+        } else if (r.wordClass) {
+            classOf_[r.id] = r.wordClass;
+        }
+    }
+}
+
+ImportResult Reader::read() {
+    bool root = false;
+    while (next()) {
+        if (!xml_.isStartElement()) continue;
+        const QStringView n = xml_.name();
+        if (!root) {
+            if (n != QLatin1String("kvtml")) {
+                fail(tr("non è un file KVTML (l'elemento principale è «%1»)").arg(n.toString()));
+                break;
+            }
+            const QString version = xml_.attributes().value(QLatin1String("version")).toString();
+            if (!version.startsWith(QLatin1Char('2'))) {
+                fail(tr("versione KVTML «%1»: si leggono i file KVTML 2").arg(version));
+                break;
+            }
+            root = true;
+        } else if (n == QLatin1String("title")) {
+            result_.table.title = text().trimmed();
+        } else if (n == QLatin1String("author")) {
+            result_.table.author = text().trimmed();
+        } else if (n == QLatin1String("identifiers")) {
+            identifiers();
+        } else if (n == QLatin1String("entries")) {
+            entries();
+        } else if (n == QLatin1String("lessons") || n == QLatin1String("wordtypes")) {
+            const bool lessons = n == QLatin1String("lessons");
+            const QString end = n.toString();
+            while (next()) {
+                if (xml_.isEndElement() && xml_.name() == end) break;
+                if (xml_.isStartElement() && xml_.name() == QLatin1String("container"))
+                    containers(lessons, QString(), 0);
+            }
+        }
+    }
+    if (result_.error.isEmpty() && xml_.hasError()) fail(tr("XML non valido: %1").arg(xml_.errorString()));
+    if (result_.error.isEmpty() && !root) fail(tr("il file è vuoto o non è un file KVTML"));
+    if (!result_.error.isEmpty()) return std::move(result_);
+    resolve();
+
+    ImportedTable &t = result_.table;
+    // The columns: the identifiers, and any translation no identifier names.
+    QList<int> ids = identifiers_.keys();
+    for (int id : entryOrder_)
+        for (const auto &[k, text] : entries_[id].texts)
+            if (!ids.contains(k)) {
+                ids.append(k);
+                t.warnings.append(
+                    tr("riga %1: la traduzione %2 non ha un identificatore").arg(entries_[id].line).arg(k));
+            }
+    std::sort(ids.begin(), ids.end());
+    for (int id : ids) {
+        const auto il = identifiers_.value(id);
+        t.columns.append(il.first.isEmpty() ? il.second : il.first);
+        t.locales.append(il.second);
+    }
+    t.lessons = lessons_;
+    for (int id : entryOrder_) {
+        const Entry &e = entries_[id];
+        ImportedRow row;
+        row.line = e.line;
+        bool any = false;
+        for (int k : ids) {
+            row.fields.append(e.of(false, k));
+            row.comments.append(e.of(true, k));
+            any = any || !row.fields.last().trimmed().isEmpty();
+        }
+        if (!any) t.warnings.append(tr("riga %1: la voce %2 non ha testo").arg(e.line).arg(id));
+        row.lessons = lessonsOf_.value(id);
+        row.wordClass = classOf_.value(id);
+        t.rows.append(row);
+    }
+    return std::move(result_);
+}
+
+} // namespace
+
+ImportResult readKvtml(const QByteArray &bytes) {
+    // A file that says it is UTF-8 (or says nothing, which means UTF-8) but is
+    // not: the first line that is not, rather than the reader's own guess.
+    const qsizetype declEnd = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : -1;
+    const QByteArray decl = declEnd < 0 ? QByteArray() : bytes.left(declEnd).toLower();
+    const bool utf8 = !decl.contains("encoding") || decl.contains("utf-8") || decl.contains("utf8");
+    if (utf8 && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        int line = 1;
+        for (qsizetype pos = 0; pos < bytes.size(); ++line) {
+            qsizetype end = bytes.indexOf('\n', pos);
+            if (end < 0) end = bytes.size();
+            const QString text = d.decode(QByteArrayView(bytes).sliced(pos, end - pos));
+            if (d.hasError()) {
+                ImportResult r;
+                r.error = tr("il file si dice in UTF-8 ma questa riga è scritta in un'altra codifica");
+                r.errorLine = line;
+                return r;
+            }
+            pos = end + 1;
+        }
+    }
+    return Reader(bytes).read();
+}
+
+} // namespace lists

@@ -1,0 +1,159 @@
+// The windows as a player sees them: each in a few designed states, drawn
+// offscreen at 100 % and at 150 % (the menu Species) and compared with the
+// pictures stored in tests/data/looks/. A picture that differs is kept in
+// looks-failures/ beside this program, with a second one that marks the
+// differing pixels. After an intended change of the look,
+//     LESSICORSA_RENEW_LOOKS=1 ctest --test-dir build -R tst_looks
+// stores the pictures afresh.
+#include "about/frmabout.h"
+#include "board/traduci.h"
+#include "settings/impostazioni.h"
+#include "settings/viewstore.h"
+#include "support/gamedriver.h"
+#include "ui/application.h"
+#include "ui/zoom.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QThreadPool>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+// A pixel differs when a channel is off by more than this; a picture passes
+// with at most `allowedPixels` such pixels (a glyph's edge that another build
+// of the same fonts shades a little otherwise).
+constexpr int channelTolerance = 24;
+constexpr int allowedPixels = 16;
+
+QString failuresDir() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/looks-failures");
+}
+
+// The window's client area as drawn, without the menu bar, once every
+// picture it shows is rendered at its size.
+QImage look(ui::Form &w) {
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    return w.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool differs(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) > channelTolerance ||
+           std::abs(qGreen(a) - qGreen(b)) > channelTolerance ||
+           std::abs(qBlue(a) - qBlue(b)) > channelTolerance;
+}
+
+// Compares `actual` with the stored picture `name`; on a difference, writes
+// the picture drawn and the stored one faded with the differing pixels in
+// magenta, and says where.
+void compareLook(const QImage &actual, const QString &name) {
+    const QString stored = QStringLiteral(TEST_DATA_DIR "/looks/") + name + QStringLiteral(".png");
+    if (qEnvironmentVariableIsSet("LESSICORSA_RENEW_LOOKS")) {
+        QVERIFY2(actual.save(stored), qPrintable(stored));
+        return;
+    }
+    const QImage expected = QImage(stored).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!expected.isNull(), qPrintable(stored + " is missing: store it with LESSICORSA_RENEW_LOOKS=1"));
+    int count = 0;
+    QImage marked = expected;
+    if (actual.size() == expected.size()) {
+        for (int y = 0; y < actual.height(); ++y) {
+            const auto *a = reinterpret_cast<const QRgb *>(actual.constScanLine(y));
+            auto *m = reinterpret_cast<QRgb *>(marked.scanLine(y));
+            for (int x = 0; x < actual.width(); ++x) {
+                const int grey = 192 + qGray(m[x]) / 4;
+                if (differs(a[x], m[x])) ++count;
+                m[x] = differs(a[x], m[x]) ? qRgb(255, 0, 255) : qRgb(grey, grey, grey);
+            }
+        }
+    }
+    if (actual.size() == expected.size() && count <= allowedPixels) return;
+    QDir().mkpath(failuresDir());
+    const QString drawn = failuresDir() + '/' + name + QStringLiteral(".png");
+    const QString diff = failuresDir() + '/' + name + QStringLiteral("-diff.png");
+    actual.save(drawn);
+    if (actual.size() == expected.size()) marked.save(diff);
+    QString why;
+    QDebug(&why).noquote() << name << "differs from" << stored << ":" << actual.size() << "against"
+                           << expected.size() << "," << count << "pixels differ; drawn:" << drawn
+                           << (actual.size() == expected.size() ? "marked: " + diff : QString());
+    QFAIL(qPrintable(why));
+}
+
+} // namespace
+
+class TestLooks : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { ui::setViewScale(1.0); }
+
+    void windows_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("step");
+        for (const char *state : {"idle", "game1", "game2", "end", "settings", "about0", "about1", "about2"})
+            for (int step : {100, 150})
+                QTest::addRow("%s-%d", state, step) << QString::fromLatin1(state) << step;
+    }
+    void windows() {
+        QFETCH(QString, state);
+        QFETCH(int, step);
+        BoardFixture fx;
+        fx.platform.area = QRect(0, 0, 1920, 1080);
+        SettingsStore().write(viewstore::stepKey, QString::number(step));
+        Traduci &b = fx.board();
+        b.show();
+        QImage shot;
+        const int players = state.back().digitValue(); // of the game played, if any
+        // Draws spread over [0, 1), the same in every run.
+        for (int i = 1; i <= 1000; ++i)
+            fx.platform.draws.enqueue(float(std::fmod(i * 0.618034, 1.0)));
+        if (state == QLatin1String("idle")) {
+            fx.platform.draws.clear();
+            fx.platform.script({0.0f, 0.99f}); // Cicero and Seneca
+            b.Timer1_Timer();
+        } else if (state.startsWith(QLatin1String("game"))) {
+            // A right answer of the left-hand player (or the one player), a
+            // wrong one of the other, the highlight moving on.
+            startGame(fx, {.players = players, .words = 20});
+            answer(b, true, players == 2 ? 2 : 0);
+            answer(b, false, players == 2 ? 1 : 0);
+            highlight(b, 7);
+        } else if (state == QLatin1String("end")) {
+            // The left-hand player wins; the head of the right-hand one falls.
+            startGame(fx, {.players = 2, .words = 20});
+            b.state.playerScore[2] = 10;
+            answer(b, true, 2);
+            for (int i = 0; i < 12; ++i)
+                b.Timer1_Timer();
+        } else if (state == QLatin1String("settings")) {
+            Impostazioni *w = fx.settings();
+            w->show();
+            // (the personal vocabulary's caption names the working folder)
+            w->Chfreq(0)->setCaption(
+                w->Chfreq(0)->caption().replace(fx.path(), QStringLiteral("/home/lusor")));
+            shot = look(*w);
+        } else {
+            if (players > 0) startGame(fx, {.players = players, .words = 20});
+            fx.platform.onModal = [&](ui::Form *about) {
+                shot = look(*about);
+                about->hide();
+            };
+            b.Info_Click();
+        }
+        if (shot.isNull()) shot = look(b);
+        compareLook(shot, QTest::currentDataTag());
+    }
+};
+
+int main(int argc, char **argv) {
+    // As the program starts: its style and its fonts.
+    ui::prepareEnvironment();
+    QApplication app(argc, argv);
+    ui::setUpApplication();
+    TestLooks test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_looks.moc"
