@@ -146,18 +146,18 @@ Synthesizer::~Synthesizer() {
     worker_.join();
 }
 
-void Synthesizer::say(const QString &text, const QString &voice) {
-    post({text, voice, true, nullptr});
+void Synthesizer::say(const QString &text, const QString &voice, int leadMs) {
+    post({text, voice, true, leadMs, nullptr});
 }
 
 void Synthesizer::prepare(const QString &voice) {
-    post({QString(), voice, false, nullptr});
+    post({QString(), voice, false, 0, nullptr});
 }
 
 Speech Synthesizer::render(const QString &text, const QString &voice) {
     auto result = std::make_shared<std::promise<Speech>>();
     std::future<Speech> speech = result->get_future();
-    post({text, voice, false, result});
+    post({text, voice, false, 0, result});
     return speech.get();
 }
 
@@ -182,7 +182,14 @@ void Synthesizer::run() {
         }
         const Speech s = speak(r.text, r.voice);
         if (r.result) r.result->set_value(s);
-        if (r.toSink && !s.silent() && sink_) sink_(s);
+        if (!r.toSink || s.silent() || !sink_) continue;
+        if (r.leadMs <= 0) {
+            sink_(s);
+            continue;
+        }
+        auto led = std::make_shared<std::vector<std::int16_t>>(size_t(s.rate) * size_t(r.leadMs) / 1000);
+        led->insert(led->end(), s.samples->begin(), s.samples->end());
+        sink_({std::move(led), s.rate});
     }
 }
 

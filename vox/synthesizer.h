@@ -43,9 +43,10 @@ class Synthesizer {
     Synthesizer &operator=(const Synthesizer &) = delete;
 
     // Renders `text` in `voice` (eSpeak NG's language name: "la", "it") and
-    // hands it to the sink unless it is silent. A request still waiting when
-    // a newer one comes is dropped: its sound would be cut at once.
-    void say(const QString &text, const QString &voice);
+    // hands it to the sink unless it is silent, after `leadMs` of silence. A
+    // request still waiting when a newer one comes is dropped: its sound
+    // would be cut at once.
+    void say(const QString &text, const QString &voice, int leadMs = 0);
     // Sets the library up and loads `voice` ahead of the first word.
     void prepare(const QString &voice);
     // Renders and waits for the result.
@@ -55,6 +56,7 @@ class Synthesizer {
     struct Request {
         QString text, voice;
         bool toSink = true;
+        int leadMs = 0;
         std::shared_ptr<std::promise<Speech>> result;
     };
     void post(Request r);

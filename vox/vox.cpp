@@ -10,6 +10,11 @@
 
 namespace vox {
 
+namespace {
+// The right answer's sound (Right.wav) lasts 0.4 s: the translation follows it.
+constexpr int rightSoundMs = 400;
+} // namespace
+
 Vox::Vox(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     setObjectName(QStringLiteral("vox"));
     door.addListener(this);
@@ -46,11 +51,11 @@ void Vox::switched() {
     if (word_->isChecked()) synth_->prepare(latinVoice);
 }
 
-void Vox::say(const QString &text, const QString &voice) {
+void Vox::say(const QString &text, const QString &voice, int leadMs) {
     if (ended_ || !synth_ || !door_.choices().soundsOn || text.isEmpty()) return;
     ui::platform().soundCommand(QStringLiteral("Vox"),
                                 QStringLiteral("Play ") + voice + QLatin1Char(' ') + text);
-    if (ui::openSamples()) synth_->say(text, voice);
+    if (ui::openSamples()) synth_->say(text, voice, leadMs);
 }
 
 void Vox::wordAsked(const game::Word &w) {
@@ -58,7 +63,9 @@ void Vox::wordAsked(const game::Word &w) {
 }
 
 void Vox::strikeJudged(const game::Strike &s) {
-    if (s.right && translation_->isChecked()) say(s.word.translation, voiceOf(door_.choices().language));
+    // Within the second the right answer is shown.
+    if (s.right && translation_->isChecked())
+        say(s.word.translation, voiceOf(door_.choices().language), rightSoundMs);
 }
 
 void Vox::programEnding() {

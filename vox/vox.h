@@ -38,7 +38,7 @@ class Vox : public QObject, public game::Listener {
 
   private:
     void switched();
-    void say(const QString &text, const QString &voice);
+    void say(const QString &text, const QString &voice, int leadMs = 0);
 
     game::Door &door_;
     SettingsStore store_;
