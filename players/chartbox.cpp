@@ -52,7 +52,10 @@ void ChartBox::restyle() {
     chart_->setTitleFont(font(9.75, true));
     chart_->setTitleBrush(red);
     for (QAbstractAxis *a : chart_->axes()) {
-        a->setLabelsFont(font(8.25, false));
+        // A list of words stands in rows: a size smaller, and never cut to "...".
+        const bool words = a->type() == QAbstractAxis::AxisTypeBarCategory;
+        a->setLabelsFont(font(words ? 6.75 : 8.25, false));
+        a->setTruncateLabels(false);
         a->setLabelsBrush(QColor(0, 0, 0));
         a->setLinePen(QPen(darkRed, ui::scaledLine(1, z)));
         a->setGridLinePen(QPen(controlBack, ui::scaledLine(1, z)));
@@ -66,8 +69,10 @@ void ChartBox::restyle() {
         } else if (auto *area = qobject_cast<QAreaSeries *>(s)) {
             area->setPen(QPen(darkRed, ui::scaledLine(1, z)));
         } else if (auto *bars = qobject_cast<QAbstractBarSeries *>(s)) {
-            for (QBarSet *set : bars->barSets())
+            for (QBarSet *set : bars->barSets()) {
                 set->setPen(QPen(darkRed, ui::scaledLine(1, z)));
+                set->setLabelFont(font(6.75, true));
+            }
         }
     }
 }

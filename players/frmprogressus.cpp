@@ -49,7 +49,7 @@ void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) 
     x->setTickCount(5);
     x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)), QDateTime::fromMSecsSinceEpoch(qint64(to)));
     auto *y = new QValueAxis;
-    y->setRange(0, std::max(top, 1.0));
+    y->setRange(0, std::max(top * 1.05, 1.0)); // room above the highest point
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.3g"));
     c->addAxis(x, Qt::AlignBottom);
@@ -200,7 +200,7 @@ void frmProgressus::fill() {
 
     // The time axes run from the range's start (or the first game) to now.
     double from = since.isValid() ? double(since.toMSecsSinceEpoch()) : double(now.toMSecsSinceEpoch());
-    if (!games_.isEmpty()) from = std::min(from, double(games_.first().started.toMSecsSinceEpoch()));
+    if (!games_.isEmpty()) from = std::min(from, double(games_.first().started));
     if (!mastered.isEmpty())
         from = std::min(from, double(QDateTime(mastered.first(), QTime()).toMSecsSinceEpoch()));
     const double to = double(now.toMSecsSinceEpoch());
@@ -253,24 +253,28 @@ void frmProgressus::fill() {
         set->setColor(red);
         QStringList labels;
         for (qsizetype i = missed.size() - 1; i >= 0; --i) {
-            QString label = missed[i].latin;
-            // The same word in two classes is told apart by its class.
-            if (labels.contains(label) ||
-                std::count_if(missed.begin(), missed.end(), [&](auto &m) { return m.latin == label; }) > 1)
-                label += QStringLiteral(" (%1)").arg(missed[i].category);
+            // The headword alone ("cupido" of "cupido, cupidinis"): twenty rows leave little room.
+            QString label = missed[i].latin.section(QLatin1Char(','), 0, 0).trimmed();
+            // Two words of the same headword are told apart by class, else by their whole entry.
+            if (labels.contains(label)) label += QStringLiteral(" (%1)").arg(missed[i].category);
+            if (labels.contains(label)) label = missed[i].latin;
             labels.append(label);
             *set << missed[i].misses;
         }
         auto *bars = new QHorizontalBarSeries;
         bars->append(set);
         bars->setBarWidth(0.7);
+        // The counts stand at the bars' ends: the rows keep the chart's whole height.
+        bars->setLabelsVisible(true);
+        bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+        bars->setLabelsFormat(QStringLiteral("@value"));
+        set->setLabelColor(palette::white);
         c->addSeries(bars);
         auto *y = new QBarCategoryAxis;
         y->append(labels);
         auto *x = new QValueAxis;
         x->setRange(0, std::max(1, missed.isEmpty() ? 1 : missed.first().misses));
-        x->applyNiceNumbers();
-        x->setLabelFormat(QStringLiteral("%d"));
+        x->setVisible(false);
         c->addAxis(y, Qt::AlignLeft);
         c->addAxis(x, Qt::AlignBottom);
         bars->attachAxis(y);
@@ -296,8 +300,13 @@ void frmProgressus::Exporta_Click() {
         QDir::home().filePath(QStringLiteral("historia-%1.csv")
                                   .arg(Roster::clean(name).replace(QLatin1Char('/'), QLatin1Char('-')))));
     if (path.isEmpty()) return;
+    QList<PlayedGame> games;
+    const QString id = lusor->currentData().toString();
+    history_.read([&](const HistoryStore &s) {
+        games = s.games(id, rangeStart(range(), QDateTime::currentDateTime()), true);
+    });
     QSaveFile file(path);
-    const QByteArray bytes = csv(games_, name);
+    const QByteArray bytes = csv(games, name);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return;
     platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)), title,
                           Icon::Exclamation, Buttons::Ok);

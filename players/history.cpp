@@ -49,6 +49,12 @@ void History::read(const std::function<void(const HistoryStore &)> &f) {
         worker_, [&] { f(worker_->opened()); }, Qt::BlockingQueuedConnection);
 }
 
+void History::prepare() {
+    start();
+    QMetaObject::invokeMethod(
+        worker_, [w = worker_] { w->opened(); }, Qt::QueuedConnection);
+}
+
 void History::flush() {
     if (worker_)
         QMetaObject::invokeMethod(

@@ -34,6 +34,9 @@ class History : public QObject {
     void mastered(const MasteredWord &word);
     void removePlayer(const QString &player);
 
+    // Opens (and checks) the database on the worker, so that the first read
+    // finds it ready; returns at once.
+    void prepare();
     // Runs `f` with the opened store on the worker and waits for it.
     void read(const std::function<void(const HistoryStore &)> &f);
     // Waits until everything handed over has been done.

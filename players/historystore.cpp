@@ -35,7 +35,8 @@ const QList<QStringList> migrations = {
                        "latin TEXT NOT NULL, category TEXT NOT NULL, translation TEXT NOT NULL, "
                        "strikes TEXT NOT NULL, wrong1 INTEGER NOT NULL, wrong2 INTEGER NOT NULL, "
                        "PRIMARY KEY(game, seq))"),
-        QStringLiteral("CREATE INDEX words_missed ON words(game) WHERE wrong1 + wrong2 > 0"),
+        QStringLiteral("CREATE INDEX words_missed ON words(game, latin, category, wrong1, wrong2) "
+                       "WHERE wrong1 + wrong2 > 0"),
         QStringLiteral("CREATE TABLE mastered(player TEXT NOT NULL, day TEXT NOT NULL, "
                        "latin TEXT NOT NULL, category TEXT NOT NULL)"),
         QStringLiteral("CREATE INDEX mastered_player ON mastered(player, day)"),
@@ -277,21 +278,23 @@ bool HistoryStore::removePlayer(const QString &player) {
     });
 }
 
-QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &since) const {
+QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &since, bool details) const {
     QList<PlayedGame> out;
     if (state_ != State::Open) return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT g.started, g.seconds, s.right, s.errors, s.lockouts, g.asked, s.side, "
-                             "g.players, g.winner, g.vocabulary, g.language, g.classes, g.frequencies, "
-                             "g.speed, g.words_per_game FROM sides s JOIN games g ON g.id = s.game "
-                             "WHERE s.player = ? AND g.started >= ? ORDER BY g.started, g.id"));
+                             "g.players, g.winner, g.speed, g.words_per_game%1 "
+                             "FROM sides s JOIN games g ON g.id = s.game "
+                             "WHERE s.player = ? AND g.started >= ? ORDER BY g.started, g.id")
+                  .arg(details ? QStringLiteral(", g.vocabulary, g.language, g.classes, g.frequencies")
+                               : QString()));
     q.addBindValue(player);
     q.addBindValue(msecs(since));
     if (!run(q)) return out;
     while (q.next()) {
         PlayedGame g;
-        g.started = QDateTime::fromMSecsSinceEpoch(q.value(0).toLongLong());
+        g.started = q.value(0).toLongLong();
         g.seconds = q.value(1).toDouble();
         g.right = q.value(2).toInt();
         g.errors = q.value(3).toInt();
@@ -300,12 +303,14 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
         g.side = q.value(6).toInt();
         g.playerCount = q.value(7).toInt();
         g.winner = q.value(8).toInt();
-        g.vocabulary = q.value(9).toString();
-        g.language = q.value(10).toString();
-        g.classes = q.value(11).toString();
-        g.frequencies = q.value(12).toString();
-        g.speed = q.value(13).toInt();
-        g.wordsPerGame = q.value(14).toDouble();
+        g.speed = q.value(9).toInt();
+        g.wordsPerGame = q.value(10).toDouble();
+        if (details) {
+            g.vocabulary = q.value(11).toString();
+            g.language = q.value(12).toString();
+            g.classes = q.value(13).toString();
+            g.frequencies = q.value(14).toString();
+        }
         out.append(g);
     }
     return out;

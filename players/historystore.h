@@ -64,7 +64,10 @@ struct MasteredWord {
 
 // One game as a player's progress sees it.
 struct PlayedGame {
-    QDateTime started;
+    // When it began, in milliseconds since the epoch: a QDateTime of local
+    // time costs more to make than the rest of the row, and ten thousand are
+    // read at once.
+    qint64 started = 0;
     double seconds = 0;
     int right = 0, errors = 0, lockouts = 0, asked = 0;
     int side = 1, playerCount = 1, winner = 1;
@@ -116,8 +119,9 @@ class HistoryStore {
     // Removes a player's sides and mastered words (a game left with no side is removed).
     bool removePlayer(const QString &player);
 
-    // The player's games from `since` on (all with a null date), oldest first.
-    QList<PlayedGame> games(const QString &player, const QDateTime &since) const;
+    // The player's games from `since` on (all with a null date), oldest
+    // first; their texts (vocabulary, language, classes) only with `details`.
+    QList<PlayedGame> games(const QString &player, const QDateTime &since, bool details = false) const;
     // The days on which she mastered words, from `since` on.
     QList<QDate> masteredDays(const QString &player, const QDate &since) const;
     // Her most missed words from `since` on, most missed first.

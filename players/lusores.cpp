@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 
 using namespace ui;
 using namespace players;
@@ -22,13 +23,14 @@ Lusores::Lusores(game::Door &door, QObject *parent) : QObject(parent), door_(doo
     door.addListener(this);
     roster_.load();
     menu_ = door.addFeatureMenu(QStringLiteral("Lusores1"), QStringLiteral("&Lusores"));
-    // The lists of players are made afresh when the menu opens after a
-    // change (never while one of its items is being handled).
-    connect(menu_, &QMenu::aboutToShow, this, [this] {
-        if (menuStale_) fillMenu();
-    });
+    // The lists of players are made afresh each time the menu opens (never
+    // while one of its items is being handled), in the view's current scale.
+    connect(menu_, &QMenu::aboutToShow, this, &Lusores::fillMenu);
     fillMenu();
     showNames();
+    // The history is opened and checked on its own thread a little after the
+    // board is up, so that neither the start nor the first progress window waits for it.
+    QTimer::singleShot(3000, this, [this] { history().prepare(); });
 }
 
 Lusores::~Lusores() = default;
@@ -58,7 +60,6 @@ void Lusores::save() {
                 "chiusura del gioco.")
                  .arg(QDir::toNativeSeparators(dataFolder())));
     }
-    menuStale_ = true;
     showNames();
     emit playersChanged();
 }
@@ -70,7 +71,6 @@ void Lusores::showNames() {
 }
 
 void Lusores::fillMenu() {
-    menuStale_ = false;
     for (QMenu *m : menu_->findChildren<QMenu *>(QString(), Qt::FindDirectChildrenOnly))
         delete m;
     menu_->clear();

@@ -69,5 +69,5 @@ class Lusores : public QObject, public game::Listener {
     std::unique_ptr<players::History> history_;
     QMenu *menu_ = nullptr;
     std::optional<players::GameRecord> game_;
-    bool warnedRoster_ = false, menuStale_ = false;
+    bool warnedRoster_ = false;
 };

@@ -21,7 +21,7 @@ QList<QPointF> wordsPerMinute(const QList<PlayedGame> &games) {
     out.reserve(games.size());
     // A game reported shorter than a second counts as one second long.
     for (const PlayedGame &g : games)
-        out.append({double(g.started.toMSecsSinceEpoch()), g.right * 60.0 / std::max(g.seconds, 1.0)});
+        out.append({double(g.started), g.right * 60.0 / std::max(g.seconds, 1.0)});
     return out;
 }
 
@@ -29,7 +29,7 @@ QList<QPointF> errorsPerWord(const QList<PlayedGame> &games) {
     QList<QPointF> out;
     out.reserve(games.size());
     for (const PlayedGame &g : games)
-        out.append({double(g.started.toMSecsSinceEpoch()), double(g.errors) / std::max(g.asked, 1)});
+        out.append({double(g.started), double(g.errors) / std::max(g.asked, 1)});
     return out;
 }
 
@@ -82,7 +82,7 @@ QByteArray csv(const QList<PlayedGame> &games, const QString &playerName) {
     const QString name = field(playerName);
     for (const PlayedGame &g : games) {
         const QStringList f{name,
-                            g.started.toString(Qt::ISODate),
+                            QDateTime::fromMSecsSinceEpoch(g.started).toString(Qt::ISODate),
                             QString::number(g.seconds),
                             field(g.vocabulary),
                             field(g.language),

@@ -64,7 +64,7 @@ void playGame(BoardFixture &fx, int players, int wrong) {
 
 QList<PlayedGame> gamesOf(Lusores &l, const QString &id) {
     QList<PlayedGame> games;
-    l.history().read([&](const HistoryStore &s) { games = s.games(id, QDateTime()); });
+    l.history().read([&](const HistoryStore &s) { games = s.games(id, QDateTime(), true); });
     return games;
 }
 

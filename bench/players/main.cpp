@@ -150,6 +150,7 @@ int main(int argc, char **argv) {
                                    QStringLiteral("1"), now.date().addDays(-i * 2)});
         }
         History history(path);
+        history.prepare(); // as the game does a few seconds after its start
         history.flush();
         const QList<Player> players{{QStringLiteral("hospes"), QStringLiteral("Hospes")},
                                     {QStringLiteral("a"), QStringLiteral("Iulia")}};
