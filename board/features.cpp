@@ -12,7 +12,7 @@
 void Traduci::createFeatures() {
     // The players first: the missed words go to the list of the player who missed them.
     auto *players = new Lusores(*this, this);
-    new Errata(*this, this, players);
+    players->playsGamesOf(new Errata(*this, this, players));
     new Certamen(*this, this);
     new vox::Vox(*this, this);
     new Lists(*this, this);

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 using namespace ui;
 using namespace players;
@@ -187,8 +188,15 @@ void Lusores::mastered(int side, const QString &latin, const QString &category) 
     history().mastered({player(side).id, latin, category, QDate::currentDate()});
 }
 
+void Lusores::poolReady(game::Pool &pool) {
+    const game::Listener *r = pool.requester();
+    foreign_ = r && std::find(own_.begin(), own_.end(), r) == own_.end();
+}
+
 void Lusores::gameStarting(const game::Choices &c) {
     // A game that did not end is not recorded: it was broken off.
+    game_.reset();
+    if (std::exchange(foreign_, false)) return; // its names and its record are its feature's
     game_.emplace();
     GameRecord &g = *game_;
     g.started = QDateTime::currentDateTime();
@@ -205,7 +213,11 @@ void Lusores::gameStarting(const game::Choices &c) {
 }
 
 void Lusores::wordAsked(const game::Word &w) {
-    if (game_) game_->words.push_back({w.latin, w.category, w.translation, QString()});
+    if (!game_) return;
+    // The names again at the first word: a feature that showed names of its
+    // own may have taken them away while this game was being started.
+    if (game_->words.empty()) showNames();
+    game_->words.push_back({w.latin, w.category, w.translation, QString()});
 }
 
 void Lusores::strikeJudged(const game::Strike &s) {

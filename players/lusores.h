@@ -6,7 +6,10 @@
 // It follows the games through the board's game events: the choices and the
 // players when a game starts, each word asked with its strikes, the figures
 // when it ends. A game broken off (a new one started, the program ended)
-// never reaches the history.
+// never reaches the history, nor does a game another feature starts for
+// pupils of its own (a tournament's match): the sides' players play only
+// the games started by hand and those of the features named in
+// playsGamesOf().
 
 #include "board/gameevents.h"
 #include "players/history.h"
@@ -37,6 +40,9 @@ class Lusores : public QObject, public game::Listener {
     players::Player player(int side) const { return roster_.side(side); }
     // A word the side's player has mastered: it left her missed words.
     void mastered(int side, const QString &latin, const QString &category);
+    // The games `feature` starts are the sides' players' games too (the game
+    // of their missed words).
+    void playsGamesOf(const game::Listener *feature) { own_.push_back(feature); }
 
     // ---- menu handlers
     void choose(int side, const QString &id);
@@ -46,6 +52,7 @@ class Lusores : public QObject, public game::Listener {
     void Progressus_Click();
 
     // ---- the game events
+    void poolReady(game::Pool &pool) override;
     void gameStarting(const game::Choices &c) override;
     void wordAsked(const game::Word &w) override;
     void strikeJudged(const game::Strike &s) override;
@@ -69,5 +76,7 @@ class Lusores : public QObject, public game::Listener {
     std::unique_ptr<players::History> history_;
     QMenu *menu_ = nullptr;
     std::optional<players::GameRecord> game_;
+    std::vector<const game::Listener *> own_;
+    bool foreign_ = false; // the game being started is another feature's
     bool warnedRoster_ = false;
 };

@@ -8,6 +8,7 @@
 #include "players/frmnomen.h"
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
+#include "support/fakedoor.h"
 #include "support/gamedriver.h"
 
 #include <QAbstractBarSeries>
@@ -164,6 +165,30 @@ class TestPlayers : public QObject {
         QCOMPARE(l.player(1).id, Roster::guestId);
         QVERIFY(gamesOf(l, marcus).isEmpty());
         QCOMPARE(gamesOf(l, iulia).size(), 2);
+    }
+
+    // A game another feature starts for pupils of its own (a tournament's
+    // match) is not the sides' players': not kept, its names left standing.
+    void anotherFeaturesGame() {
+        BoardFixture fx;
+        FakeDoor door;
+        auto *l = new Lusores(door, &door.window);
+        game::Listener tournament;
+        door.names = QStringList{QStringLiteral("Aulus"), QStringLiteral("Gaia")};
+        for (const game::Listener *requester :
+             std::initializer_list<const game::Listener *>{&tournament, nullptr}) {
+            door.start({}, requester);
+            door.ask(QStringLiteral("verbum3"));
+            door.strike(1, false);
+            door.strike(1, true);
+            door.end({.wordsDone = 1});
+            if (requester)
+                QCOMPARE(door.names, QStringList({QStringLiteral("Aulus"), QStringLiteral("Gaia")}));
+        }
+        QCOMPARE(door.names, QStringList({QString(), QString()}));
+        const QList<PlayedGame> kept = gamesOf(*l, Roster::guestId);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].errors, 1);
     }
 
     // A history that cannot be used is set aside with one message; the game
