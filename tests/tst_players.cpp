@@ -8,7 +8,6 @@
 #include "players/frmnomen.h"
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
-#include "support/fakedoor.h"
 #include "support/gamedriver.h"
 
 #include <QAbstractBarSeries>
@@ -171,24 +170,21 @@ class TestPlayers : public QObject {
     // match) is not the sides' players': not kept, its names left standing.
     void anotherFeaturesGame() {
         BoardFixture fx;
-        FakeDoor door;
-        auto *l = new Lusores(door, &door.window);
+        Traduci &b = fx.board();
         game::Listener tournament;
-        door.names = QStringList{QStringLiteral("Aulus"), QStringLiteral("Gaia")};
-        for (const game::Listener *requester :
-             std::initializer_list<const game::Listener *>{&tournament, nullptr}) {
-            door.start({}, requester);
-            door.ask(QStringLiteral("verbum3"));
-            door.strike(1, false);
-            door.strike(1, true);
-            door.end({.wordsDone = 1});
-            if (requester)
-                QCOMPARE(door.names, QStringList({QStringLiteral("Aulus"), QStringLiteral("Gaia")}));
-        }
-        QCOMPARE(door.names, QStringList({QString(), QString()}));
-        const QList<PlayedGame> kept = gamesOf(*l, Roster::guestId);
+        b.setPlayerNames(QStringLiteral("Aulus"), QStringLiteral("Gaia"));
+        answerSettings(fx.platform, GameChoice{.players = 2});
+        b.startGame(&tournament);
+        QCOMPARE(b.nomen(1)->caption() + b.nomen(2)->caption(), QStringLiteral("AulusGaia"));
+        answer(b, false, 2);
+        while (!b.state.gameOver)
+            answer(b, true, 1);
+        QCOMPARE(b.nomen(1)->caption() + b.nomen(2)->caption(), QStringLiteral("AulusGaia"));
+        playGame(fx, 1, 1);
+        QCOMPARE(b.nomen(1)->caption(), QString());
+        const QList<PlayedGame> kept = gamesOf(lusores(b), Roster::guestId);
         QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0].errors, 1);
+        QCOMPARE(kept[0].playerCount, 1);
     }
 
     // A history that cannot be used is set aside with one message; the game
