@@ -59,26 +59,30 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     file->setText(about);
 
     separator = new QComboBox(this);
-    separator->addItem(QStringLiteral("Comma ,"), QChar(','));
-    separator->addItem(QStringLiteral("Semicolon ;"), QChar(';'));
-    separator->addItem(QStringLiteral("Tab"), QChar('\t'));
+    separator->addItem(QStringLiteral("Comma (,)"), QChar(','));
+    separator->addItem(QStringLiteral("Semicolon (;)"), QChar(';'));
+    separator->addItem(QStringLiteral("Tabulator (Tab)"), QChar('\t'));
     separator->setToolTip(tr("Il carattere che separa i campi del file CSV"));
     heading = new QCheckBox(QStringLiteral("&Prima linea: nomina columnarum"), this);
     heading->setToolTip(tr("La prima riga del file dà i nomi delle colonne"));
-    auto *csv = new QHBoxLayout;
-    csv->addWidget(new QLabel(QStringLiteral("Separator:"), this));
+    // The separator and the heading row are a CSV file's alone.
+    auto *csvRow = new QWidget(this);
+    auto *csv = new QHBoxLayout(csvRow);
+    csv->setContentsMargins(0, 0, 0, 0);
+    csv->addWidget(new QLabel(QStringLiteral("Separator:"), csvRow));
+    separator->setParent(csvRow);
+    heading->setParent(csvRow);
     csv->addWidget(separator);
     csv->addWidget(heading);
     csv->addStretch(1);
-    if (format_ != Format::Csv) {
-        separator->hide();
-        heading->hide();
-    }
+    csvRow->setVisible(format_ == Format::Csv);
 
     roleBox_ = new QGroupBox(QStringLiteral("Columnae"), this);
     roleGrid_ = new QGridLayout(roleBox_);
+    roleGrid_->setAlignment(Qt::AlignTop);
     lessons = new QListWidget(this);
     lessons->setObjectName(QStringLiteral("lessons"));
+    lessons->setMaximumHeight(style::scaled(110));
     auto *lessonBox = new QGroupBox(QStringLiteral("Lectiones"), this);
     (new QVBoxLayout(lessonBox))->addWidget(lessons);
     lessonBox->setToolTip(tr("Le lezioni (o i mazzi di Anki) da importare"));
@@ -88,6 +92,7 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     preview->setObjectName(QStringLiteral("preview"));
     preview->setModel(rows);
     preview->verticalHeader()->hide();
+    preview->verticalHeader()->setDefaultSectionSize(preview->fontMetrics().height() + 6);
     preview->setItemDelegateForColumn(2, new ClassBox(preview));
     preview->horizontalHeader()->setStretchLastSection(true);
     preview->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
@@ -110,7 +115,7 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     buttons->addWidget(Exit);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(file);
-    layout->addLayout(csv);
+    layout->addWidget(csvRow);
     layout->addLayout(top);
     layout->addWidget(preview, 1);
     layout->addWidget(warnings);

@@ -59,6 +59,7 @@ frmImprime::frmImprime(const WordList &list, const QString &title, QWidget *pare
     layout->addLayout(form);
     layout->addLayout(buttons);
     updateControls();
+    resize(width(), sizeHint().height());
 }
 
 void frmImprime::updateControls() {

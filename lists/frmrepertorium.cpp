@@ -78,13 +78,18 @@ frmRepertorium::frmRepertorium(const QString &path, QWidget *parent) : QDialog(p
     // Fixed row heights keep a hundred thousand rows as quick as ten.
     tabula->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabula->verticalHeader()->setDefaultSectionSize(tabula->fontMetrics().height() + 6);
+    tabula->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     tabula->horizontalHeader()->setStretchLastSection(true);
     tabula->horizontalHeader()->setSectionsClickable(true);
     tabula->horizontalHeader()->setSortIndicatorShown(true);
-    tabula->setColumnWidth(WordList::latinColumn, style::scaled(200));
-    tabula->setColumnWidth(WordList::classColumn, style::scaled(130));
+    tabula->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // in the file's order
+    // The columns share the window's width: the Latin word and the class
+    // take fixed parts, the languages the rest.
+    const int languages = model_->columnCount() - WordList::firstLanguageColumn;
+    tabula->setColumnWidth(WordList::latinColumn, style::scaled(190));
+    tabula->setColumnWidth(WordList::classColumn, style::scaled(125));
     for (int c = WordList::firstLanguageColumn; c < model_->columnCount(); ++c)
-        tabula->setColumnWidth(c, style::scaled(150));
+        tabula->setColumnWidth(c, style::scaled(std::clamp(250 / languages, 80, 150)));
     // A click on a column's heading sorts by it; the heading has turned its
     // indicator to the order asked for by then.
     connect(tabula->horizontalHeader(), &QHeaderView::sectionClicked, this,

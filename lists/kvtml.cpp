@@ -323,7 +323,9 @@ ImportResult readKvtml(const QByteArray &bytes) {
     const qsizetype declEnd = bytes.startsWith("<?xml") ? bytes.indexOf("?>") : -1;
     const QByteArray decl = declEnd < 0 ? QByteArray() : bytes.left(declEnd).toLower();
     const bool utf8 = !decl.contains("encoding") || decl.contains("utf-8") || decl.contains("utf8");
-    if (utf8 && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
+    QStringDecoder whole(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString all = utf8 ? whole.decode(bytes) : QString();
+    if (utf8 && whole.hasError() && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")) {
         QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         int line = 1;
         for (qsizetype pos = 0; pos < bytes.size(); ++line) {

@@ -231,10 +231,11 @@ QString Lists::importFile(const QString &path) {
         return {};
     }
     choose(target);
-    QString done =
-        tr("%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nel nuovo ludo.")
-            .arg(words)
-            .arg(shown(current_));
+    QString done = tr("%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nelle "
+                      "impostazioni della "
+                      "prossima partita.")
+                       .arg(words)
+                       .arg(shown(current_));
     if (skipped) done += tr("\n%1 righe senza vocabolo latino non sono state importate.").arg(skipped);
     platform().messageBox(done, title, Icon::None, Buttons::Ok);
     return current_;

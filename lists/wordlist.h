@@ -27,9 +27,9 @@ struct Line {
     enum class End : quint8 { None, CrLf, Cr, Lf };
     Kind kind = Kind::Record;
     End end = End::None;
-    bool fresh = false;          // written anew from its fields
+    bool fresh = false;            // written anew from its fields
     qsizetype start = 0, size = 0; // where its bytes stand in the file read, without the line end
-    QStringList fields;          // a line written anew: its fields
+    QStringList fields;            // a line written anew: its fields
 };
 
 // The grammatical classes by the names of the settings window's boxes.
@@ -120,7 +120,7 @@ class WordList {
     QList<int> rows_;
     int heading_ = -1; // the heading's line, -1 when the file has no record
     Encoding encoding_ = Encoding::Cp1252;
-    bool asciiOnly_ = true; // no byte of the file is above 0x7F
+    bool asciiOnly_ = true;               // no byte of the file is above 0x7F
     Line::End lineEnd_ = Line::End::CrLf; // the file's own: its first line's
 };
 
