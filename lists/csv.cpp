@@ -111,7 +111,10 @@ bool looksLikeHeading(const QStringList &row) {
     for (const QString &f : row) {
         const QString t = f.trimmed();
         if (t.isEmpty()) return false;
-        if (standardLanguage(t) != t || names.contains(t.toLower())) named = true;
+        const QString language = standardLanguage(t);
+        if (language != t || language == latinName || translationNames.contains(language) ||
+            names.contains(t.toLower()))
+            named = true;
     }
     return named;
 }

@@ -14,14 +14,17 @@
 #include "support/gamedriver.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTest>
 
@@ -321,6 +324,113 @@ class TestListsWindow : public QObject {
         const ImportResult r = readAs(formatOf(bytes), bytes);
         QCOMPARE(WordList::fromBytes(buildList(r.table, initialChoice(r.table))).records(),
                  WordList::fromBytes(edited).records());
+    }
+
+    // "Aperi" takes any vocabulary file, but refuses one the game would stop
+    // at; the recent lists are the last five chosen, newest first, and one
+    // gone missing leaves them with the designed warning.
+    void openAndRecent_data() {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QString>("recent");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("seven lists, the last five kept")
+            << QStringList{"1", "2", "3", "4", "5", "6", "7"} << "76543"
+            << "7" << 0;
+        QTest::newRow("one chosen again comes first") << QStringList{"1", "2", "3", "1"} << "132"
+                                                      << "1" << 0;
+        QTest::newRow("not a vocabulary: refused") << QStringList{"1", "junk"} << "1"
+                                                   << "1" << 1;
+        QTest::newRow("a recent list gone missing") << QStringList{"1", "2", "gone 1"} << "2"
+                                                    << "2" << 1;
+    }
+    void openAndRecent() {
+        QFETCH(QStringList, chosen);
+        QFETCH(QString, recent);
+        QFETCH(QString, current);
+        QFETCH(int, messages);
+        BoardFixture fx;
+        for (int k = 1; k <= 7; ++k)
+            fx.write(QString("l%1.txt").arg(k), twoLanguages(10));
+        QByteArray junk;
+        for (int i = 0; i < 40; ++i)
+            junk += "\x7f"
+                    "ELF junk line " +
+                    QByteArray::number(i) + "\n";
+        fx.write("ljunk.txt", junk);
+        Lists *l = listsOf(fx.board());
+        for (const QString &c : chosen) {
+            if (c.startsWith("gone")) {
+                QFile::remove(fx.path() + "/l" + c.section(' ', 1) + ".txt");
+                l->Recens_Click(
+                    static_cast<int>(l->recent().indexOf(fx.path() + "/l" + c.section(' ', 1) + ".txt")));
+                continue;
+            }
+            asking().file = [&](QWidget *, const QString &, const QString &, const QString &, bool) {
+                return fx.path() + "/l" + c + ".txt";
+            };
+            l->Aperi_Click();
+        }
+        QString names;
+        for (const QString &r : l->recent())
+            names += QFileInfo(r).baseName().mid(1);
+        QCOMPARE(names, recent);
+        QCOMPARE(QFileInfo(l->current()).baseName().mid(1), current);
+        QCOMPARE(fx.board().personalVocabulary(), l->current());
+        QCOMPARE(fx.platform.messages.size(), messages);
+    }
+
+    // A new list is written only when saved, where the teacher says, and is
+    // played from then on.
+    void newListSaved() {
+        BoardFixture fx;
+        Lists *l = listsOf(fx.board());
+        const QString target = fx.path() + "/novum.txt";
+        asking().file = [&](QWidget *, const QString &, const QString &, const QString &, bool save) {
+            return save ? target : QString();
+        };
+        asking().exec = [&](QDialog *d) {
+            auto *w = qobject_cast<frmRepertorium *>(d);
+            w->Adde_Click();
+            w->model()->setData(w->tabula->currentIndex(), QString::fromUtf8("amo, -as, -avi, -atum, -are"),
+                                Qt::EditRole);
+            w->model()->setData(w->model()->index(0, 2), QString::fromUtf8("amo è"), Qt::EditRole);
+            return w->Salva_Click() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        };
+        l->Novum_Click();
+        QCOMPARE(readAll(target),
+                 QByteArray("Ordo;Classis;Verbum latinum;Italiano\r\n0;3;amo, -as, -avi, -atum, -are;amo "
+                            "\xC3\xA8\r\n"));
+        QCOMPARE(l->current(), target);
+    }
+
+    // The preview reads a CSV file again with the separator and heading row chosen.
+    void previewSeparatorAndHeading() {
+        BoardFixture fx;
+        frmImporta w("verba.csv", "Latinum;Italiano\nrex, regis m.;re\nlaudo, -are;lodo, io\n");
+        QCOMPARE(w.roles.size(), 2);
+        QVERIFY(w.heading->isChecked());
+        w.separator->setCurrentIndex(w.separator->findData(QChar(',')));
+        QCOMPARE(w.roles.size(), 3);
+        w.heading->setChecked(false);
+        QCOMPARE(w.rows->rowCount(), 3);
+        w.separator->setCurrentIndex(w.separator->findData(QChar(';')));
+        w.heading->setChecked(true);
+        QCOMPARE(QString::fromUtf8(buildList(w.result().table, w.choice())),
+                 QString("Ordo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n0;3;laudo, "
+                         "-are;lodo, io\r\n"));
+    }
+
+    // The list printed as a table over several pages, every page counted in the PDF.
+    void listPrinted() {
+        BoardFixture fx;
+        QPrinter printer(QPrinter::HighResolution);
+        toPdf(printer, fx.path() + "/index.pdf");
+        const Printed printed = printList(printer, WordList::fromBytes(twoLanguages(150)), "Caput I");
+        QVERIFY(printed.pages > 1);
+        QCOMPARE(printed.keyPage, 0);
+        const QByteArray pdf = readAll(fx.path() + "/index.pdf");
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), printed.pages);
     }
 
     // A test sheet: the words of the class chosen, each with its own answer,
