@@ -19,6 +19,27 @@ QString nativeFolder() {
     return QDir::toNativeSeparators(QDir::currentPath());
 }
 
+// The names of the translation languages of a vocabulary file (the standard
+// one by default): its heading's fields from the fourth on, the heading read
+// up to its first comma. The file is opened on its own, so a load of the main
+// window's vocabulary is not disturbed, and decoded as the loader decodes it.
+QStringList languageNames(const QString &name = QStringLiteral("vocabula.txt")) {
+    if (!vocabulary::isReadableFile(name)) return {};
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString heading = vocabulary::firstLine(file);
+    const qsizetype comma = heading.indexOf(QLatin1Char(','));
+    if (comma >= 0) heading.truncate(comma);
+    return heading.split(QLatin1Char(';')).mid(3);
+}
+
+// The language selected from the stored index: the first one when the index
+// is not in the list.
+int chosenLanguage(const QString &stored, qsizetype count) {
+    const long long language = roundHalfEven(val(stored));
+    return language < 0 || language >= count ? 0 : static_cast<int>(language);
+}
+
 } // namespace
 
 void Impostazioni::Form_Load() {
@@ -57,10 +78,7 @@ void Impostazioni::Form_Load() {
         quverbi->addItem(plainForm(n) + QStringLiteral(" vocabula"));
     selezionaquverbi();
     riempilingue();
-    // The stored language, or the first one when the stored index is not in the list.
-    long long language = roundHalfEven(val(Lingue->tag()));
-    if (language < 0 || language >= Lingue->listCount()) language = 0;
-    Lingue->setListIndex(static_cast<int>(language));
+    Lingue->setListIndex(chosenLanguage(Lingue->tag(), Lingue->listCount()));
     if (Giocatori(1)->value()) Giocatori_Click(1);
 }
 
@@ -90,20 +108,15 @@ void Impostazioni::mostrarepertorio() {
 }
 
 void Impostazioni::riempilingue(const QString &name) {
-    // The language names are the heading's fields from the fourth on; the
-    // heading is read up to its first comma. The file is opened on its own,
-    // so a load of the main window's vocabulary is not disturbed, and decoded
-    // as the loader decodes it.
-    if (!vocabulary::isReadableFile(name)) return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    QString heading = vocabulary::firstLine(file);
-    file.close();
-    const qsizetype comma = heading.indexOf(QLatin1Char(','));
-    if (comma >= 0) heading.truncate(comma);
-    const QStringList fields = heading.split(QLatin1Char(';'));
-    for (qsizetype i = 3; i < fields.size(); ++i)
-        Lingue->addItem(fields.at(i));
+    for (const QString &language : languageNames(name))
+        Lingue->addItem(language);
+}
+
+Impostazioni::StartupChoices Impostazioni::startupChoices() {
+    // Before the first game the load reads the store (the board's Tag is
+    // empty then).
+    const StoredSettings s = StoredSettings::read(SettingsStore());
+    return {s.sounds, s.music, chosenLanguage(s.language, languageNames().size())};
 }
 
 void Impostazioni::selezionaquverbi() {

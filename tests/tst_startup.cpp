@@ -23,14 +23,22 @@ class TestStartup : public QObject {
   private slots:
     void idleBoard() {
         BoardFixture fx;
+        fx.store(QStringLiteral("Lingua"), QStringLiteral("1"));
+        fx.store(QStringLiteral("Musica"), QStringLiteral("0"));
         Traduci &b = fx.board();
+        // the stored language, music and sounds (absent: on)
+        QCOMPARE(b.state.vocabularyTable[1][3], QStringLiteral("word1"));
+        QCOMPARE(b.state.musicOn, 0);
+        QCOMPARE(b.state.soundsOn, -1);
         QVERIFY(b.Timer1->enabled());
         QCOMPARE(b.Timer1->interval(), 1000);
         QVERIFY(b.tag().isEmpty());
-        QVERIFY(!b.hasImpostazioni()); // the settings window read at start-up is closed again
-        QVERIFY(!b.isVisible());       // shown once the start-up and its warnings are over
+        QVERIFY(!b.isVisible()); // shown once the start-up and its warnings are over
         QVERIFY(fx.platform.messages.isEmpty());
         QCOMPARE(fx.platform.endCount, 0);
+        // neither the start-up nor the idle board makes the settings window
+        b.Timer1_Timer();
+        QVERIFY(!b.hasImpostazioni());
     }
 
     // With real devices on SDL's dummy driver and short files: the music

@@ -47,7 +47,10 @@ void Traduci::aprivocaboli(const QString &fv) {
         platform().endProgram(0);
         return;
     }
-    int language = impostazioni()->Lingue->listIndex();
+    // The language the settings window selects; at start-up, before there is
+    // one, the language a window made then would select.
+    int language =
+        hasImpostazioni() ? impostazioni()->Lingue->listIndex() : Impostazioni::startupChoices().language;
     if (fv == QStringLiteral("vocpers.txt"))
         language = 0; // the personal vocabulary always translates in its fourth field
     // With no language selected the first one is read, never the Latin field.
