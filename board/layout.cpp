@@ -14,7 +14,7 @@ void Traduci::disponitavola() {
     barrone(1)->setLeft(3 * barrone(2)->left() + barrone(2)->width_() + F->width_());
     barrone(1)->setTop(0);
     barrone(2)->setTop(0);
-    barrone(1)->setHeight(F->height_() + 120 + Cornice->height_());
+    barrone(1)->setHeight(trackHeight());
     barrone(2)->setHeight(barrone(1)->height_());
     barrone(1)->setShown(true);
     barrone(2)->setShown(true);
@@ -43,6 +43,12 @@ void Traduci::disponitavola() {
     Parola->setLeft(50);
     const float B = sign(11)->top() + sign(11)->height_();
     Parola->setTop(B + (F->height_() - B) / 2 - Parola->height_() / 2);
+}
+
+float Traduci::trackHeight() const {
+    // The panel's three quarters of the window's height (as the layout makes
+    // it), the gap below it and the status box.
+    return scaleHeight() / 4 * 3 + 120 + Cornice->height_();
 }
 
 void Traduci::mostraritratti() {

@@ -18,6 +18,13 @@ Traduci::Traduci() : Form(QStringLiteral("Traduci"), Border::FixedSingle, 7035, 
     setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
     createControls();
     createMenu();
+    // The tracks and the title are the costliest pictures of the first paint:
+    // they start rendering now, at the sizes the start-up gives them, while
+    // the rest of the window is being made.
+    for (int k : {1, 2})
+        barrone(k)->setHeight(trackHeight());
+    barrone(1)->prepare(barrone(1)->picture());
+    arapacis->prepare(arapacis->picture());
     renderPicturesAhead();
     connect(Timer1, &Timer::tick, this, &Traduci::Timer1_Timer);
     connectClicks();

@@ -129,6 +129,8 @@ class Traduci : public ui::Form, public game::Door {
 
     // ---- the window's own operations (public so that tests can drive them)
     void disponitavola();
+    // The height the layout gives the tracks `barrone`.
+    float trackHeight() const;
     void mostraritratti();
     void selezionavocaboli();
     void prossimovocabolo();

@@ -7,8 +7,11 @@
 #include "settings/viewstore.h"
 #include "support/gamedriver.h"
 
+#include <QDir>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 namespace {
 // Every design value a control exposes, by control name.
@@ -85,6 +88,46 @@ class TestZoom : public QObject {
             b.grab();
         }
         QCOMPARE(ui::Picture::renderCount(), atScale);
+    }
+
+    // A rendering made ahead is kept on disk, and the next program that
+    // needs it reads it there; a kept file cut short is rendered afresh.
+    void renderingsKeptForTheNextStart_data() {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("kept file read") << false;
+        QTest::newRow("kept file cut short") << true;
+    }
+    void renderingsKeptForTheNextStart() {
+        QFETCH(bool, cut);
+        QTemporaryDir dir;
+        ui::Picture::setKeptFolder(dir.path());
+        const QSize size(90, 35);
+        // (a program's renderings end with its last reference to the picture)
+        const auto render = [size] {
+            const ui::Picture p = ui::Picture::load(QStringLiteral("arapacis"));
+            p.prepare(size, 1.0);
+            QThreadPool::globalInstance()->waitForDone();
+            return p.pixmap(size, 1.0).toImage();
+        };
+        const QImage rendered = render();
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        QFile kept(dir.filePath(files.first()));
+        QVERIFY(kept.open(QIODevice::ReadWrite));
+        const qint64 whole = kept.size();
+        if (cut) {
+            kept.resize(whole - 1);
+        } else { // its pixels are what the next program shows
+            const QByteArray heading = kept.read(16);
+            kept.seek(0);
+            kept.write(heading + QByteArray(whole - 16, '\x7f'));
+        }
+        kept.close();
+        const QImage next = render();
+        ui::Picture::setKeptFolder(QString());
+        QCOMPARE(next == rendered, cut);
+        QCOMPARE(next.constBits()[0], cut ? rendered.constBits()[0] : uchar(0x7f));
+        QCOMPARE(QFileInfo(kept).size(), whole);
     }
 
     // The step of a start: the stored one when it is one of the steps and fits

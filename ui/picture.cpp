@@ -1,19 +1,25 @@
 #include "ui/picture.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <cstring>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace ui {
@@ -73,6 +79,102 @@ void renderInto(QPaintDevice *device, QSvgRenderer *drawing, QSize size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (drawing) drawing->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+}
+
+// The renderings made ahead on the worker are kept on disk as well, in the
+// user's cache folder, so that the next start shows them without rendering
+// them again: the board's tall tracks and its title cost more than all the
+// rest of its first paint. At most keptOnDiskFiles are kept, the newest.
+constexpr int keptOnDiskFiles = 48;
+constexpr char keptMagic[8] = {'L', 'C', 'P', 'I', 'C', '1', 0, 0};
+
+std::mutex keptFolderMutex;
+std::optional<QString> keptFolderSet;
+
+// The folder of the renderings kept on disk; none under test, unless the
+// test sets one.
+QString keptFolder() {
+    {
+        std::lock_guard lock(keptFolderMutex);
+        if (keptFolderSet) return *keptFolderSet;
+    }
+    if (QStandardPaths::isTestModeEnabled()) return {};
+    static const QString folder = [] {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        return cache.isEmpty() ? QString() : cache + QStringLiteral("/lessicorsa/pictures");
+    }();
+    return folder;
+}
+
+// A kept rendering is named after the drawing's bytes, the toolkit's version
+// that rendered it, its size and its pixel ratio: a changed drawing or
+// another size never meets an old rendering.
+QString keptName(const QByteArray &drawing, QSize size, qreal dpr) {
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(drawing);
+    hash.addData(QByteArray(qVersion()));
+    return QStringLiteral("%1-%2x%3@%4.argb")
+        .arg(QString::fromLatin1(hash.result().toHex().left(20)))
+        .arg(size.width())
+        .arg(size.height())
+        .arg(dpr);
+}
+
+// The file holds the rendering's own pixels (premultiplied ARGB, as rendered,
+// so nothing is converted either way) after a heading of its pixel size.
+QImage readKept(const QString &file, QSize pixels) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray head = f.read(sizeof keptMagic + 2 * sizeof(qint32));
+    if (head.size() != int(sizeof keptMagic + 2 * sizeof(qint32)) ||
+        std::memcmp(head.constData(), keptMagic, sizeof keptMagic) != 0)
+        return {};
+    qint32 w = 0, h = 0;
+    std::memcpy(&w, head.constData() + sizeof keptMagic, sizeof w);
+    std::memcpy(&h, head.constData() + sizeof keptMagic + sizeof w, sizeof h);
+    if (QSize(w, h) != pixels) return {};
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    const qint64 bytes = image.sizeInBytes();
+    if (image.isNull() || f.size() != head.size() + bytes) return {};
+    if (f.read(reinterpret_cast<char *>(image.bits()), bytes) != bytes) return {};
+    return image;
+}
+
+void writeKept(const QString &folder, const QString &file, const QImage &image) {
+    if (!QDir().mkpath(folder)) return;
+    QSaveFile f(file); // whole or not at all, also beside another instance
+    if (!f.open(QIODevice::WriteOnly)) return;
+    const qint32 w = image.width(), h = image.height();
+    f.write(keptMagic, sizeof keptMagic);
+    f.write(reinterpret_cast<const char *>(&w), sizeof w);
+    f.write(reinterpret_cast<const char *>(&h), sizeof h);
+    f.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    if (!f.commit()) return;
+    const QFileInfoList kept =
+        QDir(folder).entryInfoList({QStringLiteral("*.argb")}, QDir::Files, QDir::Time);
+    for (qsizetype i = keptOnDiskFiles; i < kept.size(); ++i)
+        QFile::remove(kept.at(i).filePath());
+}
+
+// The drawing at `path` rendered at `size` and `dpr`: read from the disk when
+// a rendering of it is kept there, else rendered and kept.
+QImage renderOrRead(const QString &path, QSize size, qreal dpr) {
+    QFile f(path);
+    const QByteArray drawing = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    const QString folder = keptFolder();
+    const QString file =
+        folder.isEmpty() ? QString() : folder + QLatin1Char('/') + keptName(drawing, size, dpr);
+    QImage image = file.isEmpty() ? QImage() : readKept(file, pixelSize(size, dpr));
+    if (image.isNull()) {
+        image = QImage(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(dpr);
+        QSvgRenderer renderer(drawing);
+        renderInto(&image, renderer.isValid() ? &renderer : nullptr, size);
+        if (!file.isEmpty()) writeKept(folder, file, image);
+    }
+    image.setDevicePixelRatio(dpr);
+    return image;
 }
 
 // The size an SVG file gives itself in the width and height of its root
@@ -177,11 +279,7 @@ void Picture::prepare(QSize size, qreal dpr) const {
     ++underWay;
     // The worker reads the drawing itself: a renderer is not shared between threads.
     QThreadPool::globalInstance()->start([job, path = data_->path, size, dpr] {
-        QImage image(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(dpr);
-        image.fill(Qt::transparent);
-        QSvgRenderer drawing(path);
-        renderInto(&image, drawing.isValid() ? &drawing : nullptr, size);
+        QImage image = renderOrRead(path, size, dpr);
         {
             std::lock_guard lock(job->mutex);
             job->image = std::move(image);
@@ -256,6 +354,11 @@ QIcon Picture::icon() const {
     for (int s : iconSizes)
         prepare(QSize(s, s), 1.0);
     return QIcon(new PictureIcon(*this));
+}
+
+void Picture::setKeptFolder(const QString &folder) {
+    std::lock_guard lock(keptFolderMutex);
+    keptFolderSet = folder;
 }
 
 int Picture::renderingsUnderWay() {

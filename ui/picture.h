@@ -53,6 +53,9 @@ class Picture {
     static int renderCount();
     // How many renderings are under way on the worker thread.
     static int renderingsUnderWay();
+    // Where the renderings made on the worker are kept for the next start:
+    // by default a folder in the user's cache folder, and none under test.
+    static void setKeptFolder(const QString &folder);
 
     friend bool operator==(const Picture &a, const Picture &b) { return a.data_ == b.data_; }
 

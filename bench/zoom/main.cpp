@@ -224,8 +224,10 @@ int child(const QString &mode, int percent, double seconds) {
 QStringList run(const QString &mode, int percent, double seconds, const QString &folder) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    QTemporaryDir config;
+    QTemporaryDir config, cache;
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    // (no picture kept rendered from an earlier run: the first visits render)
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), cache.path());
     env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(folder);
