@@ -28,6 +28,8 @@ struct Picture::Data {
     QString name;
     QString path; // empty for a missing picture
     QSize size;
+    // What names its renderings kept on disk (see keptFile), once known.
+    mutable QString keptKey;
     // The drawing is read at its first rendering: most pictures of a window
     // are not shown at its first paint, and their sizes are in their heading.
     mutable std::unique_ptr<QSvgRenderer> renderer;
@@ -106,18 +108,19 @@ QString keptFolder() {
     return folder;
 }
 
-// A kept rendering is named after the drawing's bytes, the toolkit's version
-// that rendered it, its size and its pixel ratio: a changed drawing or
-// another size never meets an old rendering.
-QString keptName(const QByteArray &drawing, QSize size, qreal dpr) {
+// A kept rendering is named after the drawing's bytes and the toolkit's
+// version that rendered it (the key), its size and its pixel ratio: a
+// changed drawing or another size never meets an old rendering.
+QString drawingKey(const QString &path) {
+    QFile f(path);
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(drawing);
+    if (f.open(QIODevice::ReadOnly)) hash.addData(&f);
     hash.addData(QByteArray(qVersion()));
-    return QStringLiteral("%1-%2x%3@%4.argb")
-        .arg(QString::fromLatin1(hash.result().toHex().left(20)))
-        .arg(size.width())
-        .arg(size.height())
-        .arg(dpr);
+    return QString::fromLatin1(hash.result().toHex().left(20));
+}
+
+QString keptName(const QString &key, QSize size, qreal dpr) {
+    return QStringLiteral("%1-%2x%3@%4.argb").arg(key).arg(size.width()).arg(size.height()).arg(dpr);
 }
 
 // The file holds the rendering's own pixels (premultiplied ARGB, as rendered,
@@ -156,24 +159,15 @@ void writeKept(const QString &folder, const QString &file, const QImage &image) 
         QFile::remove(kept.at(i).filePath());
 }
 
-// The drawing at `path` rendered at `size` and `dpr`: read from the disk when
-// a rendering of it is kept there, else rendered and kept.
-QImage renderOrRead(const QString &path, QSize size, qreal dpr) {
-    QFile f(path);
-    const QByteArray drawing = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    const QString folder = keptFolder();
-    const QString file =
-        folder.isEmpty() ? QString() : folder + QLatin1Char('/') + keptName(drawing, size, dpr);
-    QImage image = file.isEmpty() ? QImage() : readKept(file, pixelSize(size, dpr));
-    if (image.isNull()) {
-        image = QImage(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        image.setDevicePixelRatio(dpr);
-        QSvgRenderer renderer(drawing);
-        renderInto(&image, renderer.isValid() ? &renderer : nullptr, size);
-        if (!file.isEmpty()) writeKept(folder, file, image);
-    }
+// The drawing at `path` rendered at `size` and `dpr`, and kept on disk as
+// `file` unless that is empty.
+QImage renderAndKeep(const QString &path, QSize size, qreal dpr, const QString &file) {
+    QImage image(pixelSize(size, dpr), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     image.setDevicePixelRatio(dpr);
+    QSvgRenderer drawing(path);
+    renderInto(&image, drawing.isValid() ? &drawing : nullptr, size);
+    if (!file.isEmpty()) writeKept(QFileInfo(file).path(), file, image);
     return image;
 }
 
@@ -273,13 +267,28 @@ void Picture::prepare(QSize size, qreal dpr) const {
         if (r.size == size && r.dpr == dpr) return;
     for (const auto &j : data_->pending)
         if (j.size == size && j.dpr == dpr) return;
+    ++renderings;
+    // A rendering kept on disk is read at once, here: no worker is needed.
+    const QString folder = keptFolder();
+    QString file;
+    if (!folder.isEmpty()) {
+        if (data_->keptKey.isEmpty()) data_->keptKey = drawingKey(data_->path);
+        file = folder + QLatin1Char('/') + keptName(data_->keptKey, size, dpr);
+        QImage kept = readKept(file, pixelSize(size, dpr));
+        if (!kept.isNull()) {
+            kept.setDevicePixelRatio(dpr);
+            auto &shown = data_->renderings;
+            shown.insert(shown.begin(), Data::Rendering{size, dpr, QPixmap::fromImage(std::move(kept))});
+            if (shown.size() > keptRenderings) shown.pop_back();
+            return;
+        }
+    }
     auto job = std::make_shared<Data::Job>();
     data_->pending.push_back({size, dpr, job});
-    ++renderings;
     ++underWay;
     // The worker reads the drawing itself: a renderer is not shared between threads.
-    QThreadPool::globalInstance()->start([job, path = data_->path, size, dpr] {
-        QImage image = renderOrRead(path, size, dpr);
+    QThreadPool::globalInstance()->start([job, path = data_->path, size, dpr, file] {
+        QImage image = renderAndKeep(path, size, dpr, file);
         {
             std::lock_guard lock(job->mutex);
             job->image = std::move(image);

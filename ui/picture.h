@@ -39,7 +39,8 @@ class Picture {
     // again costs a copy of pixels, not a rendering of the drawing.
     QPixmap pixmap(QSize size, qreal dpr) const;
     // Starts rendering the picture at `size` and `dpr` on a worker thread, so
-    // that pixmap() finds it ready (or waits for it) instead of rendering it.
+    // that pixmap() finds it ready (or waits for it) instead of rendering it;
+    // a rendering an earlier run kept on disk is read at once instead.
     void prepare(QSize size, qreal dpr) const;
     // A window icon drawn from the picture at 16, 32 and 48 pixels; the three
     // are rendered ahead on a worker thread when the icon is made.
@@ -53,8 +54,8 @@ class Picture {
     static int renderCount();
     // How many renderings are under way on the worker thread.
     static int renderingsUnderWay();
-    // Where the renderings made on the worker are kept for the next start:
-    // by default a folder in the user's cache folder, and none under test.
+    // Where the renderings made on the worker are kept for the next run: by
+    // default a folder in the user's cache folder, and none under test.
     static void setKeptFolder(const QString &folder);
 
     friend bool operator==(const Picture &a, const Picture &b) { return a.data_ == b.data_; }
