@@ -159,7 +159,11 @@ frmRepertorium::frmRepertorium(const QString &path, QWidget *parent) : QDialog(p
     updateSumma();
 }
 
-frmRepertorium::~frmRepertorium() = default;
+frmRepertorium::~frmRepertorium() {
+    // The model (and its undo stack, which signals as it is cleared) goes
+    // while this window is still whole.
+    delete model_;
+}
 
 void frmRepertorium::setPath(const QString &path) {
     path_ = path;

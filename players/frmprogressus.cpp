@@ -238,6 +238,7 @@ void frmProgressus::fill() {
             top = std::max(top, double(n));
         }
         auto *area = new QAreaSeries(upper);
+        upper->setParent(area); // an area series does not own its outline
         area->setColor(controlBack);
         c->addSeries(area);
         const double start =
