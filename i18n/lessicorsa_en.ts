@@ -5,19 +5,19 @@
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>The certamen file %1 is damaged or does not come from LessiCorsa: it has been set aside as %2. The game goes on as usual, but that certamen cannot be resumed.</translation>
     </message>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: il prossimo certamen lo sostituirà. Si gioca come sempre.</source>
-        <translation type="unfinished"></translation>
+        <translation>The certamen file %1 is damaged or does not come from LessiCorsa, and it could not be set aside: the next certamen will replace it. The game goes on as usual.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file del certamen %1: se il programma si chiude ora, i risultati non ancora salvati andranno persi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the certamen file %1: if the program is closed now, the results not saved yet will be lost.</translation>
     </message>
     <message>
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
-        <translation type="unfinished"></translation>
+        <translation>A certamen is not finished yet: starting a new one loses its results. Start a new certamen?</translation>
     </message>
 </context>
 <context>
@@ -82,95 +82,96 @@
     <name>Lists</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
-        <translation type="unfinished">file &quot;%1&quot; does not exist</translation>
+        <translation>file &quot;%1&quot; does not exist</translation>
     </message>
     <message>
         <source>Manca il vocabolario personale</source>
-        <translation type="unfinished">Personal vocabulary missing</translation>
+        <translation>Personal vocabulary missing</translation>
     </message>
     <message>
         <source>LessiCorsa! Aperi</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Aperi</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularies (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file %1.</translation>
     </message>
     <message>
         <source>Il file %1 non è un vocabolario: troppe righe non hanno i tre «;» che separano frequenza, classe, latino e traduzione. Si può importare con «Importa».</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a vocabulary: too many lines lack the three «;» that separate frequency, class, Latin and translation. It can be imported with «Importa».</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa</translation>
     </message>
     <message>
         <source>Vocabolari di altri programmi (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularies of other programs (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;All files (*)</translation>
     </message>
     <message>
         <source>Impossibile importare il file %1, riga %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot import the file %1, line %2: %3.</translation>
     </message>
     <message>
         <source>Nessun vocabolo da importare dal file %1 con le lezioni e le colonne scelte.</source>
-        <translation type="unfinished"></translation>
+        <translation>No words to import from the file %1 with the chosen lessons and columns.</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa: salva il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa: save the new word list</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularies (*.txt)</translation>
     </message>
     <message>
         <source>Il nuovo elenco non può sostituire il file %1 da cui è importato.</source>
-        <translation type="unfinished"></translation>
+        <translation>The new word list cannot replace the file %1 it is imported from.</translation>
     </message>
     <message>
         <source>%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nelle impostazioni della prossima partita.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 words imported into %2: to play them, tick «Repertorio meo utor» in the settings of the next game.</translation>
     </message>
     <message>
         <source>
 %1 righe senza vocabolo latino non sono state importate.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+%1 lines without a Latin word were not imported.</translation>
     </message>
     <message>
         <source>LessiCorsa! Exporta</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
         <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
     <name>Lusores</name>
     <message>
         <source>Impossibile salvare l&apos;elenco dei giocatori in %1: le modifiche valgono solo fino alla chiusura del gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the list of players in %1: the changes last only until the game is closed.</translation>
     </message>
     <message>
         <source>Scrivi il nome del giocatore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type the player&apos;s name.</translation>
     </message>
     <message>
         <source>Il nome può avere al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name can have at most %1 characters.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore con questo nome: scegline un altro.</source>
-        <translation type="unfinished"></translation>
+        <translation>There is already a player with this name: choose another one.</translation>
     </message>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove the player %1? Their history and missed words will be deleted.</translation>
     </message>
 </context>
 <context>
@@ -199,15 +200,15 @@
     <name>Tabula</name>
     <message>
         <source>Salva i risultati in un file CSV, da aprire con un foglio di calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the results in a CSV file, to be opened with a spreadsheet</translation>
     </message>
     <message>
         <source>Stampa i risultati, o li salva in un file PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Prints the results, or saves them in a PDF file</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file %1.</translation>
     </message>
 </context>
 <context>
@@ -261,31 +262,31 @@
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
-        <translation type="unfinished"></translation>
+        <translation>One name per line: 3 to 32 pupils or teams</translation>
     </message>
     <message>
         <source>Legge i nomi da un file di testo, uno per riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads the names from a text file, one per line</translation>
     </message>
     <message>
         <source>Eliminazione diretta: chi perde esce; da 3 a 32 concorrenti, sorteggio casuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Knockout: whoever loses is out; 3 to 32 contestants, drawn at random</translation>
     </message>
     <message>
         <source>Girone all&apos;italiana: ognuno gioca una volta contro ciascun altro; da 3 a 8 concorrenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Round robin: everyone plays once against each of the others; 3 to 8 contestants</translation>
     </message>
     <message>
         <source>Sceglie, nella finestra delle impostazioni, come si gioca ogni partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Chooses, in the settings window, how each game is played</translation>
     </message>
     <message>
         <source>Sorteggia il certamen e mostra la tabula</source>
-        <translation type="unfinished"></translation>
+        <translation>Draws the certamen and shows the tabula</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file %1 as a list of names: it must be a text file of at most 64 KB, one name per line.</translation>
     </message>
 </context>
 <context>
@@ -307,323 +308,323 @@
     <name>frmImporta</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Il carattere che separa i campi del file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>The character that separates the fields of the CSV file</translation>
     </message>
     <message>
         <source>La prima riga del file dà i nomi delle colonne</source>
-        <translation type="unfinished"></translation>
+        <translation>The first line of the file gives the names of the columns</translation>
     </message>
     <message>
         <source>Le lezioni (o i mazzi di Anki) da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>The lessons (or Anki decks) to import</translation>
     </message>
     <message>
         <source>Riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>Colonna %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Column %1</translation>
     </message>
     <message>
         <source>Che cosa dà questa colonna: il latino, la classe, una traduzione (scegliere o scrivere il nome della lingua) o niente (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>What this column gives: the Latin, the class, a translation (choose or type the name of the language) or nothing (-)</translation>
     </message>
     <message>
         <source>Scegliere la colonna del latino (Latinum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the Latin column (Latinum)</translation>
     </message>
     <message>
         <source>%1 vocaboli da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 words to import</translation>
     </message>
 </context>
 <context>
     <name>frmImprime</name>
     <message>
         <source>L&apos;elenco intero, come tabella</source>
-        <translation type="unfinished"></translation>
+        <translation>The whole word list, as a table</translation>
     </message>
     <message>
         <source>Un compito: i vocaboli latini in ordine casuale con le righe per le risposte; le soluzioni su una pagina a parte</source>
-        <translation type="unfinished"></translation>
+        <translation>A test: the Latin words in random order with lines for the answers; the solutions on a separate page</translation>
     </message>
     <message>
         <source>Impossibile stampare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot print.</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file %1.</translation>
     </message>
 </context>
 <context>
     <name>frmProgressus</name>
     <message>
         <source>Salva le partite del giocatore in un file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the player&apos;s games in a CSV file</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the file %1.</translation>
     </message>
 </context>
 <context>
     <name>frmRepertorium</name>
     <message>
         <source>Impossibile aprire il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open the file %1.</translation>
     </message>
     <message>
         <source>Aggiunge una riga dopo quella scelta (tasto Ins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adds a row after the chosen one (Ins key)</translation>
     </message>
     <message>
         <source>Cancella le righe scelte (tasto Canc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deletes the chosen rows (Del key)</translation>
     </message>
     <message>
         <source>Salva l&apos;elenco (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saves the word list (Ctrl+S)</translation>
     </message>
     <message>
         <source>Nuovo elenco, non ancora salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>New word list, not saved yet</translation>
     </message>
     <message>
         <source>%1 righe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rows</translation>
     </message>
     <message>
         <source>, %1 segnate</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 marked</translation>
     </message>
     <message>
         <source> (non salvato)</source>
-        <translation type="unfinished"></translation>
+        <translation> (not saved)</translation>
     </message>
     <message>
         <source>LessiCorsa! Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Salva</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularies (*.txt)</translation>
     </message>
     <message>
         <source>«%1» non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» not found</translation>
     </message>
     <message>
         <source>il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>the new word list</translation>
     </message>
     <message>
         <source>Le modifiche a %1 non sono salvate. Chiudere senza salvarle?</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes to %1 are not saved. Close without saving them?</translation>
     </message>
 </context>
 <context>
     <name>lists</name>
     <message>
         <source>riga %1: la colonna «%2» non è un numero da 1 in su</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the column «%2» is not a number of 1 or more</translation>
     </message>
     <message>
         <source>riga %1: separatore «%2» sconosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: unknown separator «%2»</translation>
     </message>
     <message>
         <source>riga %1: %2 campi invece di %3</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 fields instead of %3</translation>
     </message>
     <message>
         <source>le virgolette aperte qui non si chiudono più</source>
-        <translation type="unfinished"></translation>
+        <translation>the quotation marks opened here are never closed</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the file %1.</translation>
     </message>
     <message>
         <source>Il file %1 è troppo grande (%2 MB): si importano file fino a %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is too large (%2 MB): files of up to %3 MB can be imported.</translation>
     </message>
     <message>
         <source>il testo UTF-16 è interrotto</source>
-        <translation type="unfinished"></translation>
+        <translation>the UTF-16 text is cut off</translation>
     </message>
     <message>
         <source>il file contiene dati binari, non testo</source>
-        <translation type="unfinished"></translation>
+        <translation>the file holds binary data, not text</translation>
     </message>
     <message>
         <source>Lingua %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Language %1</translation>
     </message>
     <message>
         <source>il file si dice in UTF-8 ma questa riga è scritta in un&apos;altra codifica</source>
-        <translation type="unfinished"></translation>
+        <translation>the file says it is in UTF-8 but this line is written in another encoding</translation>
     </message>
     <message>
         <source>Nomen: ______________________________      Dies: ______________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen: ______________________________      Dies: ______________</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save the file %1: %2. The previous file is left as it was.</translation>
     </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
     <message>
         <source>Aggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
 </context>
 <context>
     <name>lists::CellCommand</name>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
 </context>
 <context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» cannot be written in this word list: the semicolon separates the fields, each word stands on one line, and the file&apos;s encoding (Windows-1252) does not have every character.</translation>
     </message>
 </context>
 <context>
     <name>lists::Reader</name>
     <message>
         <source>il file dichiara entità XML, che non si espandono</source>
-        <translation type="unfinished"></translation>
+        <translation>the file declares XML entities, which are not expanded</translation>
     </message>
     <message>
         <source>il file usa l&apos;entità XML «%1», che non si espande</source>
-        <translation type="unfinished"></translation>
+        <translation>the file uses the XML entity «%1», which is not expanded</translation>
     </message>
     <message>
         <source>XML non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid XML: %1</translation>
     </message>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: an entry without a number (id)</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the entry %2 is there already; the last one counts</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesson at line %1</translation>
     </message>
     <message>
         <source>riga %1: la lezione «%2» non nomina nessuna voce</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the lesson «%2» names no entry</translation>
     </message>
     <message>
         <source>riga %1: %2 nomina la voce %3, che non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: %2 names the entry %3, which is not there</translation>
     </message>
     <message>
         <source>la lezione «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>the lesson «%1»</translation>
     </message>
     <message>
         <source>il tipo di parola «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>the word type «%1»</translation>
     </message>
     <message>
         <source>non è un file KVTML (l&apos;elemento principale è «%1»)</source>
-        <translation type="unfinished"></translation>
+        <translation>not a KVTML file (the root element is «%1»)</translation>
     </message>
     <message>
         <source>versione KVTML «%1»: si leggono i file KVTML 2</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML version «%1»: KVTML 2 files can be read</translation>
     </message>
     <message>
         <source>il file è vuoto o non è un file KVTML</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty or not a KVTML file</translation>
     </message>
     <message>
         <source>riga %1: la traduzione %2 non ha un identificatore</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the translation %2 has no identifier</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1: the entry %2 has no text</translation>
     </message>
 </context>
 <context>
     <name>lists::RemoveCommand</name>
     <message>
         <source>Cancellazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
 </context>
 <context>
     <name>lists::SortCommand</name>
     <message>
         <source>Ordinamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Sort</translation>
     </message>
 </context>
 <context>
     <name>lists::WordList</name>
     <message>
         <source>Record difettoso: mancano i tre «;» che separano i campi</source>
-        <translation type="unfinished"></translation>
+        <translation>Faulty record: the three «;» that separate the fields are missing</translation>
     </message>
     <message>
         <source>Vocabolo latino vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Empty Latin word</translation>
     </message>
     <message>
         <source>Record fuori classe: ordine di frequenza %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Record with no valid class: frequency class %1</translation>
     </message>
     <message>
         <source>Record fuori classe: classe grammaticale «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Record with no valid class: grammatical class «%1»</translation>
     </message>
     <message>
         <source>Record difettoso se si gioca in %1: manca la traduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Faulty record when playing in %1: the translation is missing</translation>
     </message>
 </context>
 <context>
     <name>players::HistoryWorker</name>
     <message>
         <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of games (%1) was damaged: it has been set aside as %2 and a new one has been started. The game goes on; the missed words are not touched.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of games (%1) was damaged and has been set aside as %2, but a new one cannot be started: games are not recorded. The game goes on; the missed words are not touched.</translation>
     </message>
     <message>
         <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the history of games (%1): games are not recorded. The game goes on; the missed words are saved separately.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation type="unfinished"></translation>
+        <translation>The history of games (%1) was written by a newer version of LessiCorsa: it is left as it is and today&apos;s games are not recorded in it.</translation>
     </message>
     <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The disk is full: the game did not go into the history (%1). It will be written there with the next one, if there is room.</translation>
     </message>
 </context>
 <context>
