@@ -5,19 +5,19 @@
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Certamen-Datei %1 ist beschädigt oder stammt nicht von LessiCorsa: Sie wurde als %2 beiseitegelegt. Es wird wie immer gespielt, aber dieses Certamen kann nicht fortgesetzt werden.</translation>
     </message>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: il prossimo certamen lo sostituirà. Si gioca come sempre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Certamen-Datei %1 ist beschädigt oder stammt nicht von LessiCorsa, und sie konnte nicht beiseitegelegt werden: Das nächste Certamen wird sie ersetzen. Es wird wie immer gespielt.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file del certamen %1: se il programma si chiude ora, i risultati non ancora salvati andranno persi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Certamen-Datei %1 kann nicht geschrieben werden: Wenn das Programm jetzt geschlossen wird, gehen die noch nicht gespeicherten Ergebnisse verloren.</translation>
     </message>
     <message>
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Certamen ist noch nicht beendet: Wenn ein neues begonnen wird, gehen seine Ergebnisse verloren. Ein neues Certamen beginnen?</translation>
     </message>
 </context>
 <context>
@@ -82,95 +82,96 @@
     <name>Lists</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
-        <translation type="unfinished">Datei &quot;%1&quot; nicht vorhanden</translation>
+        <translation>Datei &quot;%1&quot; nicht vorhanden</translation>
     </message>
     <message>
         <source>Manca il vocabolario personale</source>
-        <translation type="unfinished">Persönlicher Wortschatz fehlt</translation>
+        <translation>Persönlicher Wortschatz fehlt</translation>
     </message>
     <message>
         <source>LessiCorsa! Aperi</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Aperi</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortschätze (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Il file %1 non è un vocabolario: troppe righe non hanno i tre «;» che separano frequenza, classe, latino e traduzione. Si può importare con «Importa».</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist kein Wortschatz: Zu vielen Zeilen fehlen die drei «;», die Häufigkeit, Klasse, Latein und Übersetzung trennen. Sie kann mit «Importa» importiert werden.</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa</translation>
     </message>
     <message>
         <source>Vocabolari di altri programmi (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortschätze anderer Programme (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Impossibile importare il file %1, riga %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht importiert werden, Zeile %2: %3.</translation>
     </message>
     <message>
         <source>Nessun vocabolo da importare dal file %1 con le lezioni e le colonne scelte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit den gewählten Lektionen und Spalten gibt es in der Datei %1 keine Wörter zu importieren.</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa: salva il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa: die neue Wortliste speichern</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortschätze (*.txt)</translation>
     </message>
     <message>
         <source>Il nuovo elenco non può sostituire il file %1 da cui è importato.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Wortliste kann die Datei %1, aus der sie importiert wird, nicht ersetzen.</translation>
     </message>
     <message>
         <source>%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nelle impostazioni della prossima partita.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter in %2 importiert: Um sie zu spielen, «Repertorio meo utor» in den Einstellungen des nächsten Spiels ankreuzen.</translation>
     </message>
     <message>
         <source>
 %1 righe senza vocabolo latino non sono state importate.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+%1 Zeilen ohne lateinisches Wort wurden nicht importiert.</translation>
     </message>
     <message>
         <source>LessiCorsa! Exporta</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
         <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
     <name>Lusores</name>
     <message>
         <source>Impossibile salvare l&apos;elenco dei giocatori in %1: le modifiche valgono solo fino alla chiusura del gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielerliste kann nicht in %1 gespeichert werden: Die Änderungen gelten nur, bis das Spiel geschlossen wird.</translation>
     </message>
     <message>
         <source>Scrivi il nome del giocatore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Namen des Spielers ein.</translation>
     </message>
     <message>
         <source>Il nome può avere al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore con questo nome: scegline un altro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon einen Spieler mit diesem Namen: Bitte wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Spieler %1 entfernen? Seine Spielhistorie und seine falsch beantworteten Wörter werden gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -199,15 +200,15 @@
     <name>Tabula</name>
     <message>
         <source>Salva i risultati in un file CSV, da aprire con un foglio di calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Ergebnisse in einer CSV-Datei, die sich mit einer Tabellenkalkulation öffnen lässt</translation>
     </message>
     <message>
         <source>Stampa i risultati, o li salva in un file PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt die Ergebnisse oder speichert sie in einer PDF-Datei</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -261,31 +262,31 @@
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name pro Zeile: 3 bis 32 Schüler oder Mannschaften</translation>
     </message>
     <message>
         <source>Legge i nomi da un file di testo, uno per riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest die Namen aus einer Textdatei, einen pro Zeile</translation>
     </message>
     <message>
         <source>Eliminazione diretta: chi perde esce; da 3 a 32 concorrenti, sorteggio casuale</source>
-        <translation type="unfinished"></translation>
+        <translation>K.-o.-System: Wer verliert, scheidet aus; 3 bis 32 Teilnehmer, zufällig ausgelost</translation>
     </message>
     <message>
         <source>Girone all&apos;italiana: ognuno gioca una volta contro ciascun altro; da 3 a 8 concorrenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder gegen jeden: Alle spielen einmal gegen jeden anderen; 3 bis 8 Teilnehmer</translation>
     </message>
     <message>
         <source>Sceglie, nella finestra delle impostazioni, come si gioca ogni partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt im Einstellungsfenster fest, wie jedes Spiel gespielt wird</translation>
     </message>
     <message>
         <source>Sorteggia il certamen e mostra la tabula</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost das Certamen aus und zeigt die Tabula</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht als Namensliste gelesen werden: Sie muss eine Textdatei von höchstens 64 KB sein, ein Name pro Zeile.</translation>
     </message>
 </context>
 <context>
@@ -307,323 +308,323 @@
     <name>frmImporta</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Il carattere che separa i campi del file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen, das die Felder der CSV-Datei trennt</translation>
     </message>
     <message>
         <source>La prima riga del file dà i nomi delle colonne</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile der Datei enthält die Namen der Spalten</translation>
     </message>
     <message>
         <source>Le lezioni (o i mazzi di Anki) da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lektionen (oder Anki-Stapel), die importiert werden</translation>
     </message>
     <message>
         <source>Riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>Colonna %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Che cosa dà questa colonna: il latino, la classe, una traduzione (scegliere o scrivere il nome della lingua) o niente (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Was diese Spalte enthält: das Latein, die Klasse, eine Übersetzung (den Namen der Sprache wählen oder eingeben) oder nichts (-)</translation>
     </message>
     <message>
         <source>Scegliere la colonna del latino (Latinum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte mit dem Latein wählen (Latinum)</translation>
     </message>
     <message>
         <source>%1 vocaboli da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Wörter zum Importieren</translation>
     </message>
 </context>
 <context>
     <name>frmImprime</name>
     <message>
         <source>L&apos;elenco intero, come tabella</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Wortliste als Tabelle</translation>
     </message>
     <message>
         <source>Un compito: i vocaboli latini in ordine casuale con le righe per le risposte; le soluzioni su una pagina a parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Test: die lateinischen Wörter in zufälliger Reihenfolge mit Zeilen für die Antworten; die Lösungen auf einer eigenen Seite</translation>
     </message>
     <message>
         <source>Impossibile stampare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken nicht möglich.</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>frmProgressus</name>
     <message>
         <source>Salva le partite del giocatore in un file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Spiele des Spielers in einer CSV-Datei</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>frmRepertorium</name>
     <message>
         <source>Impossibile aprire il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Aggiunge una riga dopo quella scelta (tasto Ins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt nach der gewählten Zeile eine neue ein (Taste Einfg)</translation>
     </message>
     <message>
         <source>Cancella le righe scelte (tasto Canc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Löscht die gewählten Zeilen (Taste Entf)</translation>
     </message>
     <message>
         <source>Salva l&apos;elenco (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Wortliste (Strg+S)</translation>
     </message>
     <message>
         <source>Nuovo elenco, non ancora salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Wortliste, noch nicht gespeichert</translation>
     </message>
     <message>
         <source>%1 righe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <source>, %1 segnate</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 markiert</translation>
     </message>
     <message>
         <source> (non salvato)</source>
-        <translation type="unfinished"></translation>
+        <translation> (nicht gespeichert)</translation>
     </message>
     <message>
         <source>LessiCorsa! Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Salva</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortschätze (*.txt)</translation>
     </message>
     <message>
         <source>«%1» non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» nicht gefunden</translation>
     </message>
     <message>
         <source>il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>der neuen Wortliste</translation>
     </message>
     <message>
         <source>Le modifiche a %1 non sono salvate. Chiudere senza salvarle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen an %1 sind nicht gespeichert. Ohne Speichern schließen?</translation>
     </message>
 </context>
 <context>
     <name>lists</name>
     <message>
         <source>riga %1: la colonna «%2» non è un numero da 1 in su</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Die Spalte «%2» ist keine Zahl ab 1</translation>
     </message>
     <message>
         <source>riga %1: separatore «%2» sconosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: unbekanntes Trennzeichen «%2»</translation>
     </message>
     <message>
         <source>riga %1: %2 campi invece di %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 Felder statt %3</translation>
     </message>
     <message>
         <source>le virgolette aperte qui non si chiudono più</source>
-        <translation type="unfinished"></translation>
+        <translation>die hier geöffneten Anführungszeichen werden nicht mehr geschlossen</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Il file %1 è troppo grande (%2 MB): si importano file fino a %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist zu groß (%2 MB): Importiert werden Dateien bis %3 MB.</translation>
     </message>
     <message>
         <source>il testo UTF-16 è interrotto</source>
-        <translation type="unfinished"></translation>
+        <translation>der UTF-16-Text bricht ab</translation>
     </message>
     <message>
         <source>il file contiene dati binari, non testo</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält Binärdaten, keinen Text</translation>
     </message>
     <message>
         <source>Lingua %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache %1</translation>
     </message>
     <message>
         <source>il file si dice in UTF-8 ma questa riga è scritta in un&apos;altra codifica</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei gibt UTF-8 an, aber diese Zeile ist in einer anderen Kodierung geschrieben</translation>
     </message>
     <message>
         <source>Nomen: ______________________________      Dies: ______________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen: ______________________________      Dies: ______________</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2. Die bisherige Datei bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
     <message>
         <source>Aggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>lists::CellCommand</name>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» kann nicht in diese Wortliste geschrieben werden: Das Semikolon trennt die Felder, jedes Wort steht in einer Zeile, und die Kodierung der Datei (Windows-1252) hat nicht alle Zeichen.</translation>
     </message>
 </context>
 <context>
     <name>lists::Reader</name>
     <message>
         <source>il file dichiara entità XML, che non si espandono</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei deklariert XML-Entitäten, die nicht aufgelöst werden</translation>
     </message>
     <message>
         <source>il file usa l&apos;entità XML «%1», che non si espande</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei verwendet die XML-Entität «%1», die nicht aufgelöst wird</translation>
     </message>
     <message>
         <source>XML non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges XML: %1</translation>
     </message>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: ein Eintrag ohne Nummer (id)</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Den Eintrag %2 gibt es schon, der letzte gilt</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lektion in Zeile %1</translation>
     </message>
     <message>
         <source>riga %1: la lezione «%2» non nomina nessuna voce</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Die Lektion «%2» nennt keinen Eintrag</translation>
     </message>
     <message>
         <source>riga %1: %2 nomina la voce %3, che non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 nennt den Eintrag %3, den es nicht gibt</translation>
     </message>
     <message>
         <source>la lezione «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>die Lektion «%1»</translation>
     </message>
     <message>
         <source>il tipo di parola «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wortart «%1»</translation>
     </message>
     <message>
         <source>non è un file KVTML (l&apos;elemento principale è «%1»)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine KVTML-Datei (das Wurzelelement ist «%1»)</translation>
     </message>
     <message>
         <source>versione KVTML «%1»: si leggono i file KVTML 2</source>
-        <translation type="unfinished"></translation>
+        <translation>KVTML-Version «%1»: Gelesen werden KVTML-2-Dateien</translation>
     </message>
     <message>
         <source>il file è vuoto o non è un file KVTML</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer oder keine KVTML-Datei</translation>
     </message>
     <message>
         <source>riga %1: la traduzione %2 non ha un identificatore</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Die Übersetzung %2 hat keine Kennung</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Der Eintrag %2 hat keinen Text</translation>
     </message>
 </context>
 <context>
     <name>lists::RemoveCommand</name>
     <message>
         <source>Cancellazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>lists::SortCommand</name>
     <message>
         <source>Ordinamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
 </context>
 <context>
     <name>lists::WordList</name>
     <message>
         <source>Record difettoso: mancano i tre «;» che separano i campi</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerhafter Eintrag: Es fehlen die drei «;», die die Felder trennen</translation>
     </message>
     <message>
         <source>Vocabolo latino vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeres lateinisches Wort</translation>
     </message>
     <message>
         <source>Record fuori classe: ordine di frequenza %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ohne gültige Klasse: Häufigkeitsklasse %1</translation>
     </message>
     <message>
         <source>Record fuori classe: classe grammaticale «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag ohne gültige Klasse: grammatische Klasse «%1»</translation>
     </message>
     <message>
         <source>Record difettoso se si gioca in %1: manca la traduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerhafter Eintrag, wenn auf %1 gespielt wird: Die Übersetzung fehlt</translation>
     </message>
 </context>
 <context>
     <name>players::HistoryWorker</name>
     <message>
         <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielhistorie (%1) war beschädigt: Sie wurde als %2 beiseitegelegt, und eine neue wurde begonnen. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielhistorie (%1) war beschädigt und wurde als %2 beiseitegelegt, aber eine neue kann nicht begonnen werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
     </message>
     <message>
         <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielhistorie (%1) kann nicht geschrieben werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter werden getrennt gespeichert.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielhistorie (%1) wurde von einer neueren Version von LessiCorsa geschrieben: Sie bleibt, wie sie ist, und die heutigen Spiele werden nicht darin gespeichert.</translation>
     </message>
     <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll: Das Spiel wurde nicht in die Spielhistorie (%1) aufgenommen. Es wird mit dem nächsten eingetragen, wenn Platz ist.</translation>
     </message>
 </context>
 <context>
