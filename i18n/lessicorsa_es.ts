@@ -5,19 +5,19 @@
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del certamen %1 está dañado o no es de LessiCorsa: se ha apartado como %2. Se juega como siempre, pero ese certamen no se puede reanudar.</translation>
     </message>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: il prossimo certamen lo sostituirà. Si gioca come sempre.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del certamen %1 está dañado o no es de LessiCorsa, y no se ha podido apartar: el próximo certamen lo sustituirá. Se juega como siempre.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file del certamen %1: se il programma si chiude ora, i risultati non ancora salvati andranno persi.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo del certamen %1: si el programa se cierra ahora, se perderán los resultados aún no guardados.</translation>
     </message>
     <message>
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un certamen aún no ha terminado: si empiezas uno nuevo, sus resultados se pierden. ¿Empezar un nuevo certamen?</translation>
     </message>
 </context>
 <context>
@@ -82,95 +82,96 @@
     <name>Lists</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
-        <translation type="unfinished">archivo &quot;%1&quot; inexistente</translation>
+        <translation>archivo &quot;%1&quot; inexistente</translation>
     </message>
     <message>
         <source>Manca il vocabolario personale</source>
-        <translation type="unfinished">Falta el vocabulario personal</translation>
+        <translation>Falta el vocabulario personal</translation>
     </message>
     <message>
         <source>LessiCorsa! Aperi</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Aperi</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularios (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>Il file %1 non è un vocabolario: troppe righe non hanno i tre «;» che separano frequenza, classe, latino e traduzione. Si può importare con «Importa».</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un vocabulario: demasiadas líneas no tienen los tres «;» que separan frecuencia, clase, latín y traducción. Se puede importar con «Importa».</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa</translation>
     </message>
     <message>
         <source>Vocabolari di altri programmi (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularios de otros programas (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Impossibile importare il file %1, riga %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo %1, línea %2: %3.</translation>
     </message>
     <message>
         <source>Nessun vocabolo da importare dal file %1 con le lezioni e le colonne scelte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna palabra que importar del archivo %1 con las lecciones y las columnas elegidas.</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa: salva il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa: guardar la nueva lista</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularios (*.txt)</translation>
     </message>
     <message>
         <source>Il nuovo elenco non può sostituire il file %1 da cui è importato.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nueva lista no puede sustituir al archivo %1 del que se ha importado.</translation>
     </message>
     <message>
         <source>%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nelle impostazioni della prossima partita.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras importadas en %2: para jugarlas, marcar «Repertorio meo utor» en los ajustes de la próxima partida.</translation>
     </message>
     <message>
         <source>
 %1 righe senza vocabolo latino non sono state importate.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+%1 líneas sin palabra latina no se han importado.</translation>
     </message>
     <message>
         <source>LessiCorsa! Exporta</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
         <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
     <name>Lusores</name>
     <message>
         <source>Impossibile salvare l&apos;elenco dei giocatori in %1: le modifiche valgono solo fino alla chiusura del gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la lista de jugadores en %1: los cambios solo valen hasta que se cierre el juego.</translation>
     </message>
     <message>
         <source>Scrivi il nome del giocatore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el nombre del jugador.</translation>
     </message>
     <message>
         <source>Il nome può avere al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre puede tener como máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore con questo nome: scegline un altro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay un jugador con este nombre: elige otro.</translation>
     </message>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar al jugador %1? Su historial y sus palabras falladas se borrarán.</translation>
     </message>
 </context>
 <context>
@@ -199,15 +200,15 @@
     <name>Tabula</name>
     <message>
         <source>Salva i risultati in un file CSV, da aprire con un foglio di calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda los resultados en un archivo CSV, para abrirlo con una hoja de cálculo</translation>
     </message>
     <message>
         <source>Stampa i risultati, o li salva in un file PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime los resultados, o los guarda en un archivo PDF</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -261,31 +262,31 @@
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre por línea: de 3 a 32 alumnos o equipos</translation>
     </message>
     <message>
         <source>Legge i nomi da un file di testo, uno per riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los nombres de un archivo de texto, uno por línea</translation>
     </message>
     <message>
         <source>Eliminazione diretta: chi perde esce; da 3 a 32 concorrenti, sorteggio casuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminación directa: quien pierde sale; de 3 a 32 participantes, sorteo al azar</translation>
     </message>
     <message>
         <source>Girone all&apos;italiana: ognuno gioca una volta contro ciascun altro; da 3 a 8 concorrenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga: cada uno juega una vez contra cada uno de los demás; de 3 a 8 participantes</translation>
     </message>
     <message>
         <source>Sceglie, nella finestra delle impostazioni, come si gioca ogni partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige, en la ventana de ajustes, cómo se juega cada partida</translation>
     </message>
     <message>
         <source>Sorteggia il certamen e mostra la tabula</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortea el certamen y muestra la tabula</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1 como lista de nombres: debe ser un archivo de texto de 64 KB como máximo, un nombre por línea.</translation>
     </message>
 </context>
 <context>
@@ -307,323 +308,323 @@
     <name>frmImporta</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Il carattere che separa i campi del file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>El carácter que separa los campos del archivo CSV</translation>
     </message>
     <message>
         <source>La prima riga del file dà i nomi delle colonne</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera línea del archivo da los nombres de las columnas</translation>
     </message>
     <message>
         <source>Le lezioni (o i mazzi di Anki) da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>Las lecciones (o los mazos de Anki) que importar</translation>
     </message>
     <message>
         <source>Riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message>
         <source>Colonna %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Che cosa dà questa colonna: il latino, la classe, una traduzione (scegliere o scrivere il nome della lingua) o niente (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué da esta columna: el latín, la clase, una traducción (elegir o escribir el nombre del idioma) o nada (-)</translation>
     </message>
     <message>
         <source>Scegliere la colonna del latino (Latinum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir la columna del latín (Latinum)</translation>
     </message>
     <message>
         <source>%1 vocaboli da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 palabras que importar</translation>
     </message>
 </context>
 <context>
     <name>frmImprime</name>
     <message>
         <source>L&apos;elenco intero, come tabella</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista entera, como tabla</translation>
     </message>
     <message>
         <source>Un compito: i vocaboli latini in ordine casuale con le righe per le risposte; le soluzioni su una pagina a parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Una prueba: las palabras latinas en orden aleatorio con líneas para las respuestas; las soluciones en una página aparte</translation>
     </message>
     <message>
         <source>Impossibile stampare.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir.</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>frmProgressus</name>
     <message>
         <source>Salva le partite del giocatore in un file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda las partidas del jugador en un archivo CSV</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>frmRepertorium</name>
     <message>
         <source>Impossibile aprire il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
         <source>Aggiunge una riga dopo quella scelta (tasto Ins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una línea después de la elegida (tecla Insert)</translation>
     </message>
     <message>
         <source>Cancella le righe scelte (tasto Canc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Borra las líneas elegidas (tecla Supr)</translation>
     </message>
     <message>
         <source>Salva l&apos;elenco (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la lista (Ctrl+S)</translation>
     </message>
     <message>
         <source>Nuovo elenco, non ancora salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nueva, aún no guardada</translation>
     </message>
     <message>
         <source>%1 righe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>, %1 segnate</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 marcadas</translation>
     </message>
     <message>
         <source> (non salvato)</source>
-        <translation type="unfinished"></translation>
+        <translation> (sin guardar)</translation>
     </message>
     <message>
         <source>LessiCorsa! Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Salva</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabularios (*.txt)</translation>
     </message>
     <message>
         <source>«%1» non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no está</translation>
     </message>
     <message>
         <source>il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista nueva</translation>
     </message>
     <message>
         <source>Le modifiche a %1 non sono salvate. Chiudere senza salvarle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios en %1 no están guardados. ¿Cerrar sin guardarlos?</translation>
     </message>
 </context>
 <context>
     <name>lists</name>
     <message>
         <source>riga %1: la colonna «%2» non è un numero da 1 in su</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la columna «%2» no es un número de 1 en adelante</translation>
     </message>
     <message>
         <source>riga %1: separatore «%2» sconosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: separador «%2» desconocido</translation>
     </message>
     <message>
         <source>riga %1: %2 campi invece di %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 campos en lugar de %3</translation>
     </message>
     <message>
         <source>le virgolette aperte qui non si chiudono più</source>
-        <translation type="unfinished"></translation>
+        <translation>las comillas abiertas aquí no se cierran nunca</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>Il file %1 è troppo grande (%2 MB): si importano file fino a %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es demasiado grande (%2 MB): se importan archivos de hasta %3 MB.</translation>
     </message>
     <message>
         <source>il testo UTF-16 è interrotto</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto UTF-16 está interrumpido</translation>
     </message>
     <message>
         <source>il file contiene dati binari, non testo</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo contiene datos binarios, no texto</translation>
     </message>
     <message>
         <source>Lingua %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma %1</translation>
     </message>
     <message>
         <source>il file si dice in UTF-8 ma questa riga è scritta in un&apos;altra codifica</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo dice estar en UTF-8 pero esta línea está escrita en otra codificación</translation>
     </message>
     <message>
         <source>Nomen: ______________________________      Dies: ______________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen: ______________________________      Dies: ______________</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo %1: %2. El archivo anterior queda como estaba.</translation>
     </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
     <message>
         <source>Aggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Adición</translation>
     </message>
 </context>
 <context>
     <name>lists::CellCommand</name>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificación</translation>
     </message>
 </context>
 <context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no se puede escribir en esta lista: el punto y coma separa los campos, cada palabra ocupa una línea, y la codificación del archivo (Windows-1252) no tiene todos los caracteres.</translation>
     </message>
 </context>
 <context>
     <name>lists::Reader</name>
     <message>
         <source>il file dichiara entità XML, che non si espandono</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo declara entidades XML, que no se expanden</translation>
     </message>
     <message>
         <source>il file usa l&apos;entità XML «%1», che non si espande</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo usa la entidad XML «%1», que no se expande</translation>
     </message>
     <message>
         <source>XML non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XML no válido: %1</translation>
     </message>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: una entrada sin número (id)</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la entrada %2 ya existe, vale la última</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lección de la línea %1</translation>
     </message>
     <message>
         <source>riga %1: la lezione «%2» non nomina nessuna voce</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la lección «%2» no nombra ninguna entrada</translation>
     </message>
     <message>
         <source>riga %1: %2 nomina la voce %3, che non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 nombra la entrada %3, que no existe</translation>
     </message>
     <message>
         <source>la lezione «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>la lección «%1»</translation>
     </message>
     <message>
         <source>il tipo di parola «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de palabra «%1»</translation>
     </message>
     <message>
         <source>non è un file KVTML (l&apos;elemento principale è «%1»)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo KVTML (el elemento principal es «%1»)</translation>
     </message>
     <message>
         <source>versione KVTML «%1»: si leggono i file KVTML 2</source>
-        <translation type="unfinished"></translation>
+        <translation>versión KVTML «%1»: se leen los archivos KVTML 2</translation>
     </message>
     <message>
         <source>il file è vuoto o non è un file KVTML</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío o no es un archivo KVTML</translation>
     </message>
     <message>
         <source>riga %1: la traduzione %2 non ha un identificatore</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la traducción %2 no tiene identificador</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la entrada %2 no tiene texto</translation>
     </message>
 </context>
 <context>
     <name>lists::RemoveCommand</name>
     <message>
         <source>Cancellazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrado</translation>
     </message>
 </context>
 <context>
     <name>lists::SortCommand</name>
     <message>
         <source>Ordinamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenación</translation>
     </message>
 </context>
 <context>
     <name>lists::WordList</name>
     <message>
         <source>Record difettoso: mancano i tre «;» che separano i campi</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro defectuoso: faltan los tres «;» que separan los campos</translation>
     </message>
     <message>
         <source>Vocabolo latino vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra latina vacía</translation>
     </message>
     <message>
         <source>Record fuori classe: ordine di frequenza %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro sin clase válida: orden de frecuencia %1</translation>
     </message>
     <message>
         <source>Record fuori classe: classe grammaticale «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro sin clase válida: clase gramatical «%1»</translation>
     </message>
     <message>
         <source>Record difettoso se si gioca in %1: manca la traduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro defectuoso si se juega en %1: falta la traducción</translation>
     </message>
 </context>
 <context>
     <name>players::HistoryWorker</name>
     <message>
         <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas (%1) estaba dañado: se ha apartado como %2 y se ha empezado uno nuevo. El juego continúa; las palabras falladas no se tocan.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas (%1) estaba dañado y se ha apartado como %2, pero no se puede empezar uno nuevo: las partidas no se registran. El juego continúa; las palabras falladas no se tocan.</translation>
     </message>
     <message>
         <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el historial de partidas (%1): las partidas no se registran. El juego continúa; las palabras falladas se guardan aparte.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation type="unfinished"></translation>
+        <translation>El historial de partidas (%1) lo escribió una versión más reciente de LessiCorsa: queda como está y las partidas de hoy no se registran en él.</translation>
     </message>
     <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno: la partida no ha entrado en el historial (%1). Se escribirá con la próxima, si hay sitio.</translation>
     </message>
 </context>
 <context>

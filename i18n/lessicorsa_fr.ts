@@ -5,19 +5,19 @@
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du certamen %1 est endommagé ou n&apos;est pas de LessiCorsa&#xa0;: il a été mis de côté sous le nom %2. On joue comme d&apos;habitude, mais ce certamen ne peut pas être repris.</translation>
     </message>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: il prossimo certamen lo sostituirà. Si gioca come sempre.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du certamen %1 est endommagé ou n&apos;est pas de LessiCorsa, et il n&apos;a pas pu être mis de côté&#xa0;: le prochain certamen le remplacera. On joue comme d&apos;habitude.</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file del certamen %1: se il programma si chiude ora, i risultati non ancora salvati andranno persi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier du certamen %1&#xa0;: si le programme se ferme maintenant, les résultats pas encore enregistrés seront perdus.</translation>
     </message>
     <message>
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un certamen n&apos;est pas encore terminé&#xa0;: si vous en commencez un nouveau, ses résultats seront perdus. Commencer un nouveau certamen&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -82,95 +82,96 @@
     <name>Lists</name>
     <message>
         <source>file &quot;%1&quot; inesistente</source>
-        <translation type="unfinished">fichier &quot;%1&quot; inexistant</translation>
+        <translation>fichier &quot;%1&quot; inexistant</translation>
     </message>
     <message>
         <source>Manca il vocabolario personale</source>
-        <translation type="unfinished">Vocabulaire personnel absent</translation>
+        <translation>Vocabulaire personnel absent</translation>
     </message>
     <message>
         <source>LessiCorsa! Aperi</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Aperi</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaires (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>Il file %1 non è un vocabolario: troppe righe non hanno i tre «;» che separano frequenza, classe, latino e traduzione. Si può importare con «Importa».</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un vocabulaire&#xa0;: trop de lignes n&apos;ont pas les trois «&#xa0;;&#xa0;» qui séparent fréquence, classe, latin et traduction. On peut l&apos;importer avec «&#xa0;Importa&#xa0;».</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa</translation>
     </message>
     <message>
         <source>Vocabolari di altri programmi (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Tutti i file (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaires d&apos;autres programmes (*.kvtml *.csv *.tsv *.txt);;KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Impossibile importare il file %1, riga %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer le fichier %1, ligne %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Nessun vocabolo da importare dal file %1 con le lezioni e le colonne scelte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot à importer du fichier %1 avec les leçons et les colonnes choisies.</translation>
     </message>
     <message>
         <source>LessiCorsa! Importa: salva il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Importa&#xa0;: enregistrer la nouvelle liste</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaires (*.txt)</translation>
     </message>
     <message>
         <source>Il nuovo elenco non può sostituire il file %1 da cui è importato.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle liste ne peut pas remplacer le fichier %1 dont elle est importée.</translation>
     </message>
     <message>
         <source>%1 vocaboli importati in %2: per giocarli spuntare «Repertorio meo utor» nelle impostazioni della prossima partita.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots importés dans %2&#xa0;: pour les jouer, cocher «&#xa0;Repertorio meo utor&#xa0;» dans les réglages de la prochaine partie.</translation>
     </message>
     <message>
         <source>
 %1 righe senza vocabolo latino non sono state importate.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+%1 lignes sans mot latin n&apos;ont pas été importées.</translation>
     </message>
     <message>
         <source>LessiCorsa! Exporta</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
         <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
     <name>Lusores</name>
     <message>
         <source>Impossibile salvare l&apos;elenco dei giocatori in %1: le modifiche valgono solo fino alla chiusura del gioco.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la liste des joueurs dans %1&#xa0;: les modifications ne valent que jusqu&apos;à la fermeture du jeu.</translation>
     </message>
     <message>
         <source>Scrivi il nome del giocatore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez le nom du joueur.</translation>
     </message>
     <message>
         <source>Il nome può avere al massimo %1 caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom peut avoir au plus %1 caractères.</translation>
     </message>
     <message>
         <source>C&apos;è già un giocatore con questo nome: scegline un altro.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un joueur de ce nom&#xa0;: choisissez-en un autre.</translation>
     </message>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le joueur %1&#xa0;? Son historique et ses mots manqués seront effacés.</translation>
     </message>
 </context>
 <context>
@@ -199,15 +200,15 @@
     <name>Tabula</name>
     <message>
         <source>Salva i risultati in un file CSV, da aprire con un foglio di calcolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les résultats dans un fichier CSV, à ouvrir avec un tableur</translation>
     </message>
     <message>
         <source>Stampa i risultati, o li salva in un file PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime les résultats, ou les enregistre dans un fichier PDF</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -261,31 +262,31 @@
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom par ligne&#xa0;: de 3 à 32 élèves ou équipes</translation>
     </message>
     <message>
         <source>Legge i nomi da un file di testo, uno per riga</source>
-        <translation type="unfinished"></translation>
+        <translation>Lit les noms dans un fichier texte, un par ligne</translation>
     </message>
     <message>
         <source>Eliminazione diretta: chi perde esce; da 3 a 32 concorrenti, sorteggio casuale</source>
-        <translation type="unfinished"></translation>
+        <translation>Élimination directe&#xa0;: qui perd sort&#xa0;; de 3 à 32 concurrents, tirage au sort</translation>
     </message>
     <message>
         <source>Girone all&apos;italiana: ognuno gioca una volta contro ciascun altro; da 3 a 8 concorrenti</source>
-        <translation type="unfinished"></translation>
+        <translation>Championnat&#xa0;: chacun joue une fois contre chacun des autres&#xa0;; de 3 à 8 concurrents</translation>
     </message>
     <message>
         <source>Sceglie, nella finestra delle impostazioni, come si gioca ogni partita</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisit, dans la fenêtre des réglages, comment se joue chaque partie</translation>
     </message>
     <message>
         <source>Sorteggia il certamen e mostra la tabula</source>
-        <translation type="unfinished"></translation>
+        <translation>Tire au sort le certamen et affiche la tabula</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1 comme liste de noms&#xa0;: ce doit être un fichier texte de 64 Ko au plus, un nom par ligne.</translation>
     </message>
 </context>
 <context>
@@ -307,323 +308,323 @@
     <name>frmImporta</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Il carattere che separa i campi del file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère qui sépare les champs du fichier CSV</translation>
     </message>
     <message>
         <source>La prima riga del file dà i nomi delle colonne</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne du fichier donne les noms des colonnes</translation>
     </message>
     <message>
         <source>Le lezioni (o i mazzi di Anki) da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>Les leçons (ou les paquets Anki) à importer</translation>
     </message>
     <message>
         <source>Riga %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Colonna %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Che cosa dà questa colonna: il latino, la classe, una traduzione (scegliere o scrivere il nome della lingua) o niente (-)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que donne cette colonne&#xa0;: le latin, la classe, une traduction (choisir ou écrire le nom de la langue) ou rien (-)</translation>
     </message>
     <message>
         <source>Scegliere la colonna del latino (Latinum)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la colonne du latin (Latinum)</translation>
     </message>
     <message>
         <source>%1 vocaboli da importare</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mots à importer</translation>
     </message>
 </context>
 <context>
     <name>frmImprime</name>
     <message>
         <source>L&apos;elenco intero, come tabella</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste entière, sous forme de tableau</translation>
     </message>
     <message>
         <source>Un compito: i vocaboli latini in ordine casuale con le righe per le risposte; le soluzioni su una pagina a parte</source>
-        <translation type="unfinished"></translation>
+        <translation>Un contrôle&#xa0;: les mots latins dans un ordre aléatoire avec des lignes pour les réponses&#xa0;; les solutions sur une page à part</translation>
     </message>
     <message>
         <source>Impossibile stampare.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer.</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>frmProgressus</name>
     <message>
         <source>Salva le partite del giocatore in un file CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre les parties du joueur dans un fichier CSV</translation>
     </message>
     <message>
         <source>Impossibile scrivere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>frmRepertorium</name>
     <message>
         <source>Impossibile aprire il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
         <source>Aggiunge una riga dopo quella scelta (tasto Ins)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute une ligne après celle choisie (touche Inser)</translation>
     </message>
     <message>
         <source>Cancella le righe scelte (tasto Canc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime les lignes choisies (touche Suppr)</translation>
     </message>
     <message>
         <source>Salva l&apos;elenco (Ctrl+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistre la liste (Ctrl+S)</translation>
     </message>
     <message>
         <source>Nuovo elenco, non ancora salvato</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle liste, pas encore enregistrée</translation>
     </message>
     <message>
         <source>%1 righe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
     <message>
         <source>, %1 segnate</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 signalées</translation>
     </message>
     <message>
         <source> (non salvato)</source>
-        <translation type="unfinished"></translation>
+        <translation> (non enregistré)</translation>
     </message>
     <message>
         <source>LessiCorsa! Salva</source>
-        <translation type="unfinished"></translation>
+        <translation>LessiCorsa! Salva</translation>
     </message>
     <message>
         <source>Vocabolari (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vocabulaires (*.txt)</translation>
     </message>
     <message>
         <source>«%1» non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» introuvable</translation>
     </message>
     <message>
         <source>il nuovo elenco</source>
-        <translation type="unfinished"></translation>
+        <translation>la nouvelle liste</translation>
     </message>
     <message>
         <source>Le modifiche a %1 non sono salvate. Chiudere senza salvarle?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications de %1 ne sont pas enregistrées. Fermer sans les enregistrer&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>lists</name>
     <message>
         <source>riga %1: la colonna «%2» non è un numero da 1 in su</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: la colonne «&#xa0;%2&#xa0;» n&apos;est pas un nombre à partir de 1</translation>
     </message>
     <message>
         <source>riga %1: separatore «%2» sconosciuto</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: séparateur «&#xa0;%2&#xa0;» inconnu</translation>
     </message>
     <message>
         <source>riga %1: %2 campi invece di %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2 champs au lieu de %3</translation>
     </message>
     <message>
         <source>le virgolette aperte qui non si chiudono più</source>
-        <translation type="unfinished"></translation>
+        <translation>les guillemets ouverts ici ne se referment jamais</translation>
     </message>
     <message>
         <source>Impossibile leggere il file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>Il file %1 è troppo grande (%2 MB): si importano file fino a %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est trop grand (%2 Mo)&#xa0;: on importe des fichiers jusqu&apos;à %3 Mo.</translation>
     </message>
     <message>
         <source>il testo UTF-16 è interrotto</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte UTF-16 est interrompu</translation>
     </message>
     <message>
         <source>il file contiene dati binari, non testo</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient des données binaires, pas du texte</translation>
     </message>
     <message>
         <source>Lingua %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue %1</translation>
     </message>
     <message>
         <source>il file si dice in UTF-8 ma questa riga è scritta in un&apos;altra codifica</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se dit en UTF-8 mais cette ligne est écrite dans un autre codage</translation>
     </message>
     <message>
         <source>Nomen: ______________________________      Dies: ______________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen: ______________________________      Dies: ______________</translation>
     </message>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier %1&#xa0;: %2. L&apos;ancien fichier reste tel qu&apos;il était.</translation>
     </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
     <message>
         <source>Aggiunta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout</translation>
     </message>
 </context>
 <context>
     <name>lists::CellCommand</name>
     <message>
         <source>Modifica</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
 </context>
 <context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas s&apos;écrire dans cette liste&#xa0;: le point-virgule sépare les champs, chaque mot tient sur une ligne, et le codage du fichier (Windows-1252) n&apos;a pas tous les caractères.</translation>
     </message>
 </context>
 <context>
     <name>lists::Reader</name>
     <message>
         <source>il file dichiara entità XML, che non si espandono</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier déclare des entités XML, qui ne sont pas développées</translation>
     </message>
     <message>
         <source>il file usa l&apos;entità XML «%1», che non si espande</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier utilise l&apos;entité XML «&#xa0;%1&#xa0;», qui n&apos;est pas développée</translation>
     </message>
     <message>
         <source>XML non valido: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>XML non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: une entrée sans numéro (id)</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: l&apos;entrée %2 existe déjà, la dernière compte</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leçon de la ligne %1</translation>
     </message>
     <message>
         <source>riga %1: la lezione «%2» non nomina nessuna voce</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: la leçon «&#xa0;%2&#xa0;» ne nomme aucune entrée</translation>
     </message>
     <message>
         <source>riga %1: %2 nomina la voce %3, che non c&apos;è</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2 nomme l&apos;entrée %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>la lezione «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>la leçon «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>il tipo di parola «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>le type de mot «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>non è un file KVTML (l&apos;elemento principale è «%1»)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier KVTML (l&apos;élément principal est «&#xa0;%1&#xa0;»)</translation>
     </message>
     <message>
         <source>versione KVTML «%1»: si leggono i file KVTML 2</source>
-        <translation type="unfinished"></translation>
+        <translation>version KVTML «&#xa0;%1&#xa0;»&#xa0;: on lit les fichiers KVTML 2</translation>
     </message>
     <message>
         <source>il file è vuoto o non è un file KVTML</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide ou n&apos;est pas un fichier KVTML</translation>
     </message>
     <message>
         <source>riga %1: la traduzione %2 non ha un identificatore</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: la traduction %2 n&apos;a pas d&apos;identifiant</translation>
     </message>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: l&apos;entrée %2 n&apos;a pas de texte</translation>
     </message>
 </context>
 <context>
     <name>lists::RemoveCommand</name>
     <message>
         <source>Cancellazione</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression</translation>
     </message>
 </context>
 <context>
     <name>lists::SortCommand</name>
     <message>
         <source>Ordinamento</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
 </context>
 <context>
     <name>lists::WordList</name>
     <message>
         <source>Record difettoso: mancano i tre «;» che separano i campi</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement défectueux&#xa0;: il manque les trois «&#xa0;;&#xa0;» qui séparent les champs</translation>
     </message>
     <message>
         <source>Vocabolo latino vuoto</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot latin vide</translation>
     </message>
     <message>
         <source>Record fuori classe: ordine di frequenza %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement hors classe&#xa0;: ordre de fréquence %1</translation>
     </message>
     <message>
         <source>Record fuori classe: classe grammaticale «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement hors classe&#xa0;: classe grammaticale «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Record difettoso se si gioca in %1: manca la traduzione</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement défectueux si l&apos;on joue en %1&#xa0;: la traduction manque</translation>
     </message>
 </context>
 <context>
     <name>players::HistoryWorker</name>
     <message>
         <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties (%1) était endommagé&#xa0;: il a été mis de côté sous le nom %2 et un nouveau a été commencé. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties (%1) était endommagé et a été mis de côté sous le nom %2, mais il est impossible d&apos;en commencer un nouveau&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
     </message>
     <message>
         <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire l&apos;historique des parties (%1)&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués sont enregistrés à part.</translation>
     </message>
     <message>
         <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique des parties (%1) a été écrit par une version plus récente de LessiCorsa&#xa0;: il reste tel quel et les parties d&apos;aujourd&apos;hui n&apos;y sont pas enregistrées.</translation>
     </message>
     <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein&#xa0;: la partie n&apos;est pas entrée dans l&apos;historique (%1). Elle y sera écrite avec la suivante, s&apos;il y a de la place.</translation>
     </message>
 </context>
 <context>
