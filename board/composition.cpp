@@ -217,6 +217,8 @@ void Traduci::createMenu() {
     m->addSeparator()->setObjectName(QStringLiteral("linea"));
     Esci = new MenuItem(this, QStringLiteral("Esci"), QStringLiteral("&Finis"));
     m->addAction(Esci);
+    // The view's own menu, beside the game's: zoom steps and full screen.
+    new Species(this);
     QMenu *help = addMenu(QStringLiteral("Info1"), QStringLiteral("?"));
     Info = new MenuItem(this, QStringLiteral("Info"), QStringLiteral("Info"));
     Info->setShortcut(QKeySequence(Qt::Key_F1));
@@ -227,8 +229,6 @@ void Traduci::createMenu() {
     connect(Esci, &QAction::triggered, this, &Traduci::Esci_Click);
     connect(Info, &QAction::triggered, this, &Traduci::Info_Click);
 
-    // The view's own menu, beside the game's: zoom steps and full screen.
-    new Species(this);
     // The features beyond the board, their menus before the help menu.
     createFeatures();
 }

@@ -71,6 +71,7 @@ Lists::Lists(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     };
     item(QStringLiteral("Aperi"), QStringLiteral("&Aperi..."), &Lists::Aperi_Click, QKeySequence::Open);
     Recentia = m->addMenu(QStringLiteral("&Recentia"));
+    Recentia->setFont(m->font()); // the menu's own font and scale
     Recentia->setObjectName(QStringLiteral("Recentia"));
     m->addSeparator();
     item(QStringLiteral("Novum"), QStringLiteral("&Novum"), &Lists::Novum_Click);

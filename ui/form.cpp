@@ -159,12 +159,20 @@ void Form::setForeColor(const QColor &c) {
     client_->setPalette(pal);
 }
 
+QFont Form::menuFont(double zoom) {
+    // The menus' own font, the Windows menu font of the game's time: narrower
+    // than the desktop's, so that every menu stands in the board's width.
+    return scaledFont(QFont(QStringLiteral("MS Sans Serif"), 8), zoom);
+}
+
 QMenu *Form::addMenu(const QString &name, const QString &caption) {
     if (!menuBar_) {
         menuBar_ = new QMenuBar(this);
+        menuBar_->setFont(menuFont(client_->zoom));
         static_cast<QVBoxLayout *>(layout())->setMenuBar(menuBar_);
     }
     QMenu *m = menuBar_->addMenu(caption);
+    m->setFont(menuBar_->font());
     m->setObjectName(name);
     m->menuAction()->setObjectName(name);
     return m;

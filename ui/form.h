@@ -55,6 +55,8 @@ class Form : public QWidget {
     // (Hides QWidget::setFont, so that a window's own setFont goes through it.)
     void setFont(const QFont &f);
     QFont designFont() const { return designFont_; }
+    // The font of the window's menu bar and menus at a scale of the view.
+    static QFont menuFont(double zoom);
 
     // The scale the window is drawn at (see ui/zoom.h).
     double viewScale() const { return client_->zoom; }

@@ -36,8 +36,9 @@ void Form::applyViewScale() {
     client_->setFixedSize(static_cast<int>(std::lround(clientWidthTwips_ * z / twipsPerPixel)),
                           static_cast<int>(std::lround(clientHeightTwips_ * z / twipsPerPixel)));
     QWidget::setFont(scaledFont(designFont_, z));
+    if (menuBar_) menuBar_->setFont(menuFont(z));
     for (QMenu *m : findChildren<QMenu *>())
-        m->setFont(QWidget::font());
+        m->setFont(menuFont(z));
     for (Control *c : findChildren<Control *>())
         c->applyViewScale();
     // The pictures shown are rendered at their new sizes on the worker
