@@ -23,57 +23,40 @@ menu() {
     sleep 0.4
     press "$MAIN" "$1"
 }
-# text_box FILE: the index of the one box with a text (idem.txt's other boxes
-# are empty), or nothing.
-text_box() {
-    local i x y w h
-    for i in "${!BOXES[@]}"; do
-        read -r x y w h <<<"${BOXES[i]}"
-        [ "$(convert "$1" -crop "$((w - 4))x$((h - 4))+$((x + 2))+$((y + 2))" +repage -colorspace gray \
-            -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)" -gt 10 ] && echo "$i" && return
-    done
-}
-# match KEY: a key on the table starts the match, whose player of KEY wins it.
-# The highlight walks the visible boxes in order, one a tick (300 ms at the
-# speed of 3): seen on the box before the translation's, KEY is struck a tick
-# after the screenshot, while the translation is highlighted. Struck too late,
-# its box hides and its player is locked out; the other player then strikes
-# an empty box whose next two in the walk are empty too (so never the
-# translation), which frees the first. Then the table (or the end) comes up.
+# The names under the panel are yellow too, so the end of a match is told by the table.
+tabula() { [ -n "$(windows '^LessiCorsa! Tabula$')" ]; }
+# match KEY: a key on the table starts the match, whose player of KEY wins it:
+# KEY is struck on the translation's box (see strike); struck too late, its
+# player is locked out, and the other strikes an empty box whose next two in
+# the walk are empty too (never the translation), which frees the first. Then
+# the table (or the end) comes up.
 match() {
-    local t f s n i j="" h walk taken locked=0 other=$((1 - $1))
+    local t f s n i j h walk r other=$((1 - $1))
     t=$(wait_window '^LessiCorsa! Tabula$' 20)
     press "$t" space
     wait_gone "$t" 10
-    for _ in $(seq 1 1500); do
-        taken=${EPOCHREALTIME/./}
-        f=$(shot board "$MAIN")
-        s=$(board "$f")
-        # the names under the panel are yellow too, so the end is told by the table
-        [[ ${s:0:12} == *y* || -z $(windows '^LessiCorsa! Tabula$') ]] || break
-        alive || fail "the program ended during a match"
-        [[ $s =~ $ASKED ]] || continue
-        [ -n "$j" ] || j=$(text_box "$f")
-        [ -n "$j" ] || continue
-        h=${s%%y*}
-        h=${#h}
-        walk=()
-        for n in $(seq 1 12); do
-            i=$(((h + n) % 12))
-            [ "${s:i:1}" = p ] || walk+=("$i")
-        done
-        if [ "$locked" = 1 ]; then
+    for _ in $(seq 1 200); do
+        r=0
+        strike "$1" tabula || r=$?
+        [ "$r" = 2 ] && break
+        [ "$r" = 0 ] && continue
+        for _ in $(seq 1 100); do
+            f=$(shot board "$MAIN")
+            s=$(board "$f")
+            [[ $s =~ $ASKED ]] || continue
+            j=$(text_box "$f")
+            h=${s%%y*}
+            h=${#h}
+            walk=()
+            for n in $(seq 1 12); do
+                i=$(((h + n) % 12))
+                [ "${s:i:1}" = p ] || walk+=("$i")
+            done
             [ "$h" != "$j" ] && [ "${#walk[@]}" -ge 3 ] && [ "${walk[0]}" != "$j" ] && [ "${walk[1]}" != "$j" ] || continue
             xdotool key "$other"
-            locked=0
             sleep 0.3
-            continue
-        fi
-        [ "${walk[0]}" = "$j" ] || continue
-        sleep "$(awk -v d=$((taken + 270000 - ${EPOCHREALTIME/./})) 'BEGIN { print (d > 0 ? d : 0) / 1e6 }')"
-        xdotool key "$1"
-        sleep 0.3
-        if [[ $(board "$(shot board "$MAIN")") == *[rb] ]]; then j=""; else locked=1; fi
+            break
+        done
     done
     TABULA=$(wait_window '^LessiCorsa! Tabula$' 20)
 }

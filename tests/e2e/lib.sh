@@ -202,6 +202,51 @@ wait_prompt() { wait_for prompt "$1" prompt_shown; }
 # highlight for a moment too, but then the panel's yellow is the word asked
 # (idem.txt's have nine letters at most), less than the prompt's 22.
 over() { prompt_shown "$1" && [ "$(count "$1" "$YELLOW" "$PANEL_AREA" 20)" -gt 350 ]; }
+# text_box FILE: the index of the one box with a text, or nothing (the words
+# of idem.txt share their class's translation, so a word's other boxes are empty).
+text_box() {
+    local i x y w h s
+    s=$(board "$1")
+    for i in "${!BOXES[@]}"; do
+        [ "${s:i:1}" != p ] || continue # a hidden box shows the dark panel
+        read -r x y w h <<<"${BOXES[i]}"
+        [ "$(convert "$1" -crop "$((w - 4))x$((h - 4))+$((x + 2))+$((y + 2))" +repage -colorspace gray \
+            -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)" -gt 10 ] && echo "$i" && return
+    done
+}
+# strike KEY [ENDED]: KEY struck once on idem.txt's translation. The highlight
+# walks the visible boxes in order, one a tick (300 ms at the speed of 3): seen
+# on the box before the translation's, KEY is struck a tick after the
+# screenshot, while the translation is highlighted. Returns 0 when the right
+# answer's display (the panel in a player's colour) follows, 1 when struck too
+# late (the box hides), 2 when the game is over (ENDED SHOT, by default over).
+strike() {
+    local f s i j="" h n walk taken
+    for _ in $(seq 1 300); do
+        taken=${EPOCHREALTIME/./}
+        f=$(shot board "$MAIN")
+        s=$(board "$f")
+        alive || fail "the program ended during a game"
+        [[ ${s:0:12} != *y* && $s != *[rb] ]] && "${2:-over}" "$f" && return 2
+        [[ $s =~ $ASKED ]] || continue
+        [ -n "$j" ] || j=$(text_box "$f")
+        [ -n "$j" ] || continue
+        h=${s%%y*}
+        h=${#h}
+        walk=()
+        for n in $(seq 1 12); do
+            i=$(((h + n) % 12))
+            [ "${s:i:1}" = p ] || walk+=("$i")
+        done
+        [ "${walk[0]}" = "$j" ] || continue
+        sleep "$(awk -v d=$((taken + 270000 - ${EPOCHREALTIME/./})) 'BEGIN { print (d > 0 ? d : 0) / 1e6 }')"
+        xdotool key "$1"
+        sleep 0.3
+        [[ $(board "$(shot board "$MAIN")") == *[rb] ]] && return 0
+        return 1
+    done
+    fail "the translation's box was never struck"
+}
 # play KEY: a key on the board opens the settings window, whose O.K. (Enter) starts a game.
 play() {
     press "$MAIN" "$1"
