@@ -25,7 +25,7 @@ struct Picture::Data {
     QString name;
     QString path; // empty for a missing picture
     QSize size;
-    // What names its renderings kept on disk (see keptFile), once known.
+    // What names its renderings kept on disk (see keptName), once known.
     mutable QString keptKey;
     // The drawing is read at its first rendering: most pictures of a window
     // are not shown at its first paint, and their sizes are in their heading.
