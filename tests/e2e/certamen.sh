@@ -31,7 +31,7 @@ tabula() { [ -n "$(windows '^LessiCorsa! Tabula$')" ]; }
 # the walk are empty too (never the translation), which frees the first. Then
 # the table (or the end) comes up.
 match() {
-    local t f s n i j h walk r other=$((1 - $1))
+    local t f s j r other=$((1 - $1))
     t=$(wait_window '^LessiCorsa! Tabula$' 20)
     press "$t" space
     wait_gone "$t" 10
@@ -45,14 +45,8 @@ match() {
             s=$(board "$f")
             [[ $s =~ $ASKED ]] || continue
             j=$(text_box "$f")
-            h=${s%%y*}
-            h=${#h}
-            walk=()
-            for n in $(seq 1 12); do
-                i=$(((h + n) % 12))
-                [ "${s:i:1}" = p ] || walk+=("$i")
-            done
-            [ "$h" != "$j" ] && [ "${#walk[@]}" -ge 3 ] && [ "${walk[0]}" != "$j" ] && [ "${walk[1]}" != "$j" ] || continue
+            walk "$s"
+            [ "$HIGHLIGHT" != "$j" ] && [ "${#WALK[@]}" -ge 3 ] && [ "${WALK[0]}" != "$j" ] && [ "${WALK[1]}" != "$j" ] || continue
             xdotool key "$other"
             sleep 0.3
             break

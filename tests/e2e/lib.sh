@@ -182,14 +182,6 @@ matches() { [[ $(board "$2") =~ $1 ]]; }
 wait_board() { wait_for "board $1" "$2" matches "$1"; }
 # A word asked: one box highlighted, the rest white or hidden, the panel dark red.
 ASKED='^[wp]*y[wp]*p$'
-# right KEY LETTER: presses KEY; true when the one-second display of a right
-# answer (the panel in the player's colour, LETTER b or r) is caught.
-right() {
-    press "$MAIN" "$1"
-    local i
-    for i in 1 2; do [[ $(board "$(shot flash "$MAIN")") == *"$2" ]] && return 0; done
-    return 1
-}
 # wait_prompt SECONDS: the end of a game: no box highlighted, the panel not in
 # a player's colour, and the yellow prompt on it.
 prompt_shown() {
@@ -214,6 +206,18 @@ text_box() {
             -threshold 50% -negate -format '%[fx:round(mean*w*h)]' info:)" -gt 10 ] && echo "$i" && return
     done
 }
+# walk STATES: the highlighted box in HIGHLIGHT, the visible boxes after it in
+# the highlight's order in WALK.
+walk() {
+    local n i
+    HIGHLIGHT=${1%%y*}
+    HIGHLIGHT=${#HIGHLIGHT}
+    WALK=()
+    for n in $(seq 1 12); do
+        i=$(((HIGHLIGHT + n) % 12))
+        [ "${1:i:1}" = p ] || WALK+=("$i")
+    done
+}
 # strike KEY [ENDED]: KEY struck once on idem.txt's translation. The highlight
 # walks the visible boxes in order, one a tick (300 ms at the speed of 3): seen
 # on the box before the translation's, KEY is struck a tick after the
@@ -221,7 +225,7 @@ text_box() {
 # answer's display (the panel in a player's colour) follows, 1 when struck too
 # late (the box hides), 2 when the game is over (ENDED SHOT, by default over).
 strike() {
-    local f s i j="" h n walk taken
+    local f s j="" taken
     for _ in $(seq 1 300); do
         taken=${EPOCHREALTIME/./}
         f=$(shot board "$MAIN")
@@ -231,14 +235,8 @@ strike() {
         [[ $s =~ $ASKED ]] || continue
         [ -n "$j" ] || j=$(text_box "$f")
         [ -n "$j" ] || continue
-        h=${s%%y*}
-        h=${#h}
-        walk=()
-        for n in $(seq 1 12); do
-            i=$(((h + n) % 12))
-            [ "${s:i:1}" = p ] || walk+=("$i")
-        done
-        [ "${walk[0]}" = "$j" ] || continue
+        walk "$s"
+        [ "${WALK[0]}" = "$j" ] || continue
         sleep "$(awk -v d=$((taken + 270000 - ${EPOCHREALTIME/./})) 'BEGIN { print (d > 0 ? d : 0) / 1e6 }')"
         xdotool key "$1"
         sleep 0.3
