@@ -26,21 +26,25 @@ QList<Entrant> entrants(int n) {
 }
 
 game::Choices choices() {
-    game::Choices c;
-    c.playerCount = 2;
-    c.speed = 3;
-    c.wordsPerGame = c.wordsChosen = 10;
-    c.classes = QStringLiteral("1111");
-    c.frequencies = QStringLiteral("1011");
-    c.vocabularyFile = QStringLiteral("vocabula.txt");
-    c.languageIndex = 1;
-    c.soundsOn = true;
-    return c;
+    return {.playerCount = 2,
+            .speed = 3,
+            .wordsPerGame = 10,
+            .wordsChosen = 10,
+            .classes = "1111",
+            .frequencies = "1011",
+            .vocabularyFile = "vocabula.txt",
+            .language = {},
+            .languageIndex = 1,
+            .soundsOn = true,
+            .characters = {}};
 }
 
 // The draw without shuffling: entrant i at place i.
-int unshuffled(int n) {
-    return n - 1;
+const auto unshuffled = [](int n) { return n - 1; };
+
+QByteArray readAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 // Plays every match to the end, the winner drawn by `rng`.
@@ -141,8 +145,8 @@ class TestCertamen : public QObject {
             playOut(t, rng);
             QVERIFY(t.finished());
             const int size = bracketSize(n);
-            QList<QList<int>> rounds(n); // the rounds each entrant is in
-            QList<int> losses(n, 0), byes(n, 0);
+            QList<int> rounds(n, 0), losses(n, 0), byes(n, 0); // rounds: each entrant's last
+
             int games = 0, lastRound = 0;
             for (const Match &m : t.matches()) {
                 QVERIFY(m.round >= lastRound);
@@ -150,14 +154,14 @@ class TestCertamen : public QObject {
                 if (m.bye) {
                     QCOMPARE(m.round, 1);
                     ++byes[m.side[0]];
-                    rounds[m.side[0]].append(1);
+                    QCOMPARE(++rounds[m.side[0]], 1);
                     continue;
                 }
                 QVERIFY(m.played());
                 ++games;
                 for (int e : m.side) {
-                    QCOMPARE(losses[e], 0); // nobody plays after being beaten
-                    rounds[e].append(m.round);
+                    QCOMPARE(losses[e], 0);         // nobody plays after being beaten
+                    QCOMPARE(++rounds[e], m.round); // from round one on, a round at a time
                     losses[e] += m.outcome->winner != e;
                 }
             }
@@ -167,9 +171,6 @@ class TestCertamen : public QObject {
             QCOMPARE(byes.count(0), n - (size - n));
             QCOMPARE(losses.count(0), 1);
             QCOMPARE(t.champions(), (QList<int>{static_cast<int>(losses.indexOf(0))}));
-            for (int e = 0; e < n; ++e) // from round one on, a round at a time
-                for (int i = 0; i < rounds[e].size(); ++i)
-                    QCOMPARE(rounds[e][i], i + 1);
             if (4 * (size - n) <= size)
                 for (int k = 0; k < size / 2; k += 2)
                     QVERIFY(!(t.matches()[k].bye && t.matches()[k + 1].bye));
@@ -246,30 +247,23 @@ class TestCertamen : public QObject {
         QTest::addColumn<bool>("league");
         QTest::addColumn<QString>("names");   // joined with "|" when the list is accepted
         QTest::addColumn<QString>("problem"); // a part of the message when it is not
-        QTest::newRow("trimmed, blanks closed up, empty lines at the end dropped")
-            << "  Anna  Maria \r\nBeppe\n\tCarla\n\n \n"
-            << false << "Anna Maria|Beppe|Carla"
-            << "";
-        QTest::newRow("an empty line between names") << "Anna\n\nBeppe\nCarla\n"
-                                                     << false << ""
-                                                     << "riga 2 è vuota";
-        QTest::newRow("the same name in other capitals") << "Anna\nBeppe\nanna\n"
-                                                         << false << ""
-                                                         << "«anna» compare due volte (righe 1 e 3)";
-        QTest::newRow("a name too long") << "Anna\nBeppe\n" + QString(41, QLatin1Char('x')) << false << ""
-                                         << "riga 3 è troppo lungo";
-        QTest::newRow("two names") << "Anna\nBeppe" << false << ""
-                                   << "l'elenco ne ha 2";
-        QTest::newRow("nine names in a league") << "a\nb\nc\nd\ne\nf\ng\nh\ni" << true << ""
-                                                << "ne ha 9";
-        QTest::newRow("nine names in a knockout")
-            << "a\nb\nc\nd\ne\nf\ng\nh\ni" << false << "a|b|c|d|e|f|g|h|i"
-            << "";
+        const auto row = [](const char *name, QString text, bool league, QString names, QString problem) {
+            QTest::newRow(name) << text << league << names << problem;
+        };
+        const QString nine = QStringLiteral("a\nb\nc\nd\ne\nf\ng\nh\ni");
+        row("trimmed, blanks closed up, empty lines at the end dropped",
+            "  Anna  Maria \r\nBeppe\n\tCarla\n\n \n", false, "Anna Maria|Beppe|Carla", "");
+        row("an empty line between names", "Anna\n\nBeppe\nCarla\n", false, "", "riga 2 è vuota");
+        row("the same name in other capitals", "Anna\nBeppe\nanna\n", false, "",
+            "«anna» compare due volte (righe 1 e 3)");
+        row("a name too long", "Anna\nBeppe\n" + QString(41, 'x'), false, "", "riga 3 è troppo lungo");
+        row("two names", "Anna\nBeppe", false, "", "l'elenco ne ha 2");
+        row("nine names in a league", nine, true, "", "ne ha 9");
+        row("nine names in a knockout", nine, false, "a|b|c|d|e|f|g|h|i", "");
         QString many;
         for (int i = 0; i < 33; ++i)
             many += QStringLiteral("n%1\n").arg(i);
-        QTest::newRow("thirty-three names") << many << false << ""
-                                            << "ne ha 33";
+        row("thirty-three names", many, false, "", "ne ha 33");
     }
     void names() {
         QFETCH(QString, text);
@@ -405,10 +399,8 @@ class TestCertamen : public QObject {
             QCOMPARE(o.winner, side[match != 1 ? 0 : 1]);
             QCOMPARE(o.errors, (match != 1 ? std::array{0, 1} : std::array{1, 0}));
             QCOMPARE(std::max(o.right[0], o.right[1]), 6);
-            // Written at once.
-            QFile f(Certamen::statePath());
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(Tournament::load(f.readAll())->played(), t.played());
+            const std::optional<Tournament> written = Tournament::load(readAll(Certamen::statePath()));
+            QVERIFY(written && written->played() == t.played()); // at once
         }
         QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
         QCOMPARE(t.champions().size(), 1);
@@ -420,18 +412,14 @@ class TestCertamen : public QObject {
             return out.filePath(QStringLiteral("certamen.csv"));
         };
         c.tabula()->Exporta->press();
-        QFile csv(out.filePath(QStringLiteral("certamen.csv")));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll(), t.csv());
+        QCOMPARE(readAll(out.filePath(QStringLiteral("certamen.csv"))), t.csv());
         Certamen::printDialog = [&](QPrinter &p, QWidget *) {
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(out.filePath(QStringLiteral("certamen.pdf")));
             return true;
         };
         c.tabula()->Imprime->press();
-        QFile pdf(out.filePath(QStringLiteral("certamen.pdf")));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        QVERIFY(readAll(out.filePath(QStringLiteral("certamen.pdf"))).startsWith("%PDF"));
     }
 
     // A match broken off is not a result: a game started by hand in the middle
@@ -502,9 +490,7 @@ class TestCertamen : public QObject {
         QVERIFY(!QFile::exists(path));
         const QStringList aside = dir.entryList({QStringLiteral("certamen-damnatum-*.txt")});
         QCOMPARE(aside.size(), 1);
-        QFile kept(dir.filePath(aside.first()));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), bytes);
+        QCOMPARE(readAll(dir.filePath(aside.first())), bytes);
         QVERIFY(!b.findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
         QVERIFY(!b.findChild<QAction *>(QStringLiteral("Tabula"))->isEnabled());
         startGame(fx, GameChoice{.players = 2});

@@ -80,10 +80,10 @@ class TestSettingsWindow : public QObject {
         QTest::addColumn<int>("players");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("characters"); // of players 1 and 2 afterwards
-        QTest::addRow("two players, 0") << 2 << QStringLiteral("0") << QStringLiteral("2 2");
-        QTest::addRow("two players, 1") << 2 << QStringLiteral("1") << QStringLiteral("1 3");
-        QTest::addRow("one player, 0") << 1 << QStringLiteral("0") << QStringLiteral("2 2");
-        QTest::addRow("one player, 1") << 1 << QStringLiteral("1") << QStringLiteral("1 2");
+        QTest::addRow("two players, 0") << 2 << QString("0") << QString("2 2");
+        QTest::addRow("two players, 1") << 2 << QString("1") << QString("1 3");
+        QTest::addRow("one player, 0") << 1 << QString("0") << QString("2 2");
+        QTest::addRow("one player, 1") << 1 << QString("1") << QString("1 2");
     }
     void keysMoveThePlayers() {
         QFETCH(int, players);
@@ -158,17 +158,16 @@ class TestSettingsWindow : public QObject {
         QTest::addColumn<int>("button"); // 0 O.K., 1 Exit
         QTest::addColumn<QString>("handed");
         QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, int players, int second, int button, QString handed,
+                            QString message) {
+            QTest::newRow(name) << players << second << button << handed << message;
+        };
         const QString vergilius = QStringLiteral("Vergilius|Parcere subiectis et debellare superbos|");
-        QTest::addRow("O.K.") << 2 << 5 << 0
-                              << vergilius + "Horatius|Pulvis et umbra sumus|Vergili! Animae dimidium meae!"
-                              << "";
-        QTest::addRow("O.K., one player, the same character")
-            << 1 << 4 << 0 << vergilius + "Vergilius|Infandum iubes renovare dolorem!|Arma virumque cano"
-            << "";
-        QTest::addRow("O.K., two players, the same character") << 2 << 4 << 0 << "||||"
-                                                               << "Nemo potest contra se ipsum pugnare.";
-        QTest::addRow("Exit") << 2 << 5 << 1 << "||||"
-                              << "";
+        row("O.K.", 2, 5, 0, vergilius + "Horatius|Pulvis et umbra sumus|Vergili! Animae dimidium meae!", "");
+        row("O.K., one player, the same character", 1, 4, 0,
+            vergilius + "Vergilius|Infandum iubes renovare dolorem!|Arma virumque cano", "");
+        row("O.K., two players, the same character", 2, 4, 0, "||||", "Nemo potest contra se ipsum pugnare.");
+        row("Exit", 2, 5, 1, "||||", "");
     }
     void handOver() {
         QFETCH(int, players);
