@@ -10,7 +10,6 @@
 #include "support/gamedriver.h"
 
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QtTest>
 #include <random>
 
@@ -362,64 +361,6 @@ class TestCertamen : public QObject {
                             "Errores sinister,Errores dexter,Secunda\r\n"
                             "1,Discipulus 1,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",4,6,2,0,75\r\n"
                             "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61\r\n"));
-    }
-
-    // A knockout of four through the windows: set up, three matches on the
-    // board with the pupils' names and characters, the table between them,
-    // the champion at the end, the results exported and printed.
-    void knockoutThroughTheWindows() {
-        BoardFixture fx;
-        QFile::remove(Certamen::statePath());
-        Traduci &b = fx.board();
-        QCoreApplication::processEvents(); // the state file is read
-        Certamen &c = certamenOf(b);
-        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\nDario\n"));
-        QVERIFY(c.tournament() && c.tabula()->isVisible());
-        QCOMPARE(c.tabula()->mode(), Tabula::Mode::Next);
-        // The choices made for the tournament left the idle board as it was.
-        QCOMPARE(b.Timer1->interval(), 1000);
-        // The characters drawn for the first pair; key 0 moves the right one on.
-        QTest::keyClick(c.tabula(), '0');
-        const Tournament &t = *c.tournament();
-        QCOMPARE(t.entrants().at(t.matches()[t.next()].side[1]).character, QStringLiteral("Catullus"));
-        for (int match = 0; match < 3; ++match) {
-            const std::array<int, 2> side = t.matches()[t.next()].side;
-            startMatch(b);
-            // The tournament's choices and the pair's names and characters.
-            QCOMPARE(b.choices().playerCount, 2);
-            QCOMPARE(b.choices().wordsChosen, 10);
-            QCOMPARE(b.choices().speed, 4);
-            QCOMPARE(b.nomen(2)->caption(), t.name(side[0]));
-            QCOMPARE(b.nomen(1)->caption(), t.name(side[1]));
-            QCOMPARE(b.choices().characters[1], t.entrants().at(side[1]).character);
-            QCOMPARE(b.choices().characters[2], t.entrants().at(side[0]).character);
-            finishMatch(b, match != 1);
-            QCOMPARE(t.played().size(), match + 1);
-            const Outcome &o = *t.matches()[t.last()].outcome;
-            QCOMPARE(o.winner, side[match != 1 ? 0 : 1]);
-            QCOMPARE(o.errors, (match != 1 ? std::array{0, 1} : std::array{1, 0}));
-            QCOMPARE(std::max(o.right[0], o.right[1]), 6);
-            const std::optional<Tournament> written = Tournament::load(readAll(Certamen::statePath()));
-            QVERIFY(written && written->played() == t.played()); // at once
-        }
-        QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
-        QCOMPARE(t.champions().size(), 1);
-        QCOMPARE(c.tabula()->results()->rowCount(), 3);
-        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
-
-        QTemporaryDir out;
-        Certamen::fileDialog = [&](QWidget *, const QString &, const QString &, const QString &, bool) {
-            return out.filePath(QStringLiteral("certamen.csv"));
-        };
-        c.tabula()->Exporta->press();
-        QCOMPARE(readAll(out.filePath(QStringLiteral("certamen.csv"))), t.csv());
-        Certamen::printDialog = [&](QPrinter &p, QWidget *) {
-            p.setOutputFormat(QPrinter::PdfFormat);
-            p.setOutputFileName(out.filePath(QStringLiteral("certamen.pdf")));
-            return true;
-        };
-        c.tabula()->Imprime->press();
-        QVERIFY(readAll(out.filePath(QStringLiteral("certamen.pdf"))).startsWith("%PDF"));
     }
 
     // A match broken off is not a result: a game started by hand in the middle
