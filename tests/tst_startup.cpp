@@ -64,10 +64,8 @@ class TestStartup : public QObject {
         QTest::addColumn<QString>("record"); // the fields of the record `last`
         QTest::addColumn<QString>("messages");
         const auto row = [](const char *name, const QByteArray &bytes, int last, const QString &record,
-                            const QString &messages = QString(), int language = 0,
-                            const char *file = "test.txt") {
-            QTest::addRow("%s", name)
-                << bytes << QString::fromLatin1(file) << language << last << record << messages;
+                            const QString &messages = {}, int language = 0, const char *file = "test.txt") {
+            QTest::newRow(name) << bytes << QString(file) << language << last << record << messages;
         };
         const QString bad = QStringLiteral("Record difettosi nel file  test.txt: ");
         const QByteArray r110 = makeVocabulary(110), r120 = makeVocabulary(120);
