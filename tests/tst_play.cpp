@@ -46,8 +46,7 @@ class TestPlay : public QObject {
             QCOMPARE(b.figura(2)->pictureHandle(), b.Iml(6)->pictureHandle());
             QVERIFY(b.Iml(7)->shown());
         }
-        press(b, Qt::Key_Return); // keys before the prompt do nothing
-        QCOMPARE(fx.platform.modalWindows.size(), 1);
+        press(b, Qt::Key_Return); // keys before the prompt do nothing (no settings window, counted below)
         // the end scene: the head falls down the track, then the prompt
         for (int i = 0; i < 200 && b.Parola->caption() != QStringLiteral("Quamlibet clavem tange"); ++i)
             b.Timer1_Timer();
