@@ -82,6 +82,7 @@ class TestStartup : public QObject {
         row("empty file", QByteArray(), -1, "", ": Solo 0 vocaboli nel file  test.txt");
         row("language 2 missing", r110 + "2;3;amo;amare\r\n", 110, word110, bad + "2;3;amo;amare\r\n", 1);
         row("no language selected", r110, 110, last110, "", -1);
+        row("the personal file reads field four", r110, 110, last110, "", 1, "vocpers.txt");
         row("names are exact", r110, 110, word110, "", 1, "VOCPERS.TXT");
         row("Windows-1252", r110 + "1;4;ecce;ecco \xE0 te \x80 \x9C\r\n", 111, "1 4 ecce ecco à te € œ");
         row("UTF-8", r110 + "1;4;ecce;citt\xC3\xA0\r\n", 111, "1 4 ecce città");
