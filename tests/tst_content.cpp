@@ -143,26 +143,37 @@ class TestContent : public QObject {
         QVERIFY2(report.isEmpty() ? !any : out.contains(report), qPrintable(out));
     }
 
-    // The tool checks a headword against the Latin lexicon: its forms, its gender.
+    // The tool checks a headword against the Latin lexicon (its forms, its
+    // gender) and its vowel lengths against the headword.
     void makeVocabularyChecksHeadwords_data() {
         QTest::addColumn<QString>("headword");
+        QTest::addColumn<QString>("lengths");
         QTest::addColumn<QString>("report");
-        QTest::newRow("agrees") << QString("rosa, -ae f.") << QString();
-        QTest::newRow("another declension") << QString("rosa, -i f.") << QString("has no -i");
-        QTest::newRow("another gender") << QString("rosa, -ae n.") << QString("is not neuter");
-        QTest::newRow("unknown") << QString("rosula, -ae f.") << QString("does not know rosula");
+        const QString rosa = "rosa, -ae f.";
+        QTest::newRow("agrees") << rosa << QString("rosa, -ae f.") << QString();
+        QTest::newRow("another declension") << QString("rosa, -i f.") << QString() << QString("has no -i");
+        QTest::newRow("another gender") << QString("rosa, -ae n.") << QString() << QString("is not neuter");
+        QTest::newRow("unknown") << QString("rosula, -ae f.") << QString() << QString("does not know rosula");
+        QTest::newRow("lengths of another text")
+            << rosa << QString("rosā, -ae") << QString("is not 'rosa, -ae f.'");
+        QTest::newRow("a breve is no length") << rosa << QString("rosa, -ae f.").replace(1, 1, QChar(0x014F))
+                                              << QString("is not 'rosa, -ae f.'");
+        QTest::newRow("no lengths") << rosa << QString() << QString("1 records without their vowel lengths");
     }
     void makeVocabularyChecksHeadwords() {
         QFETCH(QString, headword);
+        QFETCH(QString, lengths);
         QFETCH(QString, report);
-        const QString out =
-            makeVocabulary({{"01-words.tsv", headword + "\t1\trosa\trose\n"},
-                            {"../lexicon.txt",
-                             "LESSICORSA-LEXICON 1\nM|uita|n|||1=1,|1:1:a 3:1:am 4:1:\u0101e 10:1:\u0101rum\n"
-                             "L|rosa|uita|||0|63\n"}},
-                           "none");
-        QVERIFY2(out.contains("1 of 1 headwords") == report.isEmpty() && out.contains(report),
-                 qPrintable(out));
+        QMap<QString, QString> files{
+            {"01-words.tsv", headword + "\t1\trosa\trose\n"},
+            {"../lexicon.txt",
+             "LESSICORSA-LEXICON 1\nM|uita|n|||1=1,|1:1:a 3:1:am 4:1:\u0101e 10:1:\u0101rum\n"
+             "L|rosa|uita|||0|63\n"}};
+        if (!lengths.isEmpty()) files["quantitates.tsv"] = headword + "\t1\t" + lengths + "\n";
+        const QString out = makeVocabulary(files, "none");
+        const bool agrees = out.contains("1 of 1 headwords") && !out.contains("vowel lengths") &&
+                            !out.contains("with long vowels");
+        QVERIFY2(agrees == report.isEmpty() && out.contains(report), qPrintable(out));
     }
 
     void picturesHaveTheirDesignSizes_data() {
