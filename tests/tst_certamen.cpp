@@ -415,8 +415,9 @@ class TestCertamen : public QObject {
             QCOMPARE(back->next(), t.next());
             QCOMPARE(back->log().size(), t.log().size());
         }
-        QCOMPARE(int(std::count_if(t.log().begin(), t.log().end(), [](const Entry &e) { return e.annulled; })),
-                 annulled);
+        QCOMPARE(
+            int(std::count_if(t.log().begin(), t.log().end(), [](const Entry &e) { return e.annulled; })),
+            annulled);
         // Each walkover is one line of the CSV, marked, without figures.
         int walkovers = 0;
         for (const int m : t.played())
@@ -497,7 +498,9 @@ class TestCertamen : public QObject {
         fx.platform.answers.enqueue(ui::Answer::Yes);
         QTest::keyClick(&b, Qt::Key_Escape);
         QCOMPARE(fx.platform.endCount, 0);
-        QVERIFY2(c.tabula()->isVisible(), qPrintable(fx.platform.messages.isEmpty() ? QString("none") : fx.platform.messages.last().text));
+        QVERIFY2(
+            c.tabula()->isVisible(),
+            qPrintable(fx.platform.messages.isEmpty() ? QString("none") : fx.platform.messages.last().text));
         QCOMPARE(c.tournament()->next(), second);
         // Played from its start, now won by the right-hand pupil: the result corrected.
         playMatch(b, false);
@@ -524,14 +527,16 @@ class TestCertamen : public QObject {
         QTest::addColumn<double>("height");
         QTest::addColumn<QString>("expected"); // the text, or "shrunk"
         QTest::newRow("fits") << QString("Anna Rossi") << 400.0 << 40.0 << QString("Anna Rossi");
-        QTest::newRow("a little smaller") << QString("Alessandro Bianchini") << 0.9 << 40.0 << QString("shrunk");
+        QTest::newRow("a little smaller")
+            << QString("Alessandro Bianchini") << 0.9 << 40.0 << QString("shrunk");
         QTest::newRow("over two lines")
             << QString("Maria Ferdinanda Bianchi") << 0.75 << 80.0 << QString("Maria Ferdinanda\nBianchi");
         QTest::newRow("apart from Alessandro Binottini")
             << QString("Alessandro Bianchini") << 0.0 << 30.0 << QString("Alessandro Bia.");
         QTest::newRow("apart from Alessandro Bianchini")
             << QString("Alessandro Binottini") << 0.0 << 30.0 << QString("Alessandro Bin.");
-        QTest::newRow("apart from the Bs") << QString("Alessandro Marino") << 0.0 << 30.0 << QString("Alessandro M.");
+        QTest::newRow("apart from the Bs")
+            << QString("Alessandro Marino") << 0.0 << 30.0 << QString("Alessandro M.");
     }
     void nameFit() {
         QFETCH(QString, name);
