@@ -31,7 +31,7 @@ void text(QPainter &p, const QRectF &r, const QString &s, int align, double px, 
     p.setFont(fontOf(px, bold));
     if (const double width = QFontMetricsF(p.font(), p.device()).horizontalAdvance(s);
         shrink && width > r.width() && width > 0)
-        p.setFont(fontOf(px * r.width() / width - 0.5, bold));
+        p.setFont(fontOf(px * r.width() / width * 0.97 - 0.5, bold));
     p.setPen(c);
     const QString shown = QFontMetricsF(p.font(), p.device()).elidedText(s, Qt::ElideRight, r.width());
     p.drawText(r, align | Qt::AlignVCenter | Qt::TextSingleLine, shown);
@@ -493,13 +493,18 @@ void paintNextPair(QPainter &p, const QRectF &r, const Tournament &t, const QStr
     if (last >= 0) {
         const Match &m = t.matches()[last];
         const Outcome &o = *m.outcome;
-        text(p, QRectF(r.left() + w * 0.03, r.top() + h * 0.03, w * 0.94, h * 0.13),
-             QStringLiteral("Modo actum (%1): %2  %3 : %4  %5 · %6")
-                 .arg(roundName(t, m.round), t.name(m.side[0]))
-                 .arg(o.right[0])
-                 .arg(o.right[1])
-                 .arg(t.name(m.side[1]), duration(o.seconds)),
-             Qt::AlignHCenter, h * 0.09, false, Qt::white, true);
+        // A walkover has no score: the absent pupil is named.
+        const QString line = o.walkover
+                                 ? QStringLiteral("Modo actum (%1): %2 – %3 · absens %4")
+                                       .arg(roundName(t, m.round), t.name(m.side[0]), t.name(m.side[1]),
+                                            t.name(o.winner == m.side[0] ? m.side[1] : m.side[0]))
+                                 : QStringLiteral("Modo actum (%1): %2  %3 : %4  %5 · %6")
+                                       .arg(roundName(t, m.round), t.name(m.side[0]))
+                                       .arg(o.right[0])
+                                       .arg(o.right[1])
+                                       .arg(t.name(m.side[1]), duration(o.seconds));
+        text(p, QRectF(r.left() + w * 0.03, r.top() + h * 0.03, w * 0.94, h * 0.13), line, Qt::AlignHCenter,
+             h * 0.09, false, Qt::white, true);
     }
     const int next = t.next();
     if (next >= 0) {
