@@ -208,6 +208,8 @@ class TestLooks : public QObject {
         for (int n : {4, 13, 32})
             for (bool full : {false, true})
                 QTest::addRow("tabula%d-%s", n, full ? "full" : "100") << n << full << n / 3;
+        // The end: the champion, the last rounds, the results with a walkover.
+        QTest::addRow("tabula4-end-100") << 4 << false << 3;
     }
     void tabula() {
         QFETCH(int, n);
