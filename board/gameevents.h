@@ -112,6 +112,9 @@ class Listener {
     virtual void wordAsked(const Word &) {}
     virtual void strikeJudged(const Strike &) {}
     virtual void gameEnded(const Result &) {}
+    // Esc on the board while a game is being played: a listener that returns
+    // true has dealt with it, and the board does not ask to end the program.
+    virtual bool escapeTaken() { return false; }
     virtual void programEnding() {}
 };
 
