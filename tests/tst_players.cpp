@@ -1,6 +1,7 @@
 // The players in play: the menu "Lusores" (new, refused, renamed, removed
-// players, the sides), each game kept with the names on the board and each
-// player's own missed words, a damaged history, and the progress window.
+// players, the sides), a damaged roster, each game kept with the names on the
+// board and each player's own missed words, a damaged history, and the
+// progress window.
 
 #include "board/traduci.h"
 #include "errata/missedlist.h"
@@ -8,12 +9,18 @@
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
 #include "support/gamedriver.h"
+#include "ui/zoom.h"
 
 #include <QAbstractBarSeries>
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
+#include <QSettings>
+#include <QValueAxis>
 #include <QXYSeries>
 #include <QtTest>
 
@@ -101,6 +108,70 @@ class TestPlayers : public QObject {
         Roster r;
         r.load();
         QCOMPARE(r.side(1).name, made);
+    }
+
+    // A roster whose count of players is missing, wrong or absurd, or that
+    // holds an id this program did not make (a file name is built from it),
+    // is set aside whole with one message, its sound players kept; a roster
+    // saved as UTF-16 reads as such. The next change writes the roster anew,
+    // and QSettings reads it as it read the old one.
+    void damagedRoster_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("setAside");
+        // As QSettings writes it: quotes, escapes, a leading @, UTF-8.
+        const QByteArray whole = "[General]\ndexter=ab1\nsinister=hospes\n\n[lusores]\n"
+                                 "1\\id=ab0\n1\\nomen=\"Iulia, \\\"minor\\\"\"\n"
+                                 "2\\id=ab1\n2\\nomen=@@home\n3\\id=ab2\n3\\nomen=\"a;b=c\\\\d\"\n"
+                                 "4\\id=ab3\n4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x\nsize=4\n";
+        const QStringList all{"Iulia, \"minor\"", "@home", "a;b=c\\d", QString::fromUtf8("Ζωή 😀x")};
+        auto changed = [&](const QByteArray &from, const QByteArray &to) {
+            return QByteArray(whole).replace(from, to);
+        };
+        QTest::newRow("whole") << whole << all << false;
+        QTest::newRow("saved as UTF-16")
+            << QByteArray("\xff\xfe") +
+                   QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
+                              QString::fromUtf8(whole).size() * 2)
+            << all << false;
+        QTest::newRow("size missing") << changed("size=4\n", "") << all << true;
+        QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true;
+        QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true;
+        QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true;
+        QTest::newRow("an id not of ours")
+            << changed("2\\id=ab1", "2\\id=../../x") << QStringList{all[0], all[2], all[3]} << true;
+    }
+    void damagedRoster() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, names);
+        QFETCH(bool, setAside);
+        BoardFixture fx;
+        QDir().mkpath(dataFolder());
+        const QString path = QDir(dataFolder()).filePath("lusores.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        f.close();
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
+        QStringList read;
+        for (const Player &p : lusores(b).roster().players().mid(1))
+            read << p.name;
+        QCOMPARE(read, names);
+        const QStringList aside = QDir(dataFolder()).entryList({"lusores-*.ini"});
+        QCOMPARE(aside.size(), setAside ? 1 : 0);
+        if (setAside) QCOMPARE(QFile(QDir(dataFolder()).filePath(aside[0])).size(), file.size());
+        typeNames(fx, {"Nova"});
+        QSettings s(path, QSettings::IniFormat);
+        QStringList written;
+        const int n = s.beginReadArray("lusores");
+        for (int i = 0; i < n; ++i) {
+            s.setArrayIndex(i);
+            written << s.value("nomen").toString();
+        }
+        s.endArray();
+        QCOMPARE(written, names + QStringList{"Nova"});
+        QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
     }
 
     // Two named players play a two-player game and one each alone; renaming
