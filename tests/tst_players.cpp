@@ -93,6 +93,14 @@ class TestPlayers : public QObject {
             << QString(29, QLatin1Char('a')) + "é" << 0;
         QTest::newRow("blank, then the guest's name, then a name")
             << QStringList{QStringLiteral("   "), QStringLiteral("hospes"), "Marcus"} << "Marcus" << 2;
+        // The field and the check count characters alike: one beyond the
+        // Basic Multilingual Plane is one, and a name too long is explained.
+        const QString script = QString::fromUcs4(U"\U0001D49C");
+        QTest::newRow("sixteen letters beyond the BMP")
+            << QStringList{script.repeated(16)} << script.repeated(16) << 0;
+        QTest::newRow("thirty-one letters, then thirty")
+            << QStringList{QString(31, QLatin1Char('m')), QString(30, QLatin1Char('m'))}
+            << QString(30, QLatin1Char('m')) << 1;
     }
     void newPlayerNames() {
         QFETCH(QStringList, typed);
