@@ -15,6 +15,7 @@
 #include <QLineSeries>
 #include <QSaveFile>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace ui;
 using namespace palette;
@@ -35,8 +36,8 @@ void clear(QChart *c) {
 }
 
 // A time axis from `from` to `to` (milliseconds since the epoch), a value
-// axis from 0 to a round number above `top`.
-void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) {
+// axis from 0 to a round number above `top`; a count's axis in whole numbers.
+void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top, bool counts = false) {
     auto *x = new QDateTimeAxis;
     constexpr double day = 86400000.0;
     if (to <= from) to = from + day / 24;
@@ -49,9 +50,22 @@ void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) 
     x->setTickCount(5);
     x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)), QDateTime::fromMSecsSinceEpoch(qint64(to)));
     auto *y = new QValueAxis;
-    y->setRange(0, std::max(top * 1.05, 1.0)); // room above the highest point
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.3g"));
+    if (counts) {
+        // A tick at every 1, 2 or 5 times a power of ten, at most five above 0.
+        int step = 1;
+        for (int scale = 1; step * 5 < top; scale *= 10)
+            for (int m : {1, 2, 5})
+                if ((step = m * scale) * 5 >= top) break;
+        y->setRange(0, step * std::max(1.0, std::ceil(top / step)));
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(0);
+        y->setTickInterval(step);
+        y->setLabelFormat(QStringLiteral("%d"));
+    } else {
+        y->setRange(0, std::max(top * 1.05, 1.0)); // room above the highest point
+        y->applyNiceNumbers();
+        y->setLabelFormat(QStringLiteral("%.3g"));
+    }
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     s->attachAxis(x);
@@ -68,7 +82,10 @@ double highest(const QList<QPointF> &points) {
 } // namespace
 
 frmProgressus::frmProgressus(History &history, const QList<Player> &players, const QString &playerId)
-    : Form(QStringLiteral("frmProgressus"), Border::FixedDialog, 7035, 6300), history_(history),
+    // As wide as the board and a little lower than it with its menu bar, so
+    // that at the scale the board fills the screen with, this window and its
+    // caption still stand whole on the screen.
+    : Form(QStringLiteral("frmProgressus"), Border::FixedDialog, 7035, 6000), history_(history),
       players_(players) {
     setCaption(title);
     setBackColor(windowBack);
@@ -147,7 +164,7 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
                              QStringLiteral("Viginti vocabula saepissime errata")};
     for (int k = 0; k < 4; ++k) {
         auto *c = new ChartBox(w, QStringLiteral("tabula"), k);
-        c->setRect(120, 1380, 6795, 4500);
+        c->setRect(120, 1380, 6795, 4200);
         c->chart()->setTitle(titles[k]);
         c->setShown(k == 0);
         tabula.add(k, c);
@@ -159,7 +176,7 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
     kinds[0]->setValue(true);
 
     summa = new Label(w, QStringLiteral("summa"));
-    summa->setRect(120, 5970, 6795, 255);
+    summa->setRect(120, 5670, 6795, 255);
     summa->setFontSpec(arial, 8.25);
     summa->setBorderStyle(1);
     summa->setAlignment(Label::AlignCenter);
@@ -243,7 +260,11 @@ void frmProgressus::fill() {
         c->addSeries(area);
         const double start =
             weeks.isEmpty() ? from : double(QDateTime(weeks.first().first, QTime()).toMSecsSinceEpoch());
-        addAxes(c, area, start, std::max(to, start + 7 * day), top);
+        // To the end of the current week, so that its bar stands whole.
+        const double end =
+            weeks.isEmpty() ? to
+                            : double(QDateTime(weeks.last().first.addDays(7), QTime()).toMSecsSinceEpoch());
+        addAxes(c, area, start, std::max({to, end, start + 7 * day}), top, true);
     }
 
     // The most missed words, the most missed at the top.

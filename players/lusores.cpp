@@ -211,6 +211,8 @@ void Lusores::Progressus_Click() {
     history().flush(); // the last game is on disk before the window reads it
     QPointer<frmProgressus> w = new frmProgressus(history(), roster_.players(), player(1).id);
     w->centre();
+    // Its caption on the screen, whatever the scale: never above the top.
+    w->setTop(std::max(w->top(), 0.0f));
     w->showModal();
     delete w.data();
 }

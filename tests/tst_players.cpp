@@ -300,6 +300,37 @@ class TestPlayers : public QObject {
         QVERIFY(lines[1].startsWith("\"Iulia, \"\"minor\"\"\","));
         QVERIFY(lines[1].contains(",1,1,10,2,0,"));
     }
+
+    // At the scale the board fills a 1920 x 1080 screen with, the progress
+    // window stands whole on the screen; the weeks' chart runs past the
+    // current week's bar and counts in whole numbers (0 and 1 with nothing
+    // mastered).
+    void progressAtFullScreen() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        fx.platform.screen = QSizeF(1920 * 15.0, 1080 * 15.0);
+        fx.platform.area = QRect(0, 0, 1920, 1080);
+        ui::setViewScale(ui::fullAreaScale(b.designPixels(), QSizeF(1920, 1080)));
+        const auto restore = qScopeGuard([] { ui::setViewScale(1); });
+        float top = -1, bottom = 0;
+        double axisEnd = 0, barEnd = 0, countTop = 0, tick = 0;
+        fx.platform.onModal = [&](ui::Form *f) {
+            auto *w = qobject_cast<frmProgressus *>(f);
+            top = w->top(), bottom = w->top() + w->outerHeight();
+            QChart *c = w->tabula(2)->chart();
+            barEnd = qobject_cast<QAreaSeries *>(c->series().first())->upperSeries()->points().last().x();
+            axisEnd = double(
+                qobject_cast<QDateTimeAxis *>(c->axes(Qt::Horizontal).first())->max().toMSecsSinceEpoch());
+            auto *y = qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).first());
+            countTop = y->max(), tick = y->tickInterval();
+            w->Exit->press();
+        };
+        trigger(b, "Progressus");
+        QVERIFY2(top >= 0, qPrintable(QString::number(top)));
+        QVERIFY2(bottom <= 1080 * 15.0 / ui::viewScale(), qPrintable(QString::number(bottom)));
+        QVERIFY(axisEnd > barEnd);
+        QCOMPARE((std::array{countTop, tick}), (std::array{1.0, 1.0}));
+    }
 };
 
 QTEST_MAIN(TestPlayers)
