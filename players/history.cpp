@@ -130,7 +130,7 @@ void HistoryWorker::report() {
             what = tr("La storia delle partite (%1) era danneggiata").arg(file);
             break;
         case HistoryStore::Aside::Foreign:
-            what = tr("Il file della storia delle partite (%1) non era di LessiCorsa").arg(file);
+            what = tr("La storia delle partite (%1) era il file di un altro programma").arg(file);
             break;
         case HistoryStore::Aside::UnknownVersion:
             what = tr("La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non "
