@@ -355,20 +355,30 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
     if (state_ != State::Open) return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
-    // A game is one game however many of its sides the player held (two
-    // guests play each other as Hospes): its figures are the sides' together,
-    // and it is the winner's side that she played.
-    q.prepare(QStringLiteral("SELECT g.started, g.seconds, SUM(s.right), SUM(s.errors), SUM(s.lockouts), "
-                             "g.asked, CASE WHEN COUNT(*) > 1 THEN g.winner ELSE MIN(s.side) END, "
-                             "g.players, g.winner, g.speed, g.words_per_game%1 "
+    q.prepare(QStringLiteral("SELECT g.started, g.seconds, s.right, s.errors, s.lockouts, g.asked, s.side, "
+                             "g.players, g.winner, g.speed, g.words_per_game, g.id%1 "
                              "FROM sides s JOIN games g ON g.id = s.game "
-                             "WHERE s.player = ? AND g.started >= ? GROUP BY s.game ORDER BY g.started, g.id")
+                             "WHERE s.player = ? AND g.started >= ? ORDER BY g.started, g.id")
                   .arg(details ? QStringLiteral(", g.vocabulary, g.language, g.classes, g.frequencies")
                                : QString()));
     q.addBindValue(player);
     q.addBindValue(msecs(since));
     if (!run(q)) return out;
+    qint64 last = 0;
     while (q.next()) {
+        // A game is one game however many of its sides the player held (two
+        // guests play each other as Hospes): its figures are the sides'
+        // together, and the winner's side is the one she played.
+        const qint64 id = q.value(11).toLongLong();
+        if (!out.isEmpty() && id == last) {
+            PlayedGame &g = out.last();
+            g.right += q.value(2).toInt();
+            g.errors += q.value(3).toInt();
+            g.lockouts += q.value(4).toInt();
+            g.side = g.winner;
+            continue;
+        }
+        last = id;
         PlayedGame g;
         g.started = q.value(0).toLongLong();
         g.seconds = q.value(1).toDouble();
@@ -382,10 +392,10 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
         g.speed = q.value(9).toInt();
         g.wordsPerGame = q.value(10).toDouble();
         if (details) {
-            g.vocabulary = q.value(11).toString();
-            g.language = q.value(12).toString();
-            g.classes = q.value(13).toString();
-            g.frequencies = q.value(14).toString();
+            g.vocabulary = q.value(12).toString();
+            g.language = q.value(13).toString();
+            g.classes = q.value(14).toString();
+            g.frequencies = q.value(15).toString();
         }
         out.append(g);
     }
