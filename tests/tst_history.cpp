@@ -240,6 +240,18 @@ class TestHistory : public QObject {
             QCOMPARE(bytesOf(aside), bytes);
     }
 
+    // A history that cannot be made where it belongs (a file where its
+    // folder should be, as a read-only folder is for a user) is not called
+    // damaged: nothing was there, nothing is set aside.
+    void noPlaceForIt() {
+        QTemporaryDir dir;
+        QVERIFY(QFile(dir.filePath("data")).open(QIODevice::WriteOnly));
+        HistoryStore s(dir.filePath("data/historia.sqlite"));
+        QVERIFY(!s.open());
+        QCOMPARE(s.state(), HistoryStore::State::Unusable);
+        QCOMPARE(s.takeSetAside(), QString());
+    }
+
     // A disk full at the first start: no history can be made, and nothing
     // is set aside or left behind; once there is room, it is made. On a small
     // file system of its own (mounting one needs root).
