@@ -82,10 +82,7 @@ double highest(const QList<QPointF> &points) {
 } // namespace
 
 frmProgressus::frmProgressus(History &history, const QList<Player> &players, const QString &playerId)
-    // As wide as the board and a little lower than it with its menu bar, so
-    // that at the scale the board fills the screen with, this window and its
-    // caption still stand whole on the screen.
-    : Form(QStringLiteral("frmProgressus"), Border::FixedDialog, 7035, 6000), history_(history),
+    : Form(QStringLiteral("frmProgressus"), Border::FixedDialog, 7035, 6300), history_(history),
       players_(players) {
     setCaption(title);
     setBackColor(windowBack);
@@ -164,7 +161,7 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
                              QStringLiteral("Viginti vocabula saepissime errata")};
     for (int k = 0; k < 4; ++k) {
         auto *c = new ChartBox(w, QStringLiteral("tabula"), k);
-        c->setRect(120, 1380, 6795, 4200);
+        c->setRect(120, 1380, 6795, 4500);
         c->chart()->setTitle(titles[k]);
         c->setShown(k == 0);
         tabula.add(k, c);
@@ -176,7 +173,7 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
     kinds[0]->setValue(true);
 
     summa = new Label(w, QStringLiteral("summa"));
-    summa->setRect(120, 5670, 6795, 255);
+    summa->setRect(120, 5970, 6795, 255);
     summa->setFontSpec(arial, 8.25);
     summa->setBorderStyle(1);
     summa->setAlignment(Label::AlignCenter);

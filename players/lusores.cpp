@@ -211,7 +211,10 @@ void Lusores::Progressus_Click() {
     history().flush(); // the last game is on disk before the window reads it
     QPointer<frmProgressus> w = new frmProgressus(history(), roster_.players(), player(1).id);
     w->centre();
-    // Its caption on the screen, whatever the scale: never above the top.
+    // Never above the screen's top. Centring counts its caption at the
+    // view's scale; the system draws it at its own size, so at the scale the
+    // board fills the screen with (its menu bar scaled with it) the window
+    // stands whole below the top.
     w->setTop(std::max(w->top(), 0.0f));
     w->showModal();
     delete w.data();

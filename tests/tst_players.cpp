@@ -316,7 +316,7 @@ class TestPlayers : public QObject {
         double axisEnd = 0, barEnd = 0, countTop = 0, tick = 0;
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmProgressus *>(f);
-            top = w->top(), bottom = w->top() + w->outerHeight();
+            top = w->top(), bottom = w->top() + w->outerHeight() - ui::Form::captionTwips;
             QChart *c = w->tabula(2)->chart();
             barEnd = qobject_cast<QAreaSeries *>(c->series().first())->upperSeries()->points().last().x();
             axisEnd = double(
