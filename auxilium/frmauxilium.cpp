@@ -22,6 +22,9 @@ using namespace palette;
 namespace {
 // The widest a picture is shown, in pixels at scale 1: the text's column.
 constexpr int pictureWidth = 520;
+// Where the search field, the contents and the text stand, in twips.
+constexpr QRectF quaereRect(1035, 120, 2565, 330), indexRect(120, 570, 3480, 7095),
+    liberRect(3720, 120, 8160, 8160);
 } // namespace
 
 frmAuxilium::frmAuxilium(const QString &path)
@@ -50,28 +53,25 @@ frmAuxilium::frmAuxilium(const QString &path)
     quaereLabel->setCaption(QStringLiteral("Quaere:"));
     quaere = new QLineEdit(w);
     quaere->setObjectName(QStringLiteral("quaere"));
-    quaere->setGeometry(QRect(QPoint(1035, 120) / twipsPerPixel, QSize(2565, 330) / twipsPerPixel));
     quaere->setPalette(p);
     quaere->setToolTip(tr("Scrivere una parola e premere Invio per trovarla nel manuale"));
     connect(quaere, &QLineEdit::returnPressed, this, [this] { quaere_Enter(); });
 
     index = new QListWidget(w);
     index->setObjectName(QStringLiteral("index"));
-    index->setGeometry(QRect(QPoint(120, 570) / twipsPerPixel, QSize(3480, 7095) / twipsPerPixel));
     index->setPalette(p);
     index->setFrameShape(QFrame::Box);
+    index->setWordWrap(true);
+    index->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     index->setToolTip(tr("Indice: un clic porta al capitolo"));
     connect(index, &QListWidget::currentRowChanged, this, &frmAuxilium::index_Click);
 
     liber = new QTextBrowser(w);
     liber->setObjectName(QStringLiteral("liber"));
-    liber->setGeometry(QRect(QPoint(3720, 120) / twipsPerPixel, QSize(8160, 8160) / twipsPerPixel));
     liber->setPalette(p);
     liber->setFrameShape(QFrame::Box);
+    liber->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liber->setOpenExternalLinks(true);
-    QFont text(QStringLiteral("DejaVu Sans"));
-    text.setPointSizeF(9.5);
-    liber->document()->setDefaultFont(text);
 
     Exit = new CommandButton(w, QStringLiteral("Exit"));
     Exit->setRect(120, 7785, 3480, 495);
@@ -81,6 +81,7 @@ frmAuxilium::frmAuxilium(const QString &path)
     connect(Exit, &Control::Click, this, &frmAuxilium::Exit_Click);
     setCancelButton(Exit);
 
+    place();
     if (!QFileInfo(path).isReadable()) return;
     liber->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()),
                      QTextDocument::MarkdownResource);
@@ -88,6 +89,29 @@ frmAuxilium::frmAuxilium(const QString &path)
     if (!loaded_) return;
     fitPictures();
     fillIndex();
+}
+
+// The search field, the contents and the text are Qt's own widgets: they are
+// placed and their text sized at the view's scale here, as the controls place
+// themselves.
+void frmAuxilium::place() {
+    const double zoom = viewScale();
+    const auto at = [zoom](const QRectF &twips) {
+        const QRectF r(twips.topLeft() * zoom / twipsPerPixel, twips.size() * zoom / twipsPerPixel);
+        return r.toRect();
+    };
+    quaere->setGeometry(at(quaereRect));
+    index->setGeometry(at(indexRect));
+    liber->setGeometry(at(liberRect));
+    QFont text(QStringLiteral("DejaVu Sans"));
+    text.setPointSizeF(9.5);
+    liber->document()->setDefaultFont(scaledFont(text, zoom));
+    if (placedAt_ != zoom && loaded_) fitPictures();
+    placedAt_ = zoom;
+}
+
+void frmAuxilium::activate() {
+    if (placedAt_ != viewScale()) place();
 }
 
 frmAuxilium::~frmAuxilium() {
@@ -119,7 +143,7 @@ void frmAuxilium::fitPictures() {
             if (!img.isValid()) continue;
             const QSize size = QImageReader(base.resolved(QUrl(img.name())).toLocalFile()).size();
             if (!size.isValid()) continue;
-            const int width = std::min(size.width(), pictureWidth);
+            const int width = int(std::min(double(size.width()), pictureWidth * viewScale()));
             img.setWidth(width);
             img.setHeight(double(size.height()) * width / size.width());
             c.setPosition(frag.position());

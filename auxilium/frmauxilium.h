@@ -35,9 +35,14 @@ class frmAuxilium : public ui::Form {
     bool quaere_Enter();
     void Exit_Click();
 
+  protected:
+    void activate() override;
+
   private:
+    void place();
     void fitPictures();
     void fillIndex();
     bool loaded_ = false;
+    double placedAt_ = 0;
     QList<int> headingPositions_;
 };

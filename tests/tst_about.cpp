@@ -10,9 +10,11 @@
 #include "ui/language.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
 
