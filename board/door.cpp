@@ -256,6 +256,10 @@ QMenu *Traduci::viewMenu() {
     return findChild<QMenu *>(QStringLiteral("Species"));
 }
 
+QMenu *Traduci::helpMenu() {
+    return findChild<QMenu *>(QStringLiteral("Info1"));
+}
+
 void Traduci::setPersonalVocabulary(const QString &path) {
     // The game's own file keeps its designed name (and so its designed
     // behaviour); any other list is known by its whole path.

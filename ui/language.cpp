@@ -34,6 +34,7 @@ QStringList catalogued() {
 };
 
 std::unique_ptr<QTranslator> installed;
+QString current = QStringLiteral("it");
 
 } // namespace
 
@@ -57,12 +58,18 @@ QString installTranslation(const QLocale &locale) {
         QCoreApplication::removeTranslator(installed.get());
         installed.reset();
     }
+    current = italian;
     if (language == italian) return language;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(catalogueFolder + QStringLiteral("lessicorsa_%1.qm").arg(language))) return italian;
     QCoreApplication::installTranslator(translator.get());
     installed = std::move(translator);
+    current = language;
     return language;
+}
+
+QString currentLanguage() {
+    return current;
 }
 
 } // namespace ui

@@ -64,6 +64,16 @@ doc=$prefix/share/doc/lessicorsa
 for f in "$source"/LICENSES/*; do
     check "licence text $(basename "$f") is installed" cmp -s "$f" "$doc/LICENSES/$(basename "$f")"
 done
+# The teachers' manual, where the program looks for it (../../share/doc from
+# libexec/lessicorsa), with every picture it shows; the manual page names it.
+for f in "$source"/docs/manual/*.md; do
+    check "manual $(basename "$f") is installed" cmp -s "$f" "$doc/manual/$(basename "$f")"
+    for pic in $(grep -o '](\.\./screenshots/[^)]*)' "$f" | sed 's/^](\.\.\///; s/)$//' | sort -u); do
+        check "manual $(basename "$f") finds $pic" [ -f "$doc/$pic" ]
+    done
+done
+check "the manual page names the manual" \
+    bash -c 'zcat "$1" | grep -qF "$2/manual/"' _ "$prefix/share/man/man6/lessicorsa.6.gz" "$doc"
 
 icons=$prefix/share/icons/hicolor
 check "scalable icon is icon.svg" cmp -s "$source/assets/pictures/icon.svg" "$icons/scalable/apps/$app_id.svg"
