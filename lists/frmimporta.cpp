@@ -77,7 +77,7 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     csv->addStretch(1);
     csvRow->setVisible(format_ == Format::Csv);
 
-    inactiva = new QCheckBox(QStringLiteral("Etiam vocabula &inactiva"), this);
+    inactiva = new QCheckBox(QStringLiteral("Etiam vocabula inacti&va"), this);
     inactiva->setObjectName(QStringLiteral("inactiva"));
     inactiva->setVisible(false);
 
