@@ -258,11 +258,11 @@ QList<std::pair<QString, int>> Lexicon::Data::inflect(int lemmaIndex) const {
     QList<std::pair<QString, int>> out;
     for (const Ending &e : m.endings) {
         if (replaced.contains(e.analysis)) continue;
-        for (const QString &stem : stems.value(e.radical)) {
+        for (const auto &[stem, kept] : stems.value(e.radical)) {
             const QString base = stem + e.text;
-            if (m.sufd.isEmpty()) out.append({base, e.analysis});
+            if (m.sufd.isEmpty()) out.append({finish(base, kept), e.analysis});
             for (const QString &s : m.sufd)
-                out.append({base + s, e.analysis});
+                out.append({finish(base + s, kept), e.analysis});
         }
     }
     for (const Irregular &ir : irregs)
