@@ -103,7 +103,7 @@ QString naturalLengths(const QString &form) {
         qsizetype j = i + 1;
         while (j < n && !isVowel(form.at(j))) {
             const QChar x = form.at(j).toLower();
-            if (x != u'h') cluster += x;
+            if (x != u'h' && x != u'\'') cluster += x;
             ++j;
         }
         const bool consonantalI = cluster.isEmpty() && j + 1 < n &&
@@ -117,8 +117,12 @@ QString naturalLengths(const QString &form) {
             positional = false;
         if (cluster.startsWith(QStringLiteral("ns")) || cluster.startsWith(QStringLiteral("nf")))
             positional = false;
+        // A mark followed by "'" is long by nature (a correction of the
+        // lexicon's script: "amā'sse").
+        if (next == u'\'') positional = false;
         if (positional) out[i] = withoutMacron(c);
     }
+    out.remove(u'\'');
     return out;
 }
 
