@@ -38,6 +38,7 @@ struct Lemma {
     QStringList stem1, stem2;
     int homograph = 0;
     int frequency = 0;
+    bool perfectOnly = false; // memini, odi: a defective verb with the perfect system only
 };
 
 struct Irregular {
@@ -262,6 +263,9 @@ QList<std::pair<QString, int>> Lexicon::Data::inflect(int lemmaIndex) const {
     QList<std::pair<QString, int>> out;
     for (const Ending &e : m.endings) {
         if (replaced.contains(e.analysis)) continue;
+        const bool perfectSystem = (e.analysis >= 139 && e.analysis <= 156) ||
+                                   (e.analysis >= 169 && e.analysis <= 180) || e.analysis == 188;
+        if (l.perfectOnly && !perfectSystem) continue;
         for (const auto &[stem, kept] : stems.value(e.radical)) {
             const QString base = stem + e.text;
             if (m.sufd.isEmpty()) out.append({finish(base, kept), e.analysis});
@@ -302,12 +306,33 @@ QList<Form> group(const QList<std::pair<QString, Reading>> &all, bool lengths) {
         Form &f = forms[*it];
         if (!f.readings.contains(reading)) f.readings.append(reading);
     }
-    for (Form &f : forms)
+    // Gender only where it matters: a form that has, at a case and number,
+    // every gender the word has there is read without gender ("magnīs": dat
+    // pl; "ego": nom sg), else with it ("magnōrum": gen pl m, gen pl n).
+    auto cellOf = [](const Reading &r) { return int(r.number) * 10 + int(r.grammaticalCase); };
+    QHash<int, int> wordGenders; // cell -> bit set of genders
+    for (const auto &entry : all)
+        if (entry.second.gender != Gender::None)
+            wordGenders[cellOf(entry.second)] |= 1 << int(entry.second.gender);
+    for (Form &f : forms) {
+        QHash<int, int> formGenders;
+        for (const Reading &r : f.readings)
+            if (r.gender != Gender::None) formGenders[cellOf(r)] |= 1 << int(r.gender);
+        QList<Reading> kept;
+        for (Reading r : f.readings) {
+            if (r.gender != Gender::None && formGenders.value(cellOf(r)) == wordGenders.value(cellOf(r)))
+                r.gender = Gender::None;
+            if (!kept.contains(r)) kept.append(r);
+        }
+        f.readings = kept;
         std::sort(f.readings.begin(), f.readings.end());
+    }
     // The spoken spelling is the one of the first reading.
     for (Form &f : forms)
         for (const auto &[longForm, reading] : all)
-            if (reading == f.readings.first() && (lengths ? longForm : plainSpelling(longForm)) == f.text) {
+            if (Reading{reading.grammaticalCase, reading.number, f.readings.first().gender, reading.person,
+                        reading.tense, reading.mood, reading.voice} == f.readings.first() &&
+                (lengths ? longForm : plainSpelling(longForm)) == f.text) {
                 f.spoken = longForm;
                 break;
             }
@@ -389,6 +414,11 @@ int Lexicon::Data::find(const QString &latin, const QString &category, Respellin
     const QString key = keyOf(first);
     if (key.isEmpty()) return -1;
     QList<int> candidates = byKey.value(key);
+    // "sui, sibi, se": the lexicon may know the word by another of its forms.
+    if (candidates.isEmpty())
+        for (const QString &word :
+             latin.split(QRegularExpression(QStringLiteral("[ ,;()]+")), Qt::SkipEmptyParts))
+            if (!word.startsWith(u'-') && !(candidates = byKey.value(keyOf(word))).isEmpty()) break;
     if (candidates.isEmpty())
         for (const auto &[a, b] : assimilations) {
             const QString la = QString::fromLatin1(a), lb = QString::fromLatin1(b);
@@ -515,7 +545,7 @@ std::shared_ptr<const Lexicon> Lexicon::load(const QString &path, QString *error
             }
             modelIndex.insert(m.name, int(d.models.size()));
             d.models.append(m);
-        } else if (f.first() == u'L' && f.size() == 7 && !f.at(1).isEmpty()) {
+        } else if (f.first() == u'L' && f.size() == 9 && !f.at(1).isEmpty()) {
             Lemma l;
             l.form = f.at(1);
             l.model = modelIndex.value(f.at(2), -1);
@@ -523,8 +553,10 @@ std::shared_ptr<const Lexicon> Lexicon::load(const QString &path, QString *error
             l.stem2 = f.at(4).split(u',', Qt::SkipEmptyParts);
             l.homograph = f.at(5).toInt(&ok);
             l.frequency = f.at(6).toInt();
+            l.perfectOnly = f.at(8).contains(u'p');
             if (l.model < 0 || !ok) return damaged(lineNo);
             d.byKey[keyOf(l.form)].append(int(d.lemmas.size()));
+            if (!f.at(7).isEmpty()) d.byKey[keyOf(f.at(7))].append(int(d.lemmas.size()));
             d.lemmas.append(l);
         } else if (f.first() == u'I' && f.size() == 5) {
             Irregular ir;

@@ -38,7 +38,9 @@ enum class Mood : quint8 { None, Ind, Subj, Imp, Inf };
 enum class Voice : quint8 { None, Act, Pass };
 
 // One analysis of a form. Nouns: grammaticalCase + number. Adjectives and
-// pronouns: grammaticalCase + number + gender. Verbs: person (1-3) + number +
+// pronouns: grammaticalCase + number + gender, the gender left out (None)
+// where the form has every gender its word has at that case and number
+// ("magnīs" dat pl, "magnōrum" gen pl m and gen pl n). Verbs: person (1-3) + number +
 // tense + mood + voice for finite forms; tense + mood (Inf) + voice for
 // infinitives. A deponent's forms are read as the data gives them (passive
 // voice: "hortor" is 1 sg pres ind pass); the game shows them as such.

@@ -217,6 +217,15 @@ class TestFormae : public QObject {
         QTest::newRow("magnae") << "magnus, -a, -um"
                                 << "2" << false << "magnae"
                                 << "gen sg f; dat sg f; nom pl f; voc pl f";
+        QTest::newRow("magnorum") << "magnus, -a, -um"
+                                  << "2" << false << "magnorum"
+                                  << "gen pl m; gen pl n";
+        QTest::newRow("magnis") << "magnus, -a, -um"
+                                << "2" << false << "magnis"
+                                << "dat pl; abl pl";
+        QTest::newRow("sibi") << "sui, sibi, se"
+                              << "2" << false << "sibi"
+                              << "dat sg; dat pl";
         QTest::newRow("amīcōrum") << "amicus, -i m."
                                   << "1" << true << "amīcōrum"
                                   << "gen pl";
@@ -250,6 +259,9 @@ class TestFormae : public QObject {
                                  << "2"
                                  << "boni" << int(Language::Italian)
                                  << "gen. sing. m./n. / nom. plur. m. / voc. plur. m.";
+        QTest::newRow("bonis es") << "bonus, -a, -um"
+                                  << "2"
+                                  << "bonis" << int(Language::Spanish) << "dat. pl. / abl. pl.";
         QTest::newRow("amamini de") << "amo, -as, amavi, amatum, -are"
                                     << "3"
                                     << "amamini" << int(Language::German)
@@ -309,7 +321,7 @@ class TestFormae : public QObject {
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("another file") << QByteArray("Ordo;Classis;Verbum latinum;Italiano\n1;1;rosa;rosa\n");
         QTest::newRow("cut short") << QByteArray("LESSICORSA-LEXICON 1\nM|uita|n|||1=1,|1:1:a 2:1");
-        QTest::newRow("unknown model") << QByteArray("LESSICORSA-LEXICON 1\nL|rosa|uita|||0|63\n");
+        QTest::newRow("unknown model") << QByteArray("LESSICORSA-LEXICON 1\nL|rosa|uita|||0|63||\n");
         QTest::newRow("not UTF-8") << QByteArray("LESSICORSA-LEXICON 1\nM|uita|n|||1=1,|1:1:\xe2\n");
     }
     void badLexiconFile() {
