@@ -154,6 +154,8 @@ class TestFormae : public QObject {
             {"malo", "malo, mavis, malui, malle", "3", verbCells,
              "mālō māvīs māvult mālumus māvultis mālunt mālēbam mālam mālēs mālent māluī māluistī "
              "māluēre/māluērunt mālueram mālim mālīs māllem - - mālle māluisse"},
+            {"memini (perfect only)", "memini, meminisse", "3", verbCells,
+             "- - - - - - - - - - meminī meministī meminēre/meminērunt memineram - - - - - - meminisse"},
             {"fio", "fio, fis, factus sum, fieri", "3", verbCells,
              "fīō fīs fit fīmus fītis fīunt fīēbam fīam fīēs fīent - - - - fīam fīās fierem fī fīte fierī -"},
         };
@@ -299,6 +301,9 @@ class TestFormae : public QObject {
         QTest::newRow("affero for adfero") << "affero, affers, attuli, allatum, afferre"
                                            << "3"
                                            << "afferō, affers, attulī, allatum, afferre";
+        QTest::newRow("long before ns") << "consul, -is m."
+                                        << "1"
+                                        << "cōnsul, -is m.";
         QTest::newRow("indeclinable") << "et"
                                       << "4"
                                       << "";
