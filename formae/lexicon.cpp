@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QHash>
 #include <QMap>
-#include <QRegularExpression>
 #include <algorithm>
 
 // The lexicon file is read into models (stems and endings per analysis
@@ -228,6 +227,24 @@ Kind kindOf(QChar pos) {
     }
 }
 
+bool isSeparator(QChar c) {
+    return c == u' ' || c == u',' || c == u';' || c == u'(' || c == u')';
+}
+
+// The words of a list's Latin field ("sum, es, fui, esse" -> sum es fui esse).
+QStringList wordsOf(const QString &latin) {
+    QStringList out;
+    QString word;
+    for (QChar c : latin) {
+        if (!isSeparator(c))
+            word += c;
+        else if (!word.isEmpty())
+            out.append(std::exchange(word, QString()));
+    }
+    if (!word.isEmpty()) out.append(word);
+    return out;
+}
+
 // Prefixes written either way in the lists and in the lexicon (affero /
 // adfero): the lexicon is tried with the other spelling.
 const std::pair<const char *, const char *> assimilations[] = {
@@ -449,16 +466,14 @@ int Lexicon::Data::find(const QString &latin, const QString &category, Respellin
     const QString cat = category.trimmed();
     if (cat == u'4') return -1;
     QString first = latin.trimmed();
-    static const QRegularExpression separator(QStringLiteral("[ ,(;]"));
-    static const QRegularExpression separators(QStringLiteral("[ ,;()]+"));
-    const qsizetype cut = first.indexOf(separator);
-    if (cut >= 0) first = first.left(cut);
+    const qsizetype cut = std::find_if(first.cbegin(), first.cend(), isSeparator) - first.cbegin();
+    first.truncate(cut);
     const QString key = keyOf(first);
     if (key.isEmpty()) return -1;
     QList<int> candidates = byKey.value(key);
     // "sui, sibi, se": the lexicon may know the word by another of its forms.
     if (candidates.isEmpty())
-        for (const QString &word : latin.split(separators, Qt::SkipEmptyParts))
+        for (const QString &word : wordsOf(latin))
             if (!word.startsWith(u'-') && !(candidates = byKey.value(keyOf(word))).isEmpty()) break;
     if (candidates.isEmpty())
         for (const auto &[a, b] : assimilations) {
@@ -495,7 +510,7 @@ int Lexicon::Data::find(const QString &latin, const QString &category, Respellin
     if (fitting.size() <= 1) return fitting.isEmpty() ? -1 : fitting.first();
     // Several lemmas of that spelling: the one whose forms match most of the
     // headword's other words and endings, then the most frequent.
-    QStringList tokens = latin.split(separators, Qt::SkipEmptyParts);
+    const QStringList tokens = wordsOf(latin);
     int best = -1, bestScore = -1;
     for (int i : fitting) {
         QList<QString> plains;
@@ -617,15 +632,16 @@ std::shared_ptr<const Lexicon> Lexicon::load(const QString &path, QString *error
                 if (!ok) return damaged(lineNo);
             }
             QString key = f.at(2).toString();
-            static const QRegularExpression trailing(QStringLiteral("(\\d+)$"));
-            const auto match = trailing.match(key);
-            const QString hom = match.hasMatch() ? match.captured(1) : QString();
-            key.chop(hom.size());
+            qsizetype digits = key.size();
+            while (digits > 0 && key.at(digits - 1).isDigit())
+                --digits;
+            const QString hom = key.mid(digits);
+            key.truncate(digits);
             d.irregulars[keyOf(key) + hom].append(ir);
         } else
             return damaged(lineNo);
     }
-    if (d.lemmas.isEmpty()) return damaged(lineNo);
+    if (d.lemmas.isEmpty()) return damaged(std::max(1, lineNo));
     return lex;
 }
 
