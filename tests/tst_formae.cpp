@@ -247,6 +247,41 @@ class TestFormae : public QObject {
         QCOMPARE(abbreviate(found->readings), readings);
     }
 
+    // The voice always gets the lengths, even of a plain form: the spelling
+    // of its first reading.
+    void spokenWithLengths_data() {
+        QTest::addColumn<QString>("latin");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("amicorum") << "amicus, -i m."
+                                  << "1"
+                                  << "amicorum"
+                                  << "amīcōrum";
+        QTest::newRow("rosa: nom before abl") << "rosa, -ae f."
+                                              << "1"
+                                              << "rosa"
+                                              << "rosa";
+        QTest::newRow("amabunt") << "amo, -as, amavi, amatum, -are"
+                                 << "3"
+                                 << "amabunt"
+                                 << "amābunt";
+    }
+    void spokenWithLengths() {
+        QFETCH(QString, latin);
+        QFETCH(QString, category);
+        QFETCH(QString, form);
+        QFETCH(QString, spoken);
+        const auto p = lexicon->paradigm(latin, category);
+        QVERIFY(p);
+        for (const Form &f : p->plain)
+            if (f.text == form) {
+                QCOMPARE(f.spoken, spoken);
+                return;
+            }
+        QFAIL("form not found");
+    }
+
     void boxText_data() {
         QTest::addColumn<QString>("latin");
         QTest::addColumn<QString>("category");
