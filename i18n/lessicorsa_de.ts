@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>Das Handbuch des Spiels für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>Das Handbuch ist nicht im Ordner %1: Das Spiel neu installieren, um es wiederzubekommen. Das Spiel läuft wie immer weiter.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>Das Handbuch %1 kann nicht gelesen werden. Das Spiel läuft wie immer weiter.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -183,8 +198,12 @@ Abbrechen: weiterspielen.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +227,18 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>Den Spieler %1 entfernen? Seine Spielhistorie und seine falsch beantworteten Wörter werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>Die Spielerliste %1 ist beschädigt oder stammt nicht von LessiCorsa: Sie wurde als %2 beiseitegelegt. Die Spieler, die gelesen werden konnten, bleiben; die anderen stehen in der beiseitegelegten Datei.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Die Spielerliste %1 ist beschädigt oder stammt nicht von LessiCorsa, und sie konnte nicht beiseitegelegt werden: Sie bleibt, wie sie ist, und die Änderungen an den Spielern gelten nur, bis das Spiel geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Die Spielerliste %1 kann nicht gelesen werden: Sie bleibt, wie sie ist, und die Änderungen an den Spielern gelten nur, bis das Spiel geschlossen wird.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +358,17 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Ein Wort eingeben und die Eingabetaste drücken, um es im Handbuch zu finden</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Inhalt: Ein Klick führt zum Kapitel</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -413,6 +455,10 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 Wörter zum Importieren</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importiert auch die %1 Einträge, die die Datei als deaktiviert kennzeichnet</translation>
     </message>
 </context>
 <context>
@@ -570,6 +616,41 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>ein Element wird mit einem anderen Namen geschlossen als dem, mit dem es geöffnet wurde</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>nach dem Ende des Dokuments steht noch weiterer Text</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>ein Zeichen, das XML nicht zulässt</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>Text in einer anderen als der angegebenen Kodierung</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>ein im selben Element wiederholtes Attribut</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>eine nicht deklarierte oder ungültige XML-Entität</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>eine unbekannte Kodierung in der XML-Deklaration</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>das Dokument hat kein Wurzelelement</translation>
+    </message>
+</context>
+<context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
@@ -593,10 +674,6 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>Zeile %1: ein Eintrag ohne Nummer (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>Zeile %1: Den Eintrag %2 gibt es schon, der letzte gilt</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +714,26 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>Zeile %1: Der Eintrag %2 hat keinen Text</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>Ungültiges XML: Die Datei endet, bevor die offenen Elemente geschlossen sind</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>Ungültiges XML: ein Zeichen an der falschen Stelle (Spalte %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>Zeile %1: Den Eintrag %2 gibt es schon: Beide werden behalten</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>die Lektionen oder Wortarten sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>es ist eine KVTML-1-Datei, die älteste Version des Formats: Gelesen werden KVTML-2-Dateien</translation>
     </message>
 </context>
 <context>
@@ -679,24 +776,59 @@ Abbrechen: weiterspielen.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>Die Spielhistorie (%1) war beschädigt: Sie wurde als %2 beiseitegelegt, und eine neue wurde begonnen. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>Die Spielhistorie (%1) war beschädigt und wurde als %2 beiseitegelegt, aber eine neue kann nicht begonnen werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>Die Spielhistorie (%1) kann nicht geschrieben werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter werden getrennt gespeichert.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>Die Spielhistorie (%1) wurde von einer neueren Version von LessiCorsa geschrieben: Sie bleibt, wie sie ist, und die heutigen Spiele werden nicht darin gespeichert.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>Der Datenträger ist voll: Das Spiel wurde nicht in die Spielhistorie (%1) aufgenommen. Es wird mit dem nächsten eingetragen, wenn Platz ist.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>Die Spielhistorie (%1) war beschädigt</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>Die Spielhistorie (%1) war die Datei eines anderen Programms</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>Die Spielhistorie (%1) stammt von einer Version von LessiCorsa, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: Sie wurde als %2 beiseitegelegt, und eine neue wurde begonnen. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: Sie wurde als %2 beiseitegelegt, aber eine neue kann nicht begonnen werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>Die Spielhistorie (%1) kann nicht geschrieben werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>Die Spielhistorie (%1) kann nicht gelesen werden: Sie bleibt, wie sie ist, und die Spiele werden nicht darin gespeichert. Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>Der Datenträger ist voll: Die Spielhistorie (%1) kann nicht angelegt werden. Die Spiele werden darin eingetragen, sobald Platz ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>die Schreibrechte fehlen</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>Die Datei %1 bleibt, wie sie war.</translation>
     </message>
 </context>
 <context>

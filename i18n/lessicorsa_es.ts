@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>El manual del juego para los profesores</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>El manual no está en la carpeta %1: reinstalar el juego para tenerlo de nuevo. El juego sigue como siempre.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>El manual %1 no se puede leer. El juego sigue como siempre.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -183,8 +198,12 @@ Cancelar: seguir jugando.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +227,18 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>¿Quitar al jugador %1? Su historial y sus palabras falladas se borrarán.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>La lista de jugadores %1 está dañada o no es de LessiCorsa: se ha apartado como %2. Los jugadores que se han podido leer se quedan; los demás están en el archivo apartado.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>La lista de jugadores %1 está dañada o no es de LessiCorsa, y no se ha podido apartar: queda como está, y los cambios en los jugadores solo valen hasta que se cierre el juego.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>No se puede leer la lista de jugadores %1: queda como está, y los cambios en los jugadores solo valen hasta que se cierre el juego.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +358,17 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Escribir una palabra y pulsar Intro para encontrarla en el manual</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Índice: un clic lleva al capítulo</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -413,6 +455,10 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 palabras que importar</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importa también las %1 entradas que el archivo marca como desactivadas</translation>
     </message>
 </context>
 <context>
@@ -570,6 +616,41 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>un elemento se cierra con un nombre distinto de aquel con el que se abre</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>hay más texto después del final del documento</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>un carácter que el XML no admite</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>texto en una codificación distinta de la declarada</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>un atributo repetido en el mismo elemento</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>una entidad XML no declarada o no válida</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>una codificación desconocida en la declaración XML</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>el documento no tiene un elemento principal</translation>
+    </message>
+</context>
+<context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
@@ -593,10 +674,6 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>línea %1: una entrada sin número (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>línea %1: la entrada %2 ya existe, vale la última</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +714,26 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>línea %1: la entrada %2 no tiene texto</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>XML no válido: el archivo termina antes de que se cierren los elementos abiertos</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>XML no válido: un signo en el lugar equivocado (columna %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>línea %1: la entrada %2 ya existe: se conservan las dos</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>las lecciones o los tipos de palabra están anidados en más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>es un archivo KVTML 1, la versión más antigua del formato: se leen los archivos KVTML 2</translation>
     </message>
 </context>
 <context>
@@ -679,24 +776,59 @@ Cancelar: seguir jugando.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>El historial de partidas (%1) estaba dañado: se ha apartado como %2 y se ha empezado uno nuevo. El juego continúa; las palabras falladas no se tocan.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>El historial de partidas (%1) estaba dañado y se ha apartado como %2, pero no se puede empezar uno nuevo: las partidas no se registran. El juego continúa; las palabras falladas no se tocan.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>No se puede escribir el historial de partidas (%1): las partidas no se registran. El juego continúa; las palabras falladas se guardan aparte.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>El historial de partidas (%1) lo escribió una versión más reciente de LessiCorsa: queda como está y las partidas de hoy no se registran en él.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>El disco está lleno: la partida no ha entrado en el historial (%1). Se escribirá con la próxima, si hay sitio.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>El historial de partidas (%1) estaba dañado</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>El historial de partidas (%1) era el archivo de otro programa</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>El historial de partidas (%1) es de una versión de LessiCorsa que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: se ha apartado como %2 y se ha empezado uno nuevo. El juego continúa; las palabras falladas no se tocan.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: se ha apartado como %2, pero no se puede empezar uno nuevo: las partidas no se registran. El juego continúa; las palabras falladas no se tocan.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>No se puede escribir el historial de partidas (%1): las partidas no se registran. El juego continúa.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>No se puede leer el historial de partidas (%1): queda como está y las partidas no se registran en él. El juego continúa.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>El disco está lleno: el historial de partidas (%1) no se puede empezar. Las partidas se escribirán en él cuando haya sitio.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>faltan los permisos de escritura</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>El archivo %1 queda como estaba.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>Le manuel du jeu pour les enseignants</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>Le manuel ne se trouve pas dans le dossier %1&#xa0;: réinstaller le jeu pour le retrouver. Le jeu continue comme d&apos;habitude.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>Le manuel %1 ne peut pas être lu. Le jeu continue comme d&apos;habitude.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -183,8 +198,12 @@ Annuler : continuer à jouer.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +227,18 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>Retirer le joueur %1&#xa0;? Son historique et ses mots manqués seront effacés.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>La liste des joueurs %1 est endommagée ou n&apos;est pas de LessiCorsa&#xa0;: elle a été mise de côté sous le nom %2. Les joueurs qui ont pu être lus restent&#xa0;; les autres sont dans le fichier mis de côté.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>La liste des joueurs %1 est endommagée ou n&apos;est pas de LessiCorsa, et elle n&apos;a pas pu être mise de côté&#xa0;: elle reste telle quelle, et les modifications des joueurs ne valent que jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Impossible de lire la liste des joueurs %1&#xa0;: elle reste telle quelle, et les modifications des joueurs ne valent que jusqu&apos;à la fermeture du jeu.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +358,17 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Écrire un mot et appuyer sur Entrée pour le trouver dans le manuel</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Sommaire&#xa0;: un clic mène au chapitre</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -413,6 +455,10 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 mots à importer</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importe aussi les %1 entrées que le fichier marque comme désactivées</translation>
     </message>
 </context>
 <context>
@@ -570,6 +616,41 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>un élément se ferme avec un autre nom que celui avec lequel il s&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>il y a encore du texte après la fin du document</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>un caractère que le XML n&apos;admet pas</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>du texte dans un codage différent de celui déclaré</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>un attribut répété dans le même élément</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>une entité XML non déclarée ou non valide</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>un codage inconnu dans la déclaration XML</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>le document n&apos;a pas d&apos;élément principal</translation>
+    </message>
+</context>
+<context>
     <name>lists::ListModel</name>
     <message>
         <source>«%1» non si può scrivere in questo elenco: il punto e virgola separa i campi, ogni vocabolo sta su una riga, e la codifica del file (Windows-1252) non ha tutti i caratteri.</source>
@@ -593,10 +674,6 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>ligne %1&#xa0;: une entrée sans numéro (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>ligne %1&#xa0;: l&apos;entrée %2 existe déjà, la dernière compte</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +714,26 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>ligne %1&#xa0;: l&apos;entrée %2 n&apos;a pas de texte</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>XML non valide&#xa0;: le fichier se termine avant que les éléments ouverts soient fermés</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>XML non valide&#xa0;: un signe au mauvais endroit (colonne %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>ligne %1&#xa0;: l&apos;entrée %2 existe déjà&#xa0;: les deux sont gardées</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>les leçons ou les types de mot sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>c&apos;est un fichier KVTML 1, la plus ancienne version du format&#xa0;: on lit les fichiers KVTML 2</translation>
     </message>
 </context>
 <context>
@@ -679,24 +776,59 @@ Annuler : continuer à jouer.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>L&apos;historique des parties (%1) était endommagé&#xa0;: il a été mis de côté sous le nom %2 et un nouveau a été commencé. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>L&apos;historique des parties (%1) était endommagé et a été mis de côté sous le nom %2, mais il est impossible d&apos;en commencer un nouveau&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>Impossible d&apos;écrire l&apos;historique des parties (%1)&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués sont enregistrés à part.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>L&apos;historique des parties (%1) a été écrit par une version plus récente de LessiCorsa&#xa0;: il reste tel quel et les parties d&apos;aujourd&apos;hui n&apos;y sont pas enregistrées.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>Le disque est plein&#xa0;: la partie n&apos;est pas entrée dans l&apos;historique (%1). Elle y sera écrite avec la suivante, s&apos;il y a de la place.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>L&apos;historique des parties (%1) était endommagé</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>L&apos;historique des parties (%1) était le fichier d&apos;un autre programme</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>L&apos;historique des parties (%1) vient d&apos;une version de LessiCorsa que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1&#xa0;: il a été mis de côté sous le nom %2 et un nouveau a été commencé. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1&#xa0;: il a été mis de côté sous le nom %2, mais il est impossible d&apos;en commencer un nouveau&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>Impossible d&apos;écrire l&apos;historique des parties (%1)&#xa0;: les parties ne sont pas enregistrées. Le jeu continue.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>Impossible de lire l&apos;historique des parties (%1)&#xa0;: il reste tel quel et les parties n&apos;y sont pas enregistrées. Le jeu continue.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>Le disque est plein&#xa0;: l&apos;historique des parties (%1) ne peut pas être commencé. Les parties y seront écrites quand il y aura de la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>il manque les droits d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>Le fichier %1 reste tel qu&apos;il était.</translation>
     </message>
 </context>
 <context>
