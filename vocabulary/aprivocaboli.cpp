@@ -91,6 +91,7 @@ void Traduci::aprivocaboli(const QString &fv) {
             return;
         }
         state.vocabularyTable = std::move(parsed.rows);
+        ++tablesRead_;
         state.vocabularyRowStarts = std::move(parsed.rowStarts);
         state.vocabularyUtf8 = parsed.utf8;
         report = parsed.report;
