@@ -10,7 +10,7 @@
 //   lessicorsa-bench-launch [start runs] [idle seconds]
 //
 // Every process uses SDL's dummy audio driver (it mixes in real time, as a
-// sound card would), a settings and cache folder of the benchmark's own, and
+// sound card would), a settings, data and cache folder of the benchmark's own, and
 // the build's run folder (the vocabulary and the sounds). One start of each
 // comes first and is not counted, so both find the files in the page cache
 // and the game its pictures rendered on disk by an earlier start.
@@ -189,6 +189,7 @@ int main(int argc, char **argv) {
     if (!mkdtemp(folder)) return 1;
     setenv("XDG_CONFIG_HOME", (std::string(folder) + "/config").c_str(), 1);
     setenv("XDG_CACHE_HOME", (std::string(folder) + "/cache").c_str(), 1);
+    setenv("XDG_DATA_HOME", (std::string(folder) + "/data").c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     const std::string runtime = std::string(folder) + "/runtime";
     mkdir(runtime.c_str(), 0700);
