@@ -219,7 +219,12 @@ class Traduci : public ui::Form, public game::Door {
     game::Choices choices_;
     const game::Listener *requester_ = nullptr; // of the game start asked for now
     bool poolSupplied_ = false;                 // the last game's pool came from a feature
-    QList<int> askOrder_;                       // the words to ask, when a feature gave their order
+    // Counts the tables the loader read anew (a file or language other than
+    // the last, or the same file's contents changed); the pool was built from
+    // the table of count poolTable_, and is built again for any other.
+    int tablesRead_ = 0;
+    int poolTable_ = -1;
+    QList<int> askOrder_; // the words to ask, when a feature gave their order
     qsizetype nextAsk_ = 0;
     game::Word asked_; // the word asked now
     double wordsChosen_ = 0;
