@@ -5,6 +5,7 @@
 #include "certamen/paint.h"
 #include "settings/palette.h"
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 
 #include <QAbstractTableModel>
 #include <QDate>
@@ -12,7 +13,6 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTableView>
 #include <cmath>
 
@@ -248,11 +248,11 @@ void Tabula::Exporta_Click() {
                              QDir::home().filePath(QStringLiteral("certamen-%1.csv").arg(today())),
                              QStringLiteral("CSV (*.csv)"), true);
     if (path.isEmpty()) return;
-    QSaveFile f(path);
-    const QByteArray csv = t->csv();
-    if (!f.open(QIODevice::WriteOnly) || f.write(csv) != csv.size() || !f.commit())
-        platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)),
-                              title, Icon::Exclamation, Buttons::Ok);
+    if (const WriteResult written = writeWhole(path, t->csv()); !written)
+        platform().messageBox(
+            tr("Impossibile scrivere il file %1: %2.").arg(QDir::toNativeSeparators(path), written.reason) +
+                QLatin1Char(' ') + keptAsItWas(path),
+            title, Icon::Exclamation, Buttons::Ok);
 }
 
 void Tabula::Imprime_Click() {

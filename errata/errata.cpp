@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 #include "vocabulary/vocabularyfile.h"
 #include <QMenu>
 
@@ -91,14 +92,15 @@ template <typename F> void Errata::change(int side, F apply) {
     if (!reload(side)) return;
     MissedList &list = listOf(side);
     if (apply(list)) {
-        if (list.save(path(side))) {
+        if (const WriteResult written = list.save(path(side))) {
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
-            platform().messageBox(
-                tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
-                    .arg(path(side)),
-                QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
+            platform().messageBox(tr("Impossibile scrivere il file %1 (%2): l'ultimo vocabolo sbagliato non "
+                                     "è stato registrato.")
+                                          .arg(path(side), written.reason) +
+                                      QLatin1Char(' ') + keptAsItWas(path(side)),
+                                  QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
     updateMenu();

@@ -1,11 +1,12 @@
 #include "errata/missedlist.h"
 
 #include "players/schedule.h"
+#include "ui/wholefile.h"
 #include "vocabulary/cp1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
@@ -386,11 +387,14 @@ MissedList::Status MissedList::load(const QString &path) {
     return Status::Read;
 }
 
-bool MissedList::save(const QString &path) const {
-    if (!writable_) return false;
+ui::WriteResult MissedList::save(const QString &path) const {
+    const ui::WriteResult refused{false,
+                                  QCoreApplication::translate("MissedList", "il file non si può leggere")};
+    if (!writable_) return refused;
     // Never opened for writing nor replaced by the new file: a FIFO, a folder, a device.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return false;
+    if (info.exists() && !info.isFile())
+        return {false, QCoreApplication::translate("MissedList", "non è un file")};
 
     const auto recordOf = [](const MissedWord &w) {
         return QLatin1Char(';') + w.category + QLatin1Char(';') + w.latin + QLatin1Char(';') +
@@ -432,13 +436,7 @@ bool MissedList::save(const QString &path) const {
             bytes += encoded(text(bytesOf(l), l.encoding));
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ui::writeWhole(path, bytes);
 }
 
 bool MissedList::empty() const {
