@@ -1,6 +1,8 @@
 #include "players/history.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace players {
 
@@ -137,10 +139,20 @@ void HistoryWorker::report() {
     }
     switch (store_->state()) {
     case HistoryStore::State::Unusable:
-        if (!toldUnusable_)
-            emit trouble(tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
-                            "registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.")
-                             .arg(file));
+        if (!toldUnusable_) {
+            // The players' missed words are kept in the same folder: promise
+            // them only where a file can be made there.
+            const QString folder = QFileInfo(store_->path()).absolutePath();
+            QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".prova-XXXXXX")));
+            emit trouble(probe.open()
+                             ? tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
+                                  "registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.")
+                                   .arg(file)
+                             : tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
+                                  "registrate. Il gioco continua, ma nella cartella %2 non si può scrivere: "
+                                  "nemmeno i vocaboli sbagliati dei giocatori vi vengono salvati.")
+                                   .arg(file, QDir::toNativeSeparators(folder)));
+        }
         toldUnusable_ = true;
         break;
     case HistoryStore::State::Newer:
