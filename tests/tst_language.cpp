@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
