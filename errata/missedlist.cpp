@@ -388,9 +388,7 @@ MissedList::Status MissedList::load(const QString &path) {
 }
 
 ui::WriteResult MissedList::save(const QString &path) const {
-    const ui::WriteResult refused{false,
-                                  QCoreApplication::translate("MissedList", "il file non si può leggere")};
-    if (!writable_) return refused;
+    if (!writable_) return {false, QCoreApplication::translate("MissedList", "il file non si può leggere")};
     // Never opened for writing nor replaced by the new file: a FIFO, a folder, a device.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
