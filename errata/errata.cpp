@@ -92,13 +92,14 @@ template <typename F> void Errata::change(int side, F apply) {
     if (!reload(side)) return;
     MissedList &list = listOf(side);
     if (apply(list)) {
-        if (const WriteResult written = list.save(path(side))) {
+        QString reason;
+        if (list.save(path(side), &reason)) {
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
             platform().messageBox(tr("Impossibile scrivere il file %1 (%2): l'ultimo vocabolo sbagliato non "
                                      "è stato registrato.")
-                                          .arg(path(side), written.reason) +
+                                          .arg(path(side), reason) +
                                       QLatin1Char(' ') + keptAsItWas(path(side)),
                                   QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }

@@ -387,12 +387,15 @@ MissedList::Status MissedList::load(const QString &path) {
     return Status::Read;
 }
 
-ui::WriteResult MissedList::save(const QString &path) const {
-    if (!writable_) return {false, QCoreApplication::translate("MissedList", "il file non si può leggere")};
+bool MissedList::save(const QString &path, QString *reason) const {
+    const auto refuse = [reason](const char *why) {
+        if (reason) *reason = QCoreApplication::translate("MissedList", why);
+        return false;
+    };
+    if (!writable_) return refuse(QT_TRANSLATE_NOOP("MissedList", "il file non si può leggere"));
     // Never opened for writing nor replaced by the new file: a FIFO, a folder, a device.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return {false, QCoreApplication::translate("MissedList", "non è un file")};
+    if (info.exists() && !info.isFile()) return refuse(QT_TRANSLATE_NOOP("MissedList", "non è un file"));
 
     const auto recordOf = [](const MissedWord &w) {
         return QLatin1Char(';') + w.category + QLatin1Char(';') + w.latin + QLatin1Char(';') +
@@ -434,7 +437,9 @@ ui::WriteResult MissedList::save(const QString &path) const {
             bytes += encoded(text(bytesOf(l), l.encoding));
         bytes += "\r\n";
     }
-    return ui::writeWhole(path, bytes);
+    const ui::WriteResult written = ui::writeWhole(path, bytes);
+    if (!written && reason) *reason = written.reason;
+    return written.ok;
 }
 
 bool MissedList::empty() const {

@@ -29,8 +29,6 @@
 // thousand words are read in a few tens of milliseconds): lines stay the
 // file's bytes until they are needed as text, and words are found by a hash.
 
-#include "ui/wholefile.h"
-
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -68,10 +66,10 @@ class MissedList {
     // written. Never blocks: a FIFO is not opened.
     Status load(const QString &path);
     // Writes the list to `path` whole or not at all (the old file then stays
-    // byte for byte); fails, with the reason, when it cannot (and always
+    // byte for byte); false, with the reason in `reason`, when it cannot (and always
     // for a list read from an unreadable file, or when something other than a
     // regular file stands at `path`: that stays untouched).
-    ui::WriteResult save(const QString &path) const;
+    bool save(const QString &path, QString *reason = nullptr) const;
 
     QString heading() const { return heading_; }
     void setHeading(const QString &h) { heading_ = h; }
