@@ -138,10 +138,10 @@ bool Certamen::save() {
     } else if (!warnedUnwritable_) {
         warnedUnwritable_ = true;
         platform().messageBox(
-            tr("Impossibile scrivere il file del certamen %1 (%2): se il programma si chiude ora, "
+            tr("Impossibile scrivere il file del certamen %1: se il programma si chiude ora, "
                "i risultati non ancora salvati andranno persi.")
-                    .arg(QDir::toNativeSeparators(path), written.reason) +
-                QLatin1Char(' ') + keptAsItWas(path),
+                    .arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char(' ') + whyAndKept(written, path),
             title, Icon::Exclamation, Buttons::Ok);
     }
     return written.ok;

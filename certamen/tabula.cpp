@@ -249,10 +249,9 @@ void Tabula::Exporta_Click() {
                              QStringLiteral("CSV (*.csv)"), true);
     if (path.isEmpty()) return;
     if (const WriteResult written = writeWhole(path, t->csv()); !written)
-        platform().messageBox(
-            tr("Impossibile scrivere il file %1: %2.").arg(QDir::toNativeSeparators(path), written.reason) +
-                QLatin1Char(' ') + keptAsItWas(path),
-            title, Icon::Exclamation, Buttons::Ok);
+        platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)) +
+                                  QLatin1Char(' ') + whyAndKept(written, path),
+                              title, Icon::Exclamation, Buttons::Ok);
 }
 
 void Tabula::Imprime_Click() {

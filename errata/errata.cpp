@@ -97,11 +97,11 @@ template <typename F> void Errata::change(int side, F apply) {
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
-            platform().messageBox(tr("Impossibile scrivere il file %1 (%2): l'ultimo vocabolo sbagliato non "
-                                     "è stato registrato.")
-                                          .arg(path(side), reason) +
-                                      QLatin1Char(' ') + keptAsItWas(path(side)),
-                                  QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
+            platform().messageBox(
+                tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
+                        .arg(path(side)) +
+                    QLatin1Char(' ') + whyAndKept({false, reason}, path(side)),
+                QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
     updateMenu();

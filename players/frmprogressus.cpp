@@ -308,8 +308,7 @@ void frmProgressus::Exporta_Click() {
     });
     const ui::WriteResult written = ui::writeWhole(path, csv(games, name));
     if (written) return;
-    platform().messageBox(
-        tr("Impossibile scrivere il file %1: %2.").arg(QDir::toNativeSeparators(path), written.reason) +
-            QLatin1Char(' ') + ui::keptAsItWas(path),
-        title, Icon::Exclamation, Buttons::Ok);
+    platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)) +
+                              QLatin1Char(' ') + ui::whyAndKept(written, path),
+                          title, Icon::Exclamation, Buttons::Ok);
 }

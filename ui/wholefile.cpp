@@ -62,6 +62,11 @@ QString keptAsItWas(const QString &path) {
     return QCoreApplication::translate("ui", "Il file %1 resta com'era.").arg(QDir::toNativeSeparators(path));
 }
 
+QString whyAndKept(const WriteResult &failed, const QString &path) {
+    return QCoreApplication::translate("ui", "Causa: %1.").arg(failed.reason) + QLatin1Char(' ') +
+           keptAsItWas(path);
+}
+
 WriteResult writeWhole(const QString &path, const QByteArray &bytes) {
     // A symbolic link stays one: the file it points to is replaced.
     QFileInfo target(path);
