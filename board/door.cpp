@@ -4,6 +4,7 @@
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "ui/convert.h"
+#include "ui/namefit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -120,14 +121,29 @@ void Traduci::setPlayerNames(const QString &right, const QString &left) {
 void Traduci::mostranomi() {
     if (!nomen.has(1)) return;
     const bool two = state.playerCount == 2;
+    constexpr double designPt = 11, leastPt = 8, gap = 120; // gap: twips between the two names
+    const QStringList both{pupilNames_[1], pupilNames_[2]};
     for (int k : {1, 2}) {
         Label *n = nomen(k);
         const QString &name = pupilNames_[k];
         n->setShown(!name.isEmpty() && (k == 1 || two) && tag() == QStringLiteral("giaimpostato"));
-        n->setCaption(name);
-        // Above the portrait of its side; the single player's stands on the left.
+        // Each name keeps to its half of the panel (the whole of it for one
+        // player): smaller, then over two lines, then shortened apart from
+        // the other name.
         Image *foto = k == 1 ? foto1 : foto2;
         const float left = foto->left() - Frame1->left();
+        const double half = Frame1->width_() / 2.0;
+        const double room = !two     ? Frame1->width_() - left - gap
+                            : k == 2 ? half - left - gap / 2
+                                     : left + foto->width_() - half - gap / 2;
+        QFont f = n->designFont();
+        f.setPointSizeF(designPt);
+        const double pxPerPt = 96.0 / 72, twips = ui::twipsPerPixel;
+        const ui::FittedName fit = ui::fitName(name, both, f, designPt * pxPerPt, leastPt * pxPerPt,
+                                               QSizeF(std::max(room, 0.0) / twips, 2.4 * designPt * pxPerPt));
+        n->setAlignment(k == 1 && two ? Label::AlignRight : Label::AlignLeft);
+        n->setFontSize(std::floor(fit.px / pxPerPt * 4) / 4);
+        n->setCaption(fit.text);
         n->setLeft(k == 2 || !two ? left : left + foto->width_() - n->width_());
         n->setTop(Frame1->height_() - n->height_() - 45);
     }
@@ -238,6 +254,10 @@ std::optional<game::Choices> Traduci::askChoices(const std::optional<game::Choic
 
 QMenu *Traduci::viewMenu() {
     return findChild<QMenu *>(QStringLiteral("Species"));
+}
+
+QMenu *Traduci::helpMenu() {
+    return findChild<QMenu *>(QStringLiteral("Info1"));
 }
 
 void Traduci::setPersonalVocabulary(const QString &path) {

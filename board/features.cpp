@@ -2,6 +2,7 @@
 // is created here with the board's door, and follows games through the game
 // events alone.
 
+#include "auxilium/auxilium.h"
 #include "board/traduci.h"
 #include "certamen/certamen.h"
 #include "errata/errata.h"
@@ -16,4 +17,5 @@ void Traduci::createFeatures() {
     new Certamen(*this, this);
     new vox::Vox(*this, this);
     new Lists(*this, this);
+    new Auxilium(*this, this);
 }

@@ -112,6 +112,9 @@ class Listener {
     virtual void wordAsked(const Word &) {}
     virtual void strikeJudged(const Strike &) {}
     virtual void gameEnded(const Result &) {}
+    // Esc on the board while a game is being played: a listener that returns
+    // true has dealt with it, and the board does not ask to end the program.
+    virtual bool escapeTaken() { return false; }
     virtual void programEnding() {}
 };
 
@@ -151,6 +154,9 @@ class Door {
     // The board's view menu "Species": a feature that changes how the game is
     // seen or heard adds its items there.
     virtual QMenu *viewMenu() = 0;
+    // The board's help menu "?": a feature that helps the user adds its
+    // items there, after the board's own.
+    virtual QMenu *helpMenu() { return nullptr; }
     // The vocabulary file played when the settings window's personal
     // vocabulary ("Repertorio meo utor") is ticked; its caption names it.
     // Empty or "vocpers.txt" is the game's own vocpers.txt in the current

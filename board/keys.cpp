@@ -41,6 +41,9 @@ void Traduci::handleKey(int &k) {
     TraduciState &s = state;
     if (k == 27) {
         k = 0;
+        if (playing())
+            for (game::Listener *l : listeners_)
+                if (l->escapeTaken()) return;
         esci();
         return;
     }

@@ -179,6 +179,7 @@ class Traduci : public ui::Form, public game::Door {
     void startGame(const game::Listener *requester = nullptr) override;
     void setPlayerNames(const QString &right, const QString &left) override;
     QMenu *viewMenu() override;
+    QMenu *helpMenu() override;
     // Item k of the word pool.
     game::Word poolWord(int k) const;
     void startGameWith(const game::Choices &preset, const game::Listener *requester) override;

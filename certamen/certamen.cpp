@@ -1,6 +1,7 @@
 #include "certamen/certamen.h"
 
 #include "certamen/frmcertamen.h"
+#include "certamen/paint.h"
 #include "certamen/tabula.h"
 #include "settings/roster.h"
 #include "ui/convert.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -50,6 +52,13 @@ std::function<bool(QPrinter &, QWidget *)> Certamen::printDialog = [](QPrinter &
     return d.exec() == QDialog::Accepted;
 };
 
+std::function<int(QWidget *, const QString &, const QString &, const QStringList &)> Certamen::chooseDialog =
+    [](QWidget *parent, const QString &caption, const QString &label, const QStringList &items) {
+        bool ok = false;
+        const QString chosen = QInputDialog::getItem(parent, caption, label, items, 0, false, &ok);
+        return ok ? static_cast<int>(items.indexOf(chosen)) : -1;
+    };
+
 Certamen::Certamen(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     setObjectName(QStringLiteral("certamen"));
     door.addListener(this);
@@ -57,8 +66,17 @@ Certamen::Certamen(game::Door &door, QObject *parent) : QObject(parent), door_(d
     Novum = new MenuItem(this, QStringLiteral("Novum"), QStringLiteral("&Novum certamen…"));
     Perge = new MenuItem(this, QStringLiteral("Perge"), QStringLiteral("&Perge certamen"));
     TabulaItem = new MenuItem(this, QStringLiteral("Tabula"), QStringLiteral("&Tabula"));
+    Absens = new MenuItem(this, QStringLiteral("Absens"), QStringLiteral("&Absens…"));
+    Iterum = new MenuItem(this, QStringLiteral("Iterum"), QStringLiteral("&Iterum…"));
+    Absens->setToolTip(tr("Un alunno della prossima partita è assente: l'altro vince a tavolino"));
+    Iterum->setToolTip(tr("Annulla il risultato di una partita, che si gioca di nuovo"));
     for (MenuItem *i : {Novum, Perge, TabulaItem})
         m->addAction(i);
+    m->addSeparator();
+    m->addAction(Absens);
+    m->addAction(Iterum);
+    connect(Absens, &QAction::triggered, this, &Certamen::Absens_Click);
+    connect(Iterum, &QAction::triggered, this, &Certamen::Iterum_Click);
     connect(Novum, &QAction::triggered, this, &Certamen::Novum_Click);
     connect(Perge, &QAction::triggered, this, &Certamen::Perge_Click);
     connect(TabulaItem, &QAction::triggered, this, &Certamen::Tabula_Click);
@@ -150,6 +168,79 @@ bool Certamen::save() {
 void Certamen::updateMenu() {
     Perge->setEnabled(t_ && !t_->finished());
     TabulaItem->setEnabled(t_.has_value());
+    Absens->setEnabled(t_ && !t_->finished());
+    Iterum->setEnabled(t_ && !t_->replayable().isEmpty());
+}
+
+bool Certamen::inMatch() const {
+    return match_ >= 0 && door_.playing();
+}
+
+void Certamen::changed() {
+    save();
+    updateMenu();
+    // The table, shown or not, comes up with the change and the match now next.
+    showTabula(true);
+}
+
+void Certamen::Absens_Click() {
+    if (!t_ || inMatch()) return;
+    const int m = t_->next();
+    if (m < 0) return;
+    const Match &match = t_->matches()[m];
+    QWidget *parent = tabula_ && tabula_->isVisible() ? static_cast<QWidget *>(tabula_) : door_.boardWindow();
+    const QStringList sides{t_->name(match.side[0]) + QStringLiteral(" (1)"),
+                            t_->name(match.side[1]) + QStringLiteral(" (0)")};
+    const int absent =
+        chooseDialog(parent, QStringLiteral("LessiCorsa! Absens"), tr("Chi è assente?"), sides);
+    if (absent < 0 || absent > 1) return;
+    if (platform().messageBox(tr("%1 è assente: la partita va a %2 a tavolino. Confermare?")
+                                  .arg(t_->name(match.side[absent]), t_->name(match.side[1 - absent])),
+                              title, Icon::Exclamation, Buttons::OkCancel) != Answer::Ok)
+        return;
+    if (t_->walkover(m, absent)) changed();
+}
+
+void Certamen::Iterum_Click() {
+    if (!t_ || inMatch()) return;
+    const QList<int> ms = t_->replayable();
+    if (ms.isEmpty()) return;
+    QStringList items;
+    for (int m : ms) {
+        const Match &match = t_->matches()[m];
+        items << QStringLiteral("%1: %2 – %3 (%4)")
+                     .arg(roundName(*t_, match.round), t_->name(match.side[0]), t_->name(match.side[1]),
+                          t_->name(match.outcome->winner));
+    }
+    QWidget *parent = tabula_ && tabula_->isVisible() ? static_cast<QWidget *>(tabula_) : door_.boardWindow();
+    const int k = chooseDialog(parent, QStringLiteral("LessiCorsa! Iterum"),
+                               tr("Quale partita si gioca di nuovo?"), items);
+    if (k < 0 || k >= ms.size()) return;
+    const Match &match = t_->matches()[ms.at(k)];
+    if (platform().messageBox(tr("Il risultato di %1 contro %2 si annulla e la partita si gioca di nuovo. "
+                                 "Confermare?")
+                                  .arg(t_->name(match.side[0]), t_->name(match.side[1])),
+                              title, Icon::Exclamation, Buttons::OkCancel) != Answer::Ok)
+        return;
+    if (t_->replay(ms.at(k))) changed();
+}
+
+bool Certamen::escapeTaken() {
+    if (!inMatch()) return false;
+    const Answer a =
+        platform().messageBox(tr("Che cosa fare di questa partita del certamen?\n\n"
+                                 "Sì: interromperla; si giocherà di nuovo dall'inizio.\n"
+                                 "No: uscire dal programma; il certamen riprenderà da questa partita.\n"
+                                 "Annulla: continuare a giocare."),
+                              title, Icon::Exclamation, Buttons::YesNoCancel);
+    if (a == Answer::No) return false;
+    // The answer came while the game went on: it may be over meanwhile.
+    if (a == Answer::Yes && inMatch()) {
+        match_ = -1;
+        if (std::exchange(namesShown_, false)) door_.setPlayerNames(QString(), QString());
+        showTabula(true);
+    }
+    return true;
 }
 
 void Certamen::Novum_Click() {

@@ -53,11 +53,21 @@ class Certamen : public QObject, public game::Listener {
     // Lets the user choose a printer (or a PDF file) for `printer`; false
     // when the printing is called off. A test may answer instead.
     static std::function<bool(QPrinter &printer, QWidget *parent)> printDialog;
+    // Asks the teacher to pick one of `items`: its index, -1 when called off.
+    // A test may answer instead.
+    static std::function<int(QWidget *parent, const QString &title, const QString &label,
+                             const QStringList &items)>
+        chooseDialog;
 
     // ---- menu handlers
     void Novum_Click();
     void Perge_Click();
     void Tabula_Click();
+    // The teacher's hand on the results: a pupil of the next match is absent
+    // (the other goes on without a game), or a match is played again. Each
+    // asks which, then for a confirmation; the state is written at once.
+    void Absens_Click();
+    void Iterum_Click();
 
     // Begins `t` (drawn by the set-up window) and shows its table.
     void begin(const certamen::Tournament &t);
@@ -79,16 +89,24 @@ class Certamen : public QObject, public game::Listener {
     void gameStarting(const game::Choices &) override;
     void strikeJudged(const game::Strike &s) override;
     void gameEnded(const game::Result &r) override;
+    // Esc in a match: break it off (played again from its start), end the
+    // program (the board asks as always) or go on.
+    bool escapeTaken() override;
 
   private:
     bool save();
     void updateMenu();
+    // After the teacher changed the results: written, and shown.
+    void changed();
+    // A match of the tournament is being played on the board.
+    bool inMatch() const;
     // Gives a character at random to each side of the next match without one.
     void drawCharacters();
     int characterOf(int entrant) const;
 
     game::Door &door_;
-    ui::MenuItem *Novum = nullptr, *Perge = nullptr, *TabulaItem = nullptr;
+    ui::MenuItem *Novum = nullptr, *Perge = nullptr, *TabulaItem = nullptr, *Absens = nullptr,
+                 *Iterum = nullptr;
     // After a match, the time its end scene takes before the table comes up.
     ui::Timer *Pausa = nullptr;
     std::optional<certamen::Tournament> t_;

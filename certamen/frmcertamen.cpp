@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <cmath>
 
 using namespace ui;
 using namespace palette;
@@ -101,12 +102,18 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
     Optiones = button(QStringLiteral("Optiones"), {4080, 1140, 2715, 450}, QStringLiteral("Optiones lu&di…"),
                       9, false);
     Optiones->setToolTipText(tr("Sceglie, nella finestra delle impostazioni, come si gioca ogni partita"));
-    optiones = label(QStringLiteral("optiones"), {4080, 1680, 2715, 1380}, QString());
+    optiones = label(QStringLiteral("optiones"), {4080, 1680, 2715, 1080}, QString());
     optiones->setBackColor(white);
     optiones->setBorderStyle(1);
     optiones->setAlignment(Label::AlignCenter);
     optiones->setWordWrap(true);
 
+    tempus = label(QStringLiteral("tempus"), {4080, 2820, 2715, 300}, QString());
+    tempus->setAlignment(Label::AlignCenter);
+    tempus->setFontBold(true);
+    tempus->setToolTipText(tr("Durata stimata: le partite per la durata tipica di una partita con queste "
+                              "parole e questa velocità. Si può dividere in più lezioni: il certamen "
+                              "riprende da dove si è fermato"));
     okay = button(QStringLiteral("okay"), {4080, 3180, 2715, 570}, QStringLiteral("&O.K."), 12, true);
     okay->setToolTipText(tr("Sorteggia il certamen e mostra la tabula"));
     Exit = button(QStringLiteral("Exit"), {4080, 3840, 2715, 510}, QStringLiteral("&Exit (Esc)"), 9.75, true);
@@ -114,6 +121,8 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
     connect(Lege, &Control::Click, this, &frmCertamen::Lege_Click);
     connect(Optiones, &Control::Click, this, &frmCertamen::Optiones_Click);
     connect(okay, &Control::Click, this, &frmCertamen::okay_Click);
+    connect(Eliminatio, &Control::Click, this, &frmCertamen::count);
+    connect(Orbis, &Control::Click, this, &frmCertamen::count);
     connect(Exit, &Control::Click, this, &QWidget::hide);
     showChoices();
     count();
@@ -129,11 +138,20 @@ void frmCertamen::count() {
     for (const QString &l : vocabulary::splitLines(nominaText->toPlainText()))
         n += !l.trimmed().isEmpty();
     numerus->setCaption(QStringLiteral("%1 certantes").arg(n));
+    if (!tempus) return;
+    const int matches = matchCount(Orbis->value() ? Kind::Orbis : Kind::Eliminatio, n);
+    if (!choices_ || matches <= 0) {
+        tempus->setCaption(QString());
+        return;
+    }
+    const int minutes = static_cast<int>(std::ceil(matches * typicalMatchSeconds(*choices_) / 60));
+    tempus->setCaption(QStringLiteral("%1 certamina · circiter %2′").arg(matches).arg(minutes));
 }
 
 void frmCertamen::showChoices() {
     if (!choices_) {
         optiones->setCaption(QStringLiteral("Optiones ludi nondum electae"));
+        count();
         return;
     }
     const game::Choices &c = *choices_;
@@ -145,6 +163,7 @@ void frmCertamen::showChoices() {
     if (c.musicOn) sounds << QStringLiteral("Musica");
     if (!sounds.isEmpty()) lines << sounds.join(QStringLiteral(" · "));
     optiones->setCaption(lines.join(QLatin1Char('\r')));
+    count();
 }
 
 void frmCertamen::Lege_Click() {

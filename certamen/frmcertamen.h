@@ -23,7 +23,7 @@ class frmCertamen : public ui::Form {
 
     Hosted *nomina = nullptr;
     QPlainTextEdit *nominaText = nullptr;
-    ui::Label *titulus = nullptr, *numerus = nullptr, *optiones = nullptr;
+    ui::Label *titulus = nullptr, *numerus = nullptr, *optiones = nullptr, *tempus = nullptr;
     ui::Frame *Forma = nullptr;
     ui::OptionButton *Eliminatio = nullptr, *Orbis = nullptr;
     ui::CommandButton *Lege = nullptr, *Optiones = nullptr, *okay = nullptr, *Exit = nullptr;

@@ -5,6 +5,7 @@
 #include "certamen/paint.h"
 #include "settings/palette.h"
 #include "ui/platform.h"
+#include "ui/timer.h"
 #include "ui/wholefile.h"
 
 #include <QAbstractTableModel>
@@ -22,13 +23,16 @@ using namespace certamen;
 namespace {
 
 const QString title = QStringLiteral("LessiCorsa! Certamen");
+// Long enough to find one's name on a page from the back of the room.
+constexpr int pageMs = 8000;
 
-// The results in order of play: round, the two names, words right, errors, time.
+// The results in order of play, annulled ones struck through: round, the two
+// names, words right, errors, time.
 class ResultsModel : public QAbstractTableModel {
   public:
     explicit ResultsModel(Certamen &c, QObject *parent) : QAbstractTableModel(parent), c_(c) {}
     int rowCount(const QModelIndex &parent = {}) const override {
-        return parent.isValid() || !c_.tournament() ? 0 : static_cast<int>(c_.tournament()->played().size());
+        return parent.isValid() || !c_.tournament() ? 0 : static_cast<int>(c_.tournament()->log().size());
     }
     int columnCount(const QModelIndex & = {}) const override { return 6; }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
@@ -39,30 +43,21 @@ class ResultsModel : public QAbstractTableModel {
     }
     QVariant data(const QModelIndex &i, int role) const override {
         const Tournament &t = *c_.tournament();
-        const Match &m = t.matches()[t.played().at(i.row())];
-        const Outcome &o = *m.outcome;
-        if (role == Qt::FontRole && (i.column() == 1 || i.column() == 2)) {
+        const Entry &e = t.log()[i.row()];
+        const Match &m = t.matches()[e.match];
+        if (role == Qt::FontRole) {
             QFont f;
-            f.setBold(o.winner == m.side[i.column() - 1]);
+            f.setStrikeOut(e.annulled);
+            f.setBold(!e.annulled && (i.column() == 1 || i.column() == 2) &&
+                      e.outcome.winner == m.side[i.column() - 1]);
             return f;
         }
+        if (role == Qt::ForegroundRole && e.annulled) return QColor(faded);
         if (role == Qt::TextAlignmentRole)
             return i.column() == 1 || i.column() == 2 ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                                       : int(Qt::AlignCenter);
         if (role != Qt::DisplayRole) return {};
-        switch (i.column()) {
-        case 0:
-            return roundName(t, m.round);
-        case 1:
-        case 2:
-            return t.name(m.side[i.column() - 1]);
-        case 3:
-            return QStringLiteral("%1 : %2").arg(o.right[0]).arg(o.right[1]);
-        case 4:
-            return QStringLiteral("%1 : %2").arg(o.errors[0]).arg(o.errors[1]);
-        default:
-            return duration(o.seconds);
-        }
+        return resultCells(t, e).at(i.column());
     }
     void refresh() {
         beginResetModel();
@@ -103,6 +98,11 @@ Tabula::Tabula(Certamen &certamen, Mode mode)
 
     pictura =
         new Pictura(client, QStringLiteral("pictura"), [this](QPainter &p, const QRectF &r) { paint(p, r); });
+    Pagina = new Timer(this, QStringLiteral("Pagina"), pageMs, true);
+    connect(Pagina, &Timer::tick, this, [this] {
+        ++page_;
+        pictura->update();
+    });
 
     // The end's list of results and its buttons.
     auto *table = new QTableView;
@@ -119,11 +119,14 @@ Tabula::Tabula(Certamen &certamen, Mode mode)
     pal.setColor(QPalette::Button, palette::controlBack);
     table->setPalette(pal);
     eventus = new Hosted(client, QStringLiteral("eventus"), table);
-    eventus->setFontSpec(palette::arial, 8.25);
+    // 13 pixels at 100 %: some 31 at full screen 1080 high.
+    eventus->setFontSpec(palette::arial, 9.75);
+    for (int c : {3, 4, 5})
+        table->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     eventus->setRect(120, h * 0.64f + 90, w * 0.76f - 120, h * 0.36f - 180);
     auto button = [&](const QString &name, float top, const QString &caption) {
         auto *b = new CommandButton(client, name);
-        b->setRect(w * 0.78f, top, w * 0.22f - 120, 510);
+        b->setRect(w * 0.78f, top, w * 0.22f - 120, 480);
         b->setFontSpec(palette::arial, 9.75, true);
         b->setBackColor(palette::controlBack);
         b->setCaption(caption);
@@ -131,12 +134,15 @@ Tabula::Tabula(Certamen &certamen, Mode mode)
     };
     const float top = h * 0.64f + 90;
     Exporta = button(QStringLiteral("Exporta"), top, QStringLiteral("&Exporta"));
-    Imprime = button(QStringLiteral("Imprime"), top + 600, QStringLiteral("&Imprime"));
-    Exit = button(QStringLiteral("Exit"), top + 1200, QStringLiteral("E&xit (Esc)"));
+    Imprime = button(QStringLiteral("Imprime"), top + 540, QStringLiteral("&Imprime"));
+    Iterum = button(QStringLiteral("Iterum"), top + 1080, QStringLiteral("I&terum…"));
+    Exit = button(QStringLiteral("Exit"), top + 1620, QStringLiteral("E&xit (Esc)"));
     Exporta->setToolTipText(tr("Salva i risultati in un file CSV, da aprire con un foglio di calcolo"));
     Imprime->setToolTipText(tr("Stampa i risultati, o li salva in un file PDF"));
     connect(Exporta, &Control::Click, this, &Tabula::Exporta_Click);
     connect(Imprime, &Control::Click, this, &Tabula::Imprime_Click);
+    Iterum->setToolTipText(tr("Annulla il risultato di una partita, che si gioca di nuovo"));
+    connect(Iterum, &Control::Click, &certamen, &Certamen::Iterum_Click);
     connect(Exit, &Control::Click, this, &QWidget::hide);
 
     if (QWidget *board = certamen.door().boardWindow()) board->installEventFilter(this);
@@ -152,24 +158,34 @@ void Tabula::setMode(Mode mode) {
     const bool end = mode == Mode::End;
     const float w = scaleWidth(), h = scaleHeight();
     pictura->setRect(0, 0, w, end ? h * 0.64f : h);
-    for (Control *c : std::initializer_list<Control *>{eventus, Exporta, Imprime, Exit})
+    for (Control *c : std::initializer_list<Control *>{eventus, Exporta, Imprime, Iterum, Exit})
         c->setShown(end);
     setCancelButton(end ? Exit : nullptr);
     refresh();
 }
 
 QString Tabula::prompt() const {
-    return mode_ == Mode::Next ? QStringLiteral("Quamlibet clavem tange")
+    return mode_ == Mode::Next ? QStringLiteral("Enter aut spatium: incipite!")
                                : QStringLiteral("Quamlibet clavem tange: redi");
 }
 
 QString Tabula::hint() const {
-    if (mode_ != Mode::Next) return QString();
+    if (mode_ != Mode::Next) return tr("Un tasto qualsiasi: torna al gioco");
     const bool left = certamen_.mayChangeCharacter(0), right = certamen_.mayChangeCharacter(1);
-    if (left && right) return QStringLiteral("1 et 0: persona mutatur");
-    if (left) return QStringLiteral("1: persona mutatur");
-    if (right) return QStringLiteral("0: persona mutatur");
-    return QString();
+    const QString keys = left && right ? QStringLiteral("1, 0")
+                         : left        ? QStringLiteral("1")
+                                       : QStringLiteral("0");
+    QStringList latin, local;
+    if (left || right) {
+        latin << keys + QStringLiteral(": persona mutatur");
+        local << keys + QStringLiteral(": ") + tr("cambia il personaggio");
+    }
+    latin << QStringLiteral("A: absens") << QStringLiteral("I: iterum") << QStringLiteral("Esc: claude");
+    local << QStringLiteral("A: ") + tr("un alunno è assente")
+          << QStringLiteral("I: ") + tr("rigioca una partita") << QStringLiteral("Esc: ") + tr("chiudi");
+    const QString dot = QStringLiteral(" · ");
+    return latin.join(dot) + QLatin1Char('\n') + tr("Invio o spazio: inizia la partita") + dot +
+           local.join(dot);
 }
 
 void Tabula::paint(QPainter &p, const QRectF &r) {
@@ -178,19 +194,23 @@ void Tabula::paint(QPainter &p, const QRectF &r) {
         p.fillRect(r, paper);
         return;
     }
-    if (mode_ == Mode::End) {
-        // Whole pixels: no row of the screen is shared by the two parts.
-        const QRectF band(r.left(), r.top(), r.width(), std::round(r.height() * 0.3));
-        paintChampion(p, band, *t);
-        paintStandings(p, r.adjusted(0, band.height(), 0, 0), *t);
-        return;
-    }
-    const double split = std::round(r.height() * 0.6);
-    paintStandings(p, QRectF(r.left(), r.top(), r.width(), split), *t);
-    paintNextPair(p, QRectF(r.left(), r.top() + split, r.width(), r.height() - split), *t, prompt(), hint());
+    if (mode_ == Mode::End)
+        paintEnd(p, r, *t, page_, height());
+    else
+        paintTabula(p, r, *t, page_, left(), prompt(), hint());
+}
+
+QString Tabula::left() const {
+    const std::optional<Tournament> &t = certamen_.tournament();
+    if (!t) return QString();
+    const int n = t->matchesLeft();
+    const int minutes = static_cast<int>(std::ceil(n * typicalMatchSeconds(t->choices()) / 60));
+    return QStringLiteral("Restant %1 certamina, circiter %2 minuta").arg(n).arg(minutes) +
+           QStringLiteral(" · ") + tr("Partite da giocare: %1, circa %2 minuti").arg(n).arg(minutes);
 }
 
 void Tabula::present() {
+    page_ = 0;
     auto *board = qobject_cast<Form *>(certamen_.door().boardWindow());
     setFullArea(board && board->fullArea());
     show();
@@ -223,13 +243,18 @@ void Tabula::keyPress(int &keyAscii, const QKeyEvent *) {
     const int key = keyAscii;
     switch (mode_) {
     case Mode::Next:
+        // Only the keys meant start a match: not a pupil leaning on the keyboard.
         keyAscii = 0;
         if (key == 27)
             hide();
         else if (key == '1' || key == '0')
             certamen_.changeCharacter(key == '1' ? 0 : 1);
-        else
+        else if (key == 13 || key == 32)
             certamen_.playNext();
+        else if (key == 'a' || key == 'A')
+            certamen_.Absens_Click();
+        else if (key == 'i' || key == 'I')
+            certamen_.Iterum_Click();
         return;
     case Mode::View:
         keyAscii = 0;

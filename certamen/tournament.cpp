@@ -43,6 +43,31 @@ bool isDigits01(const QString &s) {
 
 } // namespace
 
+int Tournament::matchesLeft() const {
+    return static_cast<int>(std::count_if(matches_.begin(), matches_.end(),
+                                          [](const Match &m) { return !m.bye && !m.played(); }));
+}
+
+int matchCount(Kind kind, int n) {
+    return kind == Kind::Orbis ? n * (n - 1) / 2 : std::max(0, n - 1);
+}
+
+double typicalMatchSeconds(const game::Choices &c) {
+    // The game's own pace. The highlight steps one box a tick (600 - 100 x
+    // speed ms) round the twelve boxes; the right one is drawn at random, so
+    // the highlight runs 6.5 boxes on average before it gets there, and a
+    // pupil who is not quick enough lets it go round once more (every second
+    // word, say: 6 boxes more). A right answer holds the board one second.
+    // A match ends when one pupil has more than half the words: the winner's
+    // half and one, and the loser some 70 % of a half in a close match. Then
+    // the end scene (one second held and five of the falling head) and the
+    // next pair taking their seats, some half a minute.
+    const double tick = (600 - 100 * std::clamp(c.speed, 1, 5)) / 1000.0;
+    const double boxes = 6.5 + 6, half = c.wordsChosen / 2;
+    const double words = (std::floor(half) + 1) + 0.7 * half;
+    return words * (tick * boxes + 1) + 6 + 30;
+}
+
 int bracketSize(int n) {
     int p = 1;
     while (p < n)
@@ -145,6 +170,43 @@ bool Tournament::record(int m, const Outcome &o) {
     if (!match.ready() || (o.winner != match.side[0] && o.winner != match.side[1])) return false;
     match.outcome = o;
     played_.append(m);
+    log_.push_back({m, o, false});
+    advance();
+    return true;
+}
+
+bool Tournament::walkover(int m, int absent) {
+    if (m < 0 || m >= static_cast<int>(matches_.size()) || (absent != 0 && absent != 1)) return false;
+    Outcome o;
+    o.winner = matches_[m].side[1 - absent];
+    o.walkover = true;
+    return record(m, o);
+}
+
+bool Tournament::mayReplay(int m) const {
+    const qsizetype at = played_.lastIndexOf(m);
+    if (at < 0) return false;
+    const int winner = matches_[m].outcome->winner;
+    for (qsizetype i = at + 1; i < played_.size(); ++i) {
+        const Match &later = matches_[played_.at(i)];
+        if (later.side[0] == winner || later.side[1] == winner) return false;
+    }
+    return true;
+}
+
+QList<int> Tournament::replayable() const {
+    QList<int> l;
+    for (qsizetype i = played_.size() - 1; i >= 0; --i)
+        if (mayReplay(played_.at(i))) l.append(played_.at(i));
+    return l;
+}
+
+bool Tournament::replay(int m) {
+    if (!mayReplay(m)) return false;
+    for (Entry &e : log_)
+        if (e.match == m && !e.annulled) e.annulled = true;
+    matches_[m].outcome.reset();
+    played_.removeAll(m);
     advance();
     return true;
 }
@@ -194,13 +256,20 @@ QByteArray Tournament::save() const {
     for (int d : draw_)
         places.append(number(d));
     b += "sors " + places.join(' ') + '\n';
-    for (int m : played_) {
-        const Outcome &o = *matches_[m].outcome;
-        b += "eventus " +
-             QByteArrayList{number(m),           number(o.winner),    number(o.right[0]), number(o.right[1]),
-                            number(o.errors[0]), number(o.errors[1]), number(o.seconds)}
-                 .join(' ') +
-             '\n';
+    // A file without walkovers or replays reads as it always did; an annulled
+    // result is its line as it was, behind "iterum".
+    for (const Entry &e : log_) {
+        const Outcome &o = e.outcome;
+        if (e.annulled) b += "iterum ";
+        if (o.walkover)
+            b += "absens " + number(e.match) + ' ' + number(o.winner) + '\n';
+        else
+            b += "eventus " +
+                 QByteArrayList{number(e.match),    number(o.winner),    number(o.right[0]),
+                                number(o.right[1]), number(o.errors[0]), number(o.errors[1]),
+                                number(o.seconds)}
+                     .join(' ') +
+                 '\n';
     }
     return b + "finis " + QByteArray::number(qChecksum(b), 16).rightJustified(4, '0') + '\n';
 }
@@ -289,14 +358,23 @@ std::optional<Tournament> Tournament::load(const QByteArray &bytes) {
     }
     t.build();
 
-    while (const auto r = line("eventus")) {
-        const QByteArrayList f = r->split(' ');
-        if (f.size() != 7) return std::nullopt;
-        std::array<std::optional<int>, 7> v;
-        for (int i = 0; i < 7; ++i)
-            v[i] = whole(f[i], 0, i == 0 ? static_cast<int>(t.matches_.size()) - 1 : 999999);
+    for (; at < lines.size(); ++at) {
+        QByteArray l = lines.at(at);
+        const bool annulled = l.startsWith("iterum ");
+        if (annulled) l = l.mid(7);
+        const bool walkover = l.startsWith("absens ");
+        if (!walkover && !l.startsWith("eventus ")) return std::nullopt;
+        const QByteArrayList f = l.mid(walkover ? 7 : 8).split(' ');
+        if (f.size() != (walkover ? 2 : 7)) return std::nullopt;
+        std::array<std::optional<int>, 7> v{0, 0, 0, 0, 0, 0, 0};
+        for (int i = 0; i < f.size(); ++i)
+            v[i] = whole(f[i], 0, i == 0 ? static_cast<int>(t.matches_.size()) - 1 : i == 1 ? n - 1 : 999999);
         if (std::any_of(v.begin(), v.end(), [](const auto &x) { return !x; })) return std::nullopt;
-        if (!t.record(*v[0], Outcome{*v[1], {*v[2], *v[3]}, {*v[4], *v[5]}, *v[6]})) return std::nullopt;
+        const Outcome o{*v[1], {*v[2], *v[3]}, {*v[4], *v[5]}, *v[6], walkover};
+        if (annulled)
+            t.log_.push_back({*v[0], o, true});
+        else if (!t.record(*v[0], o))
+            return std::nullopt;
     }
     if (at != lines.size()) return std::nullopt;
     return t;
@@ -305,19 +383,22 @@ std::optional<Tournament> Tournament::load(const QByteArray &bytes) {
 QByteArray Tournament::csv() const {
     QByteArray b = "\xEF\xBB\xBF" // so that spreadsheets read the names' accents right
                    "Gradus,Sinister,Dexter,Victor,Recte sinister,Recte dexter,Errores sinister,Errores "
-                   "dexter,Secunda\r\n";
+                   "dexter,Secunda,Nota\r\n";
     for (int m : played_) {
         const Match &match = matches_[m];
         const Outcome &o = *match.outcome;
+        // A walkover has no figures: its note says so.
+        auto figure = [&](int v) { return o.walkover ? QByteArray() : number(v); };
         b += QByteArrayList{number(match.round),
                             csvField(name(match.side[0])),
                             csvField(name(match.side[1])),
                             csvField(name(o.winner)),
-                            number(o.right[0]),
-                            number(o.right[1]),
-                            number(o.errors[0]),
-                            number(o.errors[1]),
-                            number(o.seconds)}
+                            figure(o.right[0]),
+                            figure(o.right[1]),
+                            figure(o.errors[0]),
+                            figure(o.errors[1]),
+                            figure(o.seconds),
+                            o.walkover ? QByteArray("absens") : QByteArray()}
                  .join(',') +
              "\r\n";
     }

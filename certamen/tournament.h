@@ -41,6 +41,17 @@ struct Outcome {
     std::array<int, 2> right{};
     std::array<int, 2> errors{};
     int seconds = 0;
+    // Given by the teacher to the pupil present, the other being absent: no
+    // game, no figures.
+    bool walkover = false;
+};
+
+// A result as it was recorded, in the order of recording; one that the
+// teacher had played again is kept, annulled, for the list of results.
+struct Entry {
+    int match = -1;
+    Outcome outcome;
+    bool annulled = false;
 };
 
 struct Match {
@@ -83,6 +94,8 @@ class Tournament {
     // The next match to play, -1 once the tournament is over.
     int next() const;
     bool finished() const { return next() < 0; }
+    // The matches still to be played, byes not counted.
+    int matchesLeft() const;
     // The match played last, -1 before the first.
     int last() const { return played_.isEmpty() ? -1 : played_.back(); }
     // The matches played, in the order they were.
@@ -91,6 +104,19 @@ class Tournament {
     // False, changing nothing, when the match is not ready or the winner is
     // not one of its sides.
     bool record(int m, const Outcome &o);
+    // The match `m`, ready, goes to the side other than `absent` (0 or 1)
+    // without a game. False, changing nothing, when it cannot.
+    bool walkover(int m, int absent);
+    // Whether match `m` may be played again: it has a result, and its winner
+    // has not played (nor been given a match) since.
+    bool mayReplay(int m) const;
+    // The matches that may be played again, the latest first.
+    QList<int> replayable() const;
+    // Annuls the result of match `m` so that it is played again; the later
+    // rounds wait for it anew. False, changing nothing, when it may not.
+    bool replay(int m);
+    // Every result recorded, annulled ones among them, in order of recording.
+    const std::vector<Entry> &log() const { return log_; }
 
     // The league's table (a knockout's too, by the same counts), best first.
     std::vector<Standing> standings() const;
@@ -119,6 +145,7 @@ class Tournament {
     QList<int> draw_;
     std::vector<Match> matches_;
     QList<int> played_;
+    std::vector<Entry> log_;
 };
 
 inline constexpr int maxNameLength = 40;
@@ -135,6 +162,13 @@ struct NameList {
 NameList readNames(const QString &text, Kind kind);
 // Whether `name` is one readNames() could give.
 bool validName(const QString &name);
+
+// The games a tournament of `n` entrants plays: n - 1 in a knockout (its
+// byes are no games), every pair once in a league.
+int matchCount(Kind kind, int n);
+// A match's usual length in seconds, changeover included, with the choices
+// `c` (see the model where it is computed).
+double typicalMatchSeconds(const game::Choices &c);
 
 // The bracket's size for n entrants: the least power of two not below n.
 int bracketSize(int n);

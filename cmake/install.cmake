@@ -2,12 +2,13 @@
 #
 #   <prefix>/bin/lessicorsa                      the launcher (packaging/lessicorsa.in)
 #   <prefix>/libexec/lessicorsa/lessicorsa       the program
-#   <prefix>/share/games/lessicorsa/             vocabula.txt, the sample vocpers.txt, the sounds
+#   <prefix>/share/games/lessicorsa/             vocabula.txt, the sample vocpers.txt, lexicon.txt, the sounds
 #   <prefix>/share/applications/<id>.desktop     the menu entry
 #   <prefix>/share/metainfo/<id>.metainfo.xml    the AppStream description
 #   <prefix>/share/icons/hicolor/*/apps/<id>.*   the icon
 #   <prefix>/share/man/man6/lessicorsa.6.gz      the manual page
-#   <prefix>/share/doc/lessicorsa/               README.md, copyright, changelog.Debian.gz, LICENSES/
+#   <prefix>/share/doc/lessicorsa/               README.md, copyright, changelog.Debian.gz, LICENSES/,
+#                                                manual/ (the teachers' manual), screenshots/
 #
 # The game reads its files from its current folder; the launcher gives it a
 # per-user folder where those files are available (see the launcher). That
@@ -93,7 +94,7 @@ install(CODE "${install_guard}")
 install(TARGETS lessicorsa RUNTIME DESTINATION ${LESSICORSA_PROGRAM_DIR})
 
 set(shipped_files)
-foreach(f vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav)
+foreach(f vocabula.txt vocpers.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav)
   list(APPEND shipped_files ${CMAKE_SOURCE_DIR}/assets/${f})
 endforeach()
 install(FILES ${shipped_files} DESTINATION ${LESSICORSA_DATA_DIR})
@@ -138,6 +139,7 @@ set(man_install [[
   get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
   set(PROJECT_VERSION "@PROJECT_VERSION@")
   set(LESSICORSA_MAN_DATA_DIR "${prefix}/@LESSICORSA_DATA_DIR@")
+  set(LESSICORSA_MAN_DOC_DIR "${prefix}/@CMAKE_INSTALL_DATADIR@/doc/lessicorsa")
   configure_file("@CMAKE_SOURCE_DIR@/packaging/lessicorsa.6" "@CMAKE_BINARY_DIR@/packaging/lessicorsa.6" @ONLY)
   execute_process(COMMAND gzip -9nf "@CMAKE_BINARY_DIR@/packaging/lessicorsa.6" RESULT_VARIABLE failed)
   if(failed)
@@ -164,6 +166,10 @@ set(LESSICORSA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/lessicorsa)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_BINARY_DIR}/packaging/copyright
   ${CMAKE_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${LESSICORSA_DOC_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/LICENSES DESTINATION ${LESSICORSA_DOC_DIR})
+# The manual for teachers, which the game opens from its help menu
+# ("Auxilium"), with the screenshots it shows.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual ${CMAKE_SOURCE_DIR}/docs/screenshots
+  DESTINATION ${LESSICORSA_DOC_DIR})
 # What lintian notes about the package on purpose, with the reasons.
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/debian/lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME lessicorsa)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QPointer>
 #include <algorithm>
+#include <sys/stat.h>
 
 using namespace ui;
 using VocabularyRecord = vocabulary::Record;
@@ -62,9 +63,25 @@ MissedList &Errata::listOf(int side) {
     return side == 2 && path(2) != path(1) ? left_ : list_;
 }
 
+Errata::Stamp Errata::stampOf(const QString &path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return {qint64(st.st_ino), qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec};
+}
+
 bool Errata::reload(int side) {
-    if (listOf(side).load(path(side)) != MissedList::Status::Unreadable) {
+    // A file written by nobody else since this list read or wrote it is not
+    // read again: the list in memory is the file.
+    Known &known = knownOf(side);
+    const QString file = path(side);
+    const Stamp now = stampOf(file);
+    if (known.path == file && now.inode >= 0 && now == known.stamp) return true;
+    known = {};
+    if (listOf(side).load(file) != MissedList::Status::Unreadable) {
         warnedUnreadable_ = false;
+        known = {file, now};
         return true;
     }
     if (!warnedUnreadable_) {
@@ -92,8 +109,11 @@ template <typename F> void Errata::change(int side, F apply) {
     if (!reload(side)) return;
     MissedList &list = listOf(side);
     if (apply(list)) {
+        Known &known = knownOf(side);
+        known = {};
         QString reason;
         if (list.save(path(side), &reason)) {
+            known = {path(side), stampOf(path(side))};
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;

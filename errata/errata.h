@@ -79,6 +79,20 @@ class Errata : public QObject, public game::Listener {
     QString heading() const;
     QString chosenLanguage() const;
 
+    // What a file was when its list was last read or written: a list whose
+    // file is still that one is not read again at each change.
+    struct Stamp {
+        qint64 inode = -1, size = -1, modified = -1, changed = -1;
+        bool operator==(const Stamp &) const = default;
+    };
+    static Stamp stampOf(const QString &path);
+    struct Known {
+        QString path;
+        Stamp stamp;
+    };
+    Known &knownOf(int side) { return &listOf(side) == &list_ ? known_[0] : known_[1]; }
+    Known known_[2];
+
     game::Door &door_;
     Lusores *players_;
     ui::MenuItem *Recense = nullptr, *LudusErrorum = nullptr;

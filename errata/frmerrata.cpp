@@ -5,14 +5,69 @@
 #include "ui/convert.h"
 #include "ui/platform.h"
 
+#include <QAbstractTableModel>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 
 using namespace ui;
 using namespace palette;
+
+// The missed words, most missed first, as the view's rows.
+class ErrataModel : public QAbstractTableModel {
+  public:
+    ErrataModel(QObject *parent, const QStringList &headings)
+        : QAbstractTableModel(parent), headings_(headings) {}
+    void setWords(QList<MissedWord> words, const QString &heading, const QString &language) {
+        beginResetModel();
+        words_ = std::move(words);
+        // The translation's place among a word's translations, found once.
+        language_ = heading.split(QLatin1Char(';')).mid(3).indexOf(language);
+        endResetModel();
+    }
+    const QList<MissedWord> &words() const { return words_; }
+    int rowCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(words_.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(headings_.size());
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (o == Qt::Horizontal && role == Qt::DisplayRole) return headings_.value(section);
+        return {};
+    }
+    QVariant data(const QModelIndex &i, int role) const override {
+        if (!i.isValid() || i.row() >= words_.size()) return {};
+        if (role == Qt::TextAlignmentRole)
+            return i.column() == 2 || i.column() == 4 ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                      : QVariant();
+        if (role != Qt::DisplayRole) return {};
+        const MissedWord &m = words_[i.row()];
+        switch (i.column()) {
+        case 0:
+            return m.latin;
+        case 1:
+            return language_ >= 0 && language_ < m.translations.size() ? m.translations[language_]
+                                                                       : m.translations.value(0);
+        case 2:
+            return plainForm(m.errors);
+        case 3:
+            return m.last.toString(Qt::ISODate);
+        case 4:
+            return plainForm(m.box);
+        case 5:
+            return m.due.toString(Qt::ISODate);
+        }
+        return {};
+    }
+
+  private:
+    QStringList headings_;
+    QList<MissedWord> words_;
+    qsizetype language_ = -1;
+};
 
 frmErrata::frmErrata(Errata *errata, const QString &language)
     : Form(QStringLiteral("frmErrata"), Border::FixedDialog, 8115, 4710), errata_(errata),
@@ -27,8 +82,9 @@ frmErrata::frmErrata(Errata *errata, const QString &language)
     setDiscardOnClose(true);
     QWidget *w = client();
 
-    elenco = new QTreeWidget(w);
+    elenco = new QTreeView(w);
     elenco->setObjectName(QStringLiteral("elenco"));
+    elenco->setUniformRowHeights(true);
     elenco->setGeometry(QRect(QPoint(120, 120) / twipsPerPixel, QSize(6480, 4470) / twipsPerPixel));
     elenco->setRootIsDecorated(false);
     elenco->setAlternatingRowColors(false);
@@ -41,10 +97,11 @@ frmErrata::frmErrata(Errata *errata, const QString &language)
     p.setColor(QPalette::Text, QColor(0, 0, 0));
     elenco->setPalette(p);
     elenco->header()->setPalette(p);
-    elenco->setHeaderLabels({QStringLiteral("Verbum latinum"),
-                             language_.isEmpty() ? QStringLiteral("Versio") : language_,
-                             QStringLiteral("Errores"), QStringLiteral("Ultimus"), QStringLiteral("Capsa"),
-                             QStringLiteral("Debetur")});
+    model_ = new ErrataModel(this, {QStringLiteral("Verbum latinum"),
+                                    language_.isEmpty() ? QStringLiteral("Versio") : language_,
+                                    QStringLiteral("Errores"), QStringLiteral("Ultimus"),
+                                    QStringLiteral("Capsa"), QStringLiteral("Debetur")});
+    elenco->setModel(model_);
     elenco->header()->setSectionsMovable(false);
     elenco->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int c : {0, 1})
@@ -85,8 +142,8 @@ frmErrata::~frmErrata() {
 }
 
 void frmErrata::fill() {
-    elenco->clear();
-    const QList<MissedWord> words = errata_->list().byErrors();
+    model_->setWords(errata_->list().byErrors(), errata_->list().heading(), language_);
+    const QList<MissedWord> &words = model_->words();
     // The count column widens for a count of many digits (up to the largest
     // int) rather than cutting it short.
     const QFontMetrics metrics(elenco->font());
@@ -94,13 +151,6 @@ void frmErrata::fill() {
     if (!words.isEmpty())
         countWidth = std::max(countWidth, metrics.horizontalAdvance(plainForm(words.first().errors)) + 12);
     elenco->setColumnWidth(2, countWidth);
-    for (const MissedWord &m : words) {
-        auto *item = new QTreeWidgetItem(
-            elenco, {m.latin, m.translationIn(errata_->list().heading(), language_), plainForm(m.errors),
-                     m.last.toString(Qt::ISODate), plainForm(m.box), m.due.toString(Qt::ISODate)});
-        for (int c : {2, 4})
-            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    }
     summa->setCaption(plainForm(static_cast<int>(words.size())) + QStringLiteral(" vocabula"));
     Ludus->setEnabled(!words.isEmpty());
     Dele->setEnabled(!words.isEmpty());

@@ -8,7 +8,8 @@
 #include "ui/form.h"
 
 class Errata;
-class QTreeWidget;
+class QTreeView;
+class ErrataModel;
 
 class frmErrata : public ui::Form {
     Q_OBJECT
@@ -18,7 +19,9 @@ class frmErrata : public ui::Form {
     frmErrata(Errata *errata, const QString &language);
     ~frmErrata() override;
 
-    QTreeWidget *elenco = nullptr;
+    // The list is a view over a model that makes a row's texts only when it
+    // is shown: a hundred thousand words open at once.
+    QTreeView *elenco = nullptr;
     ui::CommandButton *Ludus = nullptr, *Dele = nullptr, *Exit = nullptr;
     ui::Label *summa = nullptr;
 
@@ -32,6 +35,7 @@ class frmErrata : public ui::Form {
   private:
     void fill();
     Errata *errata_;
+    ErrataModel *model_ = nullptr;
     QString language_;
     bool ludusAsked_ = false;
 };

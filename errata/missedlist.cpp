@@ -108,7 +108,8 @@ class Utf8Check {
 // "/ errores: N; ultimus: YYYY-MM-DD", then "; capsa: K; debetur:
 // YYYY-MM-DD" or nothing (box 0), blanks allowed around the parts: the count
 // (one past the largest int reads as the largest), the day, the box and the
-// due day.
+// due day. Whatever follows the day's ";" that is not a sound box and due day
+// reads as none (box 0).
 bool readComment(QByteArrayView line, int &errors, QDate &day, int &box, QDate &due) {
     qsizetype i = 0;
     const auto blanks = [&] {
@@ -152,7 +153,12 @@ bool readComment(QByteArrayView line, int &errors, QDate &day, int &box, QDate &
     if (!date(day)) return false;
     box = 0;
     due = QDate();
-    if (word(";")) {
+    if (i == line.size()) return true;
+    if (!word(";")) return false;
+    // The card's place: a box or a due day that is missing, impossible or
+    // mistyped leaves the word a word, in box 1 and due today, so that a
+    // hand-edited day never hides it from the review and the games.
+    const auto card = [&] {
         blanks();
         if (!word("capsa:")) return false;
         blanks();
@@ -161,9 +167,13 @@ bool readComment(QByteArrayView line, int &errors, QDate &day, int &box, QDate &
         blanks();
         if (!word(";")) return false;
         blanks();
-        if (!word("debetur:") || !date(due)) return false;
+        return word("debetur:") && date(due) && i == line.size();
+    };
+    if (!card()) {
+        box = 0;
+        due = QDate();
     }
-    return i == line.size();
+    return true;
 }
 
 // "/ errores: N; ultimus: YYYY-MM-DD; capsa: K; debetur: YYYY-MM-DD" and its line end.

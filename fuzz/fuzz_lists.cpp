@@ -1,5 +1,8 @@
 // libFuzzer targets for the importers of a teacher's lists: one program a
 // format (FUZZ_FORMAT is 0 KVTML, 1 CSV, 2 Anki text).
+#if !defined(FUZZ_FORMAT) || FUZZ_FORMAT < 0 || FUZZ_FORMAT > 2
+#error "FUZZ_FORMAT must be 0, 1 or 2"
+#endif
 //
 // Besides "no crash, no sanitizer report", each run checks what the import
 // relies on: a failed read names a line and gives no rows, every row is as
@@ -36,7 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const lists::ImportResult r = FUZZ_FORMAT == 0   ? lists::readKvtml(bytes)
                                   : FUZZ_FORMAT == 1 ? lists::readCsv(bytes)
                                                      : lists::readAnki(bytes);
+    // fuzz/run's check that a program reads its own format: with
+    // FUZZ_REQUIRE_READ set, an input its reader refuses is a failure.
+    static const bool requireRead = std::getenv("FUZZ_REQUIRE_READ") != nullptr;
     if (!r.ok()) {
+        if (requireRead) {
+            std::fprintf(stderr, "not read: %s\n", qPrintable(r.error));
+            std::abort();
+        }
         check(r.errorLine >= 1, "an error without its line");
         check(r.table.rows.isEmpty(), "rows read from a file that failed");
         return 0;

@@ -19,6 +19,42 @@
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
         <translation>Ein Certamen ist noch nicht beendet: Wenn ein neues begonnen wird, gehen seine Ergebnisse verloren. Ein neues Certamen beginnen?</translation>
     </message>
+    <message>
+        <source>Un alunno della prossima partita è assente: l&apos;altro vince a tavolino</source>
+        <translation>Ein Schüler des nächsten Spiels fehlt: Der andere gewinnt kampflos</translation>
+    </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Hebt das Ergebnis eines Spiels auf, das noch einmal gespielt wird</translation>
+    </message>
+    <message>
+        <source>Chi è assente?</source>
+        <translation>Wer fehlt?</translation>
+    </message>
+    <message>
+        <source>%1 è assente: la partita va a %2 a tavolino. Confermare?</source>
+        <translation>%1 fehlt: %2 gewinnt das Spiel kampflos. Bestätigen?</translation>
+    </message>
+    <message>
+        <source>Quale partita si gioca di nuovo?</source>
+        <translation>Welches Spiel wird noch einmal gespielt?</translation>
+    </message>
+    <message>
+        <source>Il risultato di %1 contro %2 si annulla e la partita si gioca di nuovo. Confermare?</source>
+        <translation>Das Ergebnis von %1 gegen %2 wird aufgehoben und das Spiel noch einmal gespielt. Bestätigen?</translation>
+    </message>
+    <message>
+        <source>Che cosa fare di questa partita del certamen?
+
+Sì: interromperla; si giocherà di nuovo dall&apos;inizio.
+No: uscire dal programma; il certamen riprenderà da questa partita.
+Annulla: continuare a giocare.</source>
+        <translation>Was soll mit diesem Spiel des Certamen geschehen?
+
+Ja: abbrechen; es wird von vorn noch einmal gespielt.
+Nein: das Programm beenden; das Certamen geht bei diesem Spiel weiter.
+Abbrechen: weiterspielen.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -210,6 +246,38 @@
         <source>Impossibile scrivere il file %1.</source>
         <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Hebt das Ergebnis eines Spiels auf, das noch einmal gespielt wird</translation>
+    </message>
+    <message>
+        <source>Un tasto qualsiasi: torna al gioco</source>
+        <translation>Beliebige Taste: zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>cambia il personaggio</source>
+        <translation>Figur wechseln</translation>
+    </message>
+    <message>
+        <source>un alunno è assente</source>
+        <translation>ein Schüler fehlt</translation>
+    </message>
+    <message>
+        <source>rigioca una partita</source>
+        <translation>ein Spiel wiederholen</translation>
+    </message>
+    <message>
+        <source>chiudi</source>
+        <translation>schließen</translation>
+    </message>
+    <message>
+        <source>Invio o spazio: inizia la partita</source>
+        <translation>Eingabe oder Leertaste: das Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>Partite da giocare: %1, circa %2 minuti</source>
+        <translation>Verbleibende Spiele: %1, etwa %2 Minuten</translation>
+    </message>
 </context>
 <context>
     <name>Traduci</name>
@@ -287,6 +355,10 @@
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
         <translation>Die Datei %1 kann nicht als Namensliste gelesen werden: Sie muss eine Textdatei von höchstens 64 KB sein, ein Name pro Zeile.</translation>
+    </message>
+    <message>
+        <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
+        <translation>Geschätzte Dauer: die Spiele mal die übliche Dauer eines Spiels mit diesen Wörtern und dieser Geschwindigkeit. Es lässt sich auf mehrere Stunden verteilen: Das Certamen geht dort weiter, wo es aufgehört hat</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,42 @@
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
         <translation>A certamen is not finished yet: starting a new one loses its results. Start a new certamen?</translation>
     </message>
+    <message>
+        <source>Un alunno della prossima partita è assente: l&apos;altro vince a tavolino</source>
+        <translation>A pupil of the next match is absent: the other wins by default</translation>
+    </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Cancels the result of a match, which is played again</translation>
+    </message>
+    <message>
+        <source>Chi è assente?</source>
+        <translation>Who is absent?</translation>
+    </message>
+    <message>
+        <source>%1 è assente: la partita va a %2 a tavolino. Confermare?</source>
+        <translation>%1 is absent: %2 wins the match by default. Confirm?</translation>
+    </message>
+    <message>
+        <source>Quale partita si gioca di nuovo?</source>
+        <translation>Which match is played again?</translation>
+    </message>
+    <message>
+        <source>Il risultato di %1 contro %2 si annulla e la partita si gioca di nuovo. Confermare?</source>
+        <translation>The result of %1 against %2 is cancelled and the match is played again. Confirm?</translation>
+    </message>
+    <message>
+        <source>Che cosa fare di questa partita del certamen?
+
+Sì: interromperla; si giocherà di nuovo dall&apos;inizio.
+No: uscire dal programma; il certamen riprenderà da questa partita.
+Annulla: continuare a giocare.</source>
+        <translation>What should happen to this match of the tournament?
+
+Yes: break it off; it will be played again from the start.
+No: quit the program; the tournament will resume at this match.
+Cancel: go on playing.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -210,6 +246,38 @@
         <source>Impossibile scrivere il file %1.</source>
         <translation>Cannot write the file %1.</translation>
     </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Cancels the result of a match, which is played again</translation>
+    </message>
+    <message>
+        <source>Un tasto qualsiasi: torna al gioco</source>
+        <translation>Any key: back to the game</translation>
+    </message>
+    <message>
+        <source>cambia il personaggio</source>
+        <translation>change the character</translation>
+    </message>
+    <message>
+        <source>un alunno è assente</source>
+        <translation>a pupil is absent</translation>
+    </message>
+    <message>
+        <source>rigioca una partita</source>
+        <translation>replay a match</translation>
+    </message>
+    <message>
+        <source>chiudi</source>
+        <translation>close</translation>
+    </message>
+    <message>
+        <source>Invio o spazio: inizia la partita</source>
+        <translation>Enter or Space: the match begins</translation>
+    </message>
+    <message>
+        <source>Partite da giocare: %1, circa %2 minuti</source>
+        <translation>Matches left: %1, about %2 minutes</translation>
+    </message>
 </context>
 <context>
     <name>Traduci</name>
@@ -287,6 +355,10 @@
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
         <translation>Cannot read the file %1 as a list of names: it must be a text file of at most 64 KB, one name per line.</translation>
+    </message>
+    <message>
+        <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
+        <translation>Estimated length: the matches times a match&apos;s usual length with these words and this speed. It can be split over several lessons: the tournament resumes where it stopped</translation>
     </message>
 </context>
 <context>

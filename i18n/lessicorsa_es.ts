@@ -19,6 +19,42 @@
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
         <translation>Un certamen aún no ha terminado: si empiezas uno nuevo, sus resultados se pierden. ¿Empezar un nuevo certamen?</translation>
     </message>
+    <message>
+        <source>Un alunno della prossima partita è assente: l&apos;altro vince a tavolino</source>
+        <translation>Un alumno de la próxima partida está ausente: el otro gana por incomparecencia</translation>
+    </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Anula el resultado de una partida, que se vuelve a jugar</translation>
+    </message>
+    <message>
+        <source>Chi è assente?</source>
+        <translation>¿Quién está ausente?</translation>
+    </message>
+    <message>
+        <source>%1 è assente: la partita va a %2 a tavolino. Confermare?</source>
+        <translation>%1 está ausente: %2 gana la partida por incomparecencia. ¿Confirmar?</translation>
+    </message>
+    <message>
+        <source>Quale partita si gioca di nuovo?</source>
+        <translation>¿Qué partida se vuelve a jugar?</translation>
+    </message>
+    <message>
+        <source>Il risultato di %1 contro %2 si annulla e la partita si gioca di nuovo. Confermare?</source>
+        <translation>El resultado de %1 contra %2 se anula y la partida se vuelve a jugar. ¿Confirmar?</translation>
+    </message>
+    <message>
+        <source>Che cosa fare di questa partita del certamen?
+
+Sì: interromperla; si giocherà di nuovo dall&apos;inizio.
+No: uscire dal programma; il certamen riprenderà da questa partita.
+Annulla: continuare a giocare.</source>
+        <translation>¿Qué hacer con esta partida del torneo?
+
+Sí: interrumpirla; se volverá a jugar desde el principio.
+No: salir del programa; el torneo se reanudará en esta partida.
+Cancelar: seguir jugando.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -210,6 +246,38 @@
         <source>Impossibile scrivere il file %1.</source>
         <translation>No se puede escribir el archivo %1.</translation>
     </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Anula el resultado de una partida, que se vuelve a jugar</translation>
+    </message>
+    <message>
+        <source>Un tasto qualsiasi: torna al gioco</source>
+        <translation>Cualquier tecla: volver al juego</translation>
+    </message>
+    <message>
+        <source>cambia il personaggio</source>
+        <translation>cambiar el personaje</translation>
+    </message>
+    <message>
+        <source>un alunno è assente</source>
+        <translation>un alumno está ausente</translation>
+    </message>
+    <message>
+        <source>rigioca una partita</source>
+        <translation>repetir una partida</translation>
+    </message>
+    <message>
+        <source>chiudi</source>
+        <translation>cerrar</translation>
+    </message>
+    <message>
+        <source>Invio o spazio: inizia la partita</source>
+        <translation>Intro o espacio: empieza la partida</translation>
+    </message>
+    <message>
+        <source>Partite da giocare: %1, circa %2 minuti</source>
+        <translation>Partidas pendientes: %1, unos %2 minutos</translation>
+    </message>
 </context>
 <context>
     <name>Traduci</name>
@@ -287,6 +355,10 @@
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
         <translation>No se puede leer el archivo %1 como lista de nombres: debe ser un archivo de texto de 64 KB como máximo, un nombre por línea.</translation>
+    </message>
+    <message>
+        <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
+        <translation>Duración estimada: las partidas por la duración habitual de una partida con estas palabras y esta velocidad. Se puede repartir en varias clases: el torneo se reanuda donde se detuvo</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,42 @@
         <source>Un certamen non è ancora finito: iniziandone uno nuovo, i suoi risultati si perdono. Iniziare un nuovo certamen?</source>
         <translation>Un certamen n&apos;est pas encore terminé&#xa0;: si vous en commencez un nouveau, ses résultats seront perdus. Commencer un nouveau certamen&#xa0;?</translation>
     </message>
+    <message>
+        <source>Un alunno della prossima partita è assente: l&apos;altro vince a tavolino</source>
+        <translation>Un élève du prochain match est absent : l&apos;autre gagne par forfait</translation>
+    </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Annule le résultat d&apos;un match, qui est rejoué</translation>
+    </message>
+    <message>
+        <source>Chi è assente?</source>
+        <translation>Qui est absent ?</translation>
+    </message>
+    <message>
+        <source>%1 è assente: la partita va a %2 a tavolino. Confermare?</source>
+        <translation>%1 est absent : %2 gagne le match par forfait. Confirmer ?</translation>
+    </message>
+    <message>
+        <source>Quale partita si gioca di nuovo?</source>
+        <translation>Quel match est rejoué ?</translation>
+    </message>
+    <message>
+        <source>Il risultato di %1 contro %2 si annulla e la partita si gioca di nuovo. Confermare?</source>
+        <translation>Le résultat de %1 contre %2 est annulé et le match est rejoué. Confirmer ?</translation>
+    </message>
+    <message>
+        <source>Che cosa fare di questa partita del certamen?
+
+Sì: interromperla; si giocherà di nuovo dall&apos;inizio.
+No: uscire dal programma; il certamen riprenderà da questa partita.
+Annulla: continuare a giocare.</source>
+        <translation>Que faire de ce match du tournoi ?
+
+Oui : l&apos;interrompre ; il sera rejoué depuis le début.
+Non : quitter le programme ; le tournoi reprendra à ce match.
+Annuler : continuer à jouer.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -210,6 +246,38 @@
         <source>Impossibile scrivere il file %1.</source>
         <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
+    <message>
+        <source>Annulla il risultato di una partita, che si gioca di nuovo</source>
+        <translation>Annule le résultat d&apos;un match, qui est rejoué</translation>
+    </message>
+    <message>
+        <source>Un tasto qualsiasi: torna al gioco</source>
+        <translation>Une touche quelconque : retour au jeu</translation>
+    </message>
+    <message>
+        <source>cambia il personaggio</source>
+        <translation>changer de personnage</translation>
+    </message>
+    <message>
+        <source>un alunno è assente</source>
+        <translation>un élève est absent</translation>
+    </message>
+    <message>
+        <source>rigioca una partita</source>
+        <translation>rejouer un match</translation>
+    </message>
+    <message>
+        <source>chiudi</source>
+        <translation>fermer</translation>
+    </message>
+    <message>
+        <source>Invio o spazio: inizia la partita</source>
+        <translation>Entrée ou Espace : le match commence</translation>
+    </message>
+    <message>
+        <source>Partite da giocare: %1, circa %2 minuti</source>
+        <translation>Matchs restants : %1, environ %2 minutes</translation>
+    </message>
 </context>
 <context>
     <name>Traduci</name>
@@ -287,6 +355,10 @@
     <message>
         <source>Impossibile leggere il file %1 come elenco di nomi: deve essere un file di testo di al massimo 64 KB, un nome per riga.</source>
         <translation>Impossible de lire le fichier %1 comme liste de noms&#xa0;: ce doit être un fichier texte de 64 Ko au plus, un nom par ligne.</translation>
+    </message>
+    <message>
+        <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
+        <translation>Durée estimée : les matchs multipliés par la durée habituelle d&apos;un match avec ces mots et cette vitesse. On peut la répartir sur plusieurs leçons : le tournoi reprend là où il s&apos;est arrêté</translation>
     </message>
 </context>
 <context>

@@ -62,11 +62,14 @@ QString plainFromHtml(const QString &html) {
             if (breaks.contains(name)) out += QLatin1Char(' ');
             i = close;
         } else if (c == QLatin1Char('&')) {
-            const qsizetype semi = html.indexOf(QLatin1Char(';'), i);
-            if (semi < 0 || semi - i > 10) {
+            // An entity is short: its ";" is looked for only within reach, so
+            // that a long run of "&" costs no more than its length.
+            qsizetype semi = QStringView(html).mid(i, 11).indexOf(QLatin1Char(';'));
+            if (semi < 0) {
                 out += c;
                 continue;
             }
+            semi += i;
             const QString e = html.mid(i + 1, semi - i - 1);
             static const QHash<QString, QChar> entities = {
                 {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", QChar(0xA0)}};

@@ -12,9 +12,9 @@ namespace {
 Asking real() {
     Asking a;
     a.file = [](QWidget *parent, const QString &title, const QString &filter, const QString &suggested,
-                bool save) {
-        return save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
-                    : QFileDialog::getOpenFileName(parent, title, suggested, filter);
+                bool save, QString *chosen) {
+        return save ? QFileDialog::getSaveFileName(parent, title, suggested, filter, chosen)
+                    : QFileDialog::getOpenFileName(parent, title, suggested, filter, chosen);
     };
     a.exec = [](QDialog *d) { return d->exec(); };
     a.print = [](QPrinter *p, QWidget *parent) {

@@ -13,9 +13,10 @@ class QWidget;
 namespace lists {
 
 struct Asking {
-    // A file to open (`save` false) or to write; empty when the teacher gives none.
+    // A file to open (`save` false) or to write; empty when the teacher gives
+    // none. `chosen`, when given, receives the filter the teacher chose.
     std::function<QString(QWidget *parent, const QString &title, const QString &filter,
-                          const QString &suggested, bool save)>
+                          const QString &suggested, bool save, QString *chosen)>
         file;
     // Shows a window modally; its result (QDialog::Accepted or Rejected).
     std::function<int(QDialog *)> exec;

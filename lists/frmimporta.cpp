@@ -77,6 +77,10 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     csv->addStretch(1);
     csvRow->setVisible(format_ == Format::Csv);
 
+    inactiva = new QCheckBox(QStringLiteral("Etiam vocabula inacti&va"), this);
+    inactiva->setObjectName(QStringLiteral("inactiva"));
+    inactiva->setVisible(false);
+
     roleBox_ = new QGroupBox(QStringLiteral("Columnae"), this);
     roleGrid_ = new QGridLayout(roleBox_);
     roleGrid_->setAlignment(Qt::AlignTop);
@@ -116,12 +120,14 @@ frmImporta::frmImporta(const QString &name, const QByteArray &bytes, QWidget *pa
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(file);
     layout->addWidget(csvRow);
+    layout->addWidget(inactiva);
     layout->addLayout(top);
     layout->addWidget(preview, 1);
     layout->addWidget(warnings);
     layout->addLayout(buttons);
 
     connect(lessons, &QListWidget::itemChanged, this, &frmImporta::fillPreview);
+    connect(inactiva, &QCheckBox::toggled, this, &frmImporta::fillPreview);
     connect(rows, &QStandardItemModel::itemChanged, this, [this](QStandardItem *item) {
         if (filling_ || !item->data(tableRowRole).isValid()) return;
         classes_[item->data(tableRowRole).toInt()] = classOf(item->text());
@@ -203,6 +209,10 @@ void frmImporta::fillRoles() {
         item->setCheckState(Qt::Checked);
     }
     lessons->parentWidget()->setVisible(!offered.isEmpty());
+    const auto switchedOff =
+        std::count_if(t.rows.cbegin(), t.rows.cend(), [](const ImportedRow &r) { return r.inactive; });
+    inactiva->setToolTip(tr("Importa anche le %1 voci che il file segna come disattivate").arg(switchedOff));
+    inactiva->setVisible(switchedOff > 0);
     warnings->setPlainText(t.warnings.join(QLatin1Char('\n')));
     warnings->setVisible(!t.warnings.isEmpty());
     filling_ = false;
@@ -241,6 +251,7 @@ ImportChoice frmImporta::choice() const {
         // A file whose rows have no lessons at all offers none to choose.
         if (result_.table.lessons.isEmpty()) c.noLesson = true;
     }
+    c.inactive = inactiva->isChecked();
     for (auto it = classes_.cbegin(); it != classes_.cend(); ++it)
         if (it.key() < c.classes.size()) c.classes[it.key()] = it.value();
     return c;

@@ -3,8 +3,10 @@
 // first rows as they will become words, a role for each column (the Latin
 // word, the class, a translation named Italiano, English, Deutsch, Français,
 // Español or its own name, or left out), the lessons or decks to take, the
-// separator and the heading row of a CSV file, and each word's class, guessed
-// or given, which the teacher may change. Its warnings name the file's lines.
+// separator and the heading row of a CSV file, whether to take the entries a
+// KVTML file marks as switched off (left out unless ticked), and each word's
+// class, guessed or given, which the teacher may change. Its warnings name
+// the file's lines.
 
 #include "lists/imported.h"
 
@@ -35,7 +37,8 @@ class frmImporta : public QDialog {
 
     QComboBox *separator = nullptr;
     QCheckBox *heading = nullptr;
-    QList<QComboBox *> roles; // one a column of the file
+    QCheckBox *inactiva = nullptr; // the entries switched off in the file are taken too
+    QList<QComboBox *> roles;      // one a column of the file
     QListWidget *lessons = nullptr;
     QTableView *preview = nullptr;
     QStandardItemModel *rows = nullptr;

@@ -82,10 +82,10 @@ void frmImprime::Imprime_Click() {
 }
 
 bool frmImprime::Pdf_Click(const QString &given) {
-    const QString path = !given.isEmpty()
-                             ? given
-                             : asking().file(this, QStringLiteral("LessiCorsa! PDF"), tr("PDF (*.pdf)"),
-                                             QDir::current().absoluteFilePath(title_ + ".pdf"), true);
+    const QString path =
+        !given.isEmpty() ? given
+                         : asking().file(this, QStringLiteral("LessiCorsa! PDF"), tr("PDF (*.pdf)"),
+                                         QDir::current().absoluteFilePath(title_ + ".pdf"), true, nullptr);
     if (path.isEmpty()) return false;
     QPrinter printer(QPrinter::HighResolution);
     toPdf(printer, path);

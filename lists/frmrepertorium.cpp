@@ -203,8 +203,9 @@ void frmRepertorium::Dele_Click() {
 bool frmRepertorium::Salva_Click() {
     QString path = path_;
     if (path.isEmpty()) {
-        path = asking().file(this, tr("LessiCorsa! Salva"), tr("Vocabolari (*.txt)"),
-                             QDir::current().absoluteFilePath(QStringLiteral("repertorium.txt")), true);
+        path =
+            asking().file(this, tr("LessiCorsa! Salva"), tr("Vocabolari (*.txt)"),
+                          QDir::current().absoluteFilePath(QStringLiteral("repertorium.txt")), true, nullptr);
         if (path.isEmpty()) return false;
     }
     QString error;

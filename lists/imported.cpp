@@ -140,11 +140,27 @@ ImportChoice initialChoice(const ImportedTable &t) {
     c.latin = -1;
     for (int k = 0; k < n && c.latin < 0; ++k)
         if (standardLanguage(t.columns[k], t.locales.value(k)) == latinName) c.latin = k;
+    static const QStringList classHeadings = {
+        QStringLiteral("classis"),   QStringLiteral("classe"),
+        QStringLiteral("class"),     QStringLiteral("pars orationis"),
+        QStringLiteral("categoria"), QStringLiteral("part of speech"),
+        QStringLiteral("wortart"),   QStringLiteral("clase"),
+        QStringLiteral("catégorie"), QStringLiteral("classe grammaticale"),
+        QStringLiteral("word type")};
+    for (int k = 0; k < n && c.classColumn < 0; ++k)
+        if (classHeadings.contains(t.columns[k].trimmed().toLower())) c.classColumn = k;
+    // A column no heading names, whose every text names a class, is the class column.
     for (int k = 0; k < n && c.classColumn < 0; ++k) {
-        const QString name = t.columns[k].trimmed().toLower();
-        if (name == QLatin1String("classis") || name == QLatin1String("classe") ||
-            name == QLatin1String("class"))
-            c.classColumn = k;
+        const QString language = standardLanguage(t.columns[k], t.locales.value(k));
+        if (k == c.latin || language == latinName || translationNames.contains(language)) continue;
+        int named = 0, texts = 0;
+        for (qsizetype r = 0; r < t.rows.size() && r < 200 && named == texts; ++r) {
+            const QString f = t.rows[r].fields.value(k);
+            if (f.trimmed().isEmpty()) continue;
+            ++texts;
+            named += classNamed(f) && !classOf(f) ? 1 : 0;
+        }
+        if (texts >= 2 && named == texts) c.classColumn = k;
     }
     if (c.latin < 0) c.latin = c.classColumn == 0 && n > 1 ? 1 : 0;
     for (int k = 0; k < n; ++k) {
@@ -174,16 +190,50 @@ QString headword(const ImportedTable &t, const ImportChoice &c, int row) {
     return cleanField(word);
 }
 
+int classNamed(const QString &text) {
+    if (const int k = classOf(text)) return k;
+    // The parts of speech in Latin, Italian, English, German, French and
+    // Spanish, with their usual short forms, by the first word of the text
+    // ("noun, feminine" is a noun).
+    static const QHash<QString, int> named = [] {
+        QHash<QString, int> h;
+        const auto add = [&h](int k, const char *words) {
+            for (const QString &w : QString::fromUtf8(words).split(QLatin1Char(' ')))
+                h.insert(w, k);
+        };
+        add(1, "nomen nomina substantivum substantiva noun nouns sostantivo sostantivi nome nomi "
+               "substantiv substantive nom noms sustantivo sustantivos");
+        add(2, "adiectivum adiectiva pronomen pronomina numerale numeralia participium adj. adj pron. pron "
+               "adjective adjectives pronoun pronouns numeral numerals participle aggettivo aggettivi "
+               "pronome pronomi numerale numerali participio adjektiv adjektive pronomen numerale zahlwort "
+               "partizip adjectif adjectifs pronom pronoms numéral adjetivo adjetivos pronombre "
+               "pronombres numeral participio");
+        add(3, "verbum verba vb. verb verbs verbo verbi zeitwort verbe verbes");
+        add(4, "adverbium adverbia coniunctio coniunctiones praepositio praepositiones interiectio "
+               "interiectiones particula indeclinabile adv. adv conj. prep. interj. adverb adverbs "
+               "conjunction conjunctions preposition prepositions interjection interjections particle "
+               "avverbio avverbi congiunzione congiunzioni preposizione preposizioni interiezione "
+               "adverbien konjunktion präposition interjektion adverbe conjonction préposition "
+               "adverbio conjunción preposición interjección");
+        return h;
+    }();
+    QString first = text.trimmed().toLower();
+    const qsizetype end = first.indexOf(QRegularExpression(QStringLiteral("[\\s,;/(]")));
+    if (end > 0) first.truncate(end);
+    return named.value(first, 0);
+}
+
 int rowClass(const ImportedTable &t, const ImportChoice &c, int row) {
     if (c.classes.value(row) >= 1 && c.classes.value(row) <= 4) return c.classes[row];
     const ImportedRow &r = t.rows[row];
     if (c.classColumn >= 0)
-        if (const int k = classOf(r.fields.value(c.classColumn))) return k;
+        if (const int k = classNamed(r.fields.value(c.classColumn))) return k;
     if (r.wordClass >= 1 && r.wordClass <= 4) return r.wordClass;
     return guessClass(headword(t, c, row));
 }
 
 bool rowTaken(const ImportedTable &t, const ImportChoice &c, int row) {
+    if (t.rows[row].inactive && !c.inactive) return false;
     const QStringList &lessons = t.rows[row].lessons;
     if (lessons.isEmpty()) return c.noLesson;
     for (const QString &l : lessons)

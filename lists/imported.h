@@ -12,11 +12,12 @@
 namespace lists {
 
 struct ImportedRow {
-    QStringList fields;   // one a column
-    QStringList comments; // a column's comment (KVTML), joined to the Latin word
-    QStringList lessons;  // the lessons (KVTML) or the deck (Anki) it belongs to
-    int wordClass = 0;    // the class the file gives, 0 when it gives none
-    int line = 0;         // where it stands in the file
+    QStringList fields;    // one a column
+    QStringList comments;  // a column's comment (KVTML), joined to the Latin word
+    QStringList lessons;   // the lessons (KVTML) or the deck (Anki) it belongs to
+    int wordClass = 0;     // the class the file gives, 0 when it gives none
+    int line = 0;          // where it stands in the file
+    bool inactive = false; // switched off by its author (KVTML): left out unless asked for
 };
 
 struct ImportedTable {
@@ -75,12 +76,17 @@ struct ImportChoice {
     QStringList names;       // their names in the list's heading
     QSet<QString> lessons;   // the lessons taken; rows of none are taken when `noLesson`
     bool noLesson = true;
-    QList<int> classes; // a class for each row of the table, 0 for the guess
+    bool inactive = false; // the rows switched off in the file are taken too
+    QList<int> classes;    // a class for each row of the table, 0 for the guess
 };
 
 // The choice the preview starts from: Latin and the translations found by the
 // columns' names and languages, every lesson, the classes the file gives.
 ImportChoice initialChoice(const ImportedTable &t);
+// The class a class column's text names: a number or a name of the game's
+// classes, or a part of speech named in Latin ("nomen", "verbum", ...) or in
+// one of the translation languages ("Substantiv", "sostantivo", ...); 0 if none.
+int classNamed(const QString &text);
 // The class a row gets: the choice's, else its class column's, else the
 // file's, else the guess from its headword.
 int rowClass(const ImportedTable &t, const ImportChoice &c, int row);

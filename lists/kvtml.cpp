@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+#include <vector>
 
 namespace lists {
 
@@ -27,7 +29,10 @@ int classOfWordType(const QString &special) {
 }
 
 struct Entry {
-    int line = 0;
+    int line = 0, id = 0;
+    bool inactive = false;
+    QStringList lessons; // the lessons naming it
+    int wordClass = 0;   // the class its word type gives
     // By identifier: the few of an entry, looked up in turn.
     QList<std::pair<int, QString>> texts, comments;
     QString of(bool comment, int id) const {
@@ -36,6 +41,9 @@ struct Entry {
         return QString();
     }
 };
+
+// Deeper than any lesson book: a file nesting its containers deeper is refused.
+constexpr int maxContainerDepth = 100;
 
 struct Container {
     QString name;
@@ -67,9 +75,11 @@ class Reader {
         return ok;
     }
     bool next();
+    QString xmlError() const;
     void identifiers();
     void entries();
-    void containers(bool lessons, const QString &parent, int parentClass);
+    void containers(bool lessons);
+    void finish(bool lessons, const Container &c, QString name);
     void resolve();
 
     // An entry named by a lesson or a word type.
@@ -83,14 +93,15 @@ class Reader {
     QXmlStreamReader xml_;
     ImportResult result_;
     QMap<int, std::pair<QString, QString>> identifiers_; // id: name, locale
-    QList<int> entryOrder_;
-    QHash<int, Entry> entries_;
-    QHash<int, QStringList> lessonsOf_;
-    QHash<int, int> classOf_;
+    QList<Entry> entries_;                               // in the file's order
+    QHash<int, QList<qsizetype>> byId_;                  // the entries of an id, most often one
     QStringList lessons_;
+    QSet<QString> lessonNames_;
+    QHash<QString, int> nextNumber_; // the last number given to a lesson's name
 };
 
 bool Reader::next() {
+    if (!result_.error.isEmpty()) return false;
     xml_.readNext();
     if (xml_.tokenType() == QXmlStreamReader::DTD) {
         // A DTD is never fetched; one that declares entities is refused, so
@@ -100,9 +111,33 @@ bool Reader::next() {
     } else if (xml_.tokenType() == QXmlStreamReader::EntityReference) {
         return fail(tr("il file usa l'entità XML «%1», che non si espande").arg(xml_.name().toString()));
     } else if (xml_.hasError()) {
-        return fail(tr("XML non valido: %1").arg(xml_.errorString()));
+        return fail(xmlError());
     }
     return !xml_.atEnd();
+}
+
+QString Reader::xmlError() const {
+    // The reader's own words are English: the program's say what went wrong.
+    if (xml_.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return tr("XML non valido: il file finisce prima che si chiudano gli elementi aperti");
+    const QString qt = xml_.errorString();
+    static const std::pair<const char *, const char *> known[] = {
+        {"Opening and ending tag mismatch",
+         QT_TRANSLATE_NOOP("lists::Kvtml", "un elemento si chiude con un nome diverso "
+                                           "da quello con cui si apre")},
+        {"Extra content at end of document",
+         QT_TRANSLATE_NOOP("lists::Kvtml", "c'è altro testo dopo la fine del documento")},
+        {"Invalid XML character", QT_TRANSLATE_NOOP("lists::Kvtml", "un carattere che l'XML non ammette")},
+        {"incorrectly encoded",
+         QT_TRANSLATE_NOOP("lists::Kvtml", "testo in una codifica diversa da quella dichiarata")},
+        {"redefined", QT_TRANSLATE_NOOP("lists::Kvtml", "un attributo ripetuto nello stesso elemento")},
+        {"ntity", QT_TRANSLATE_NOOP("lists::Kvtml", "un'entità XML non dichiarata o non valida")},
+        {"encoding", QT_TRANSLATE_NOOP("lists::Kvtml", "una codifica sconosciuta nella dichiarazione XML")},
+        {"Invalid document", QT_TRANSLATE_NOOP("lists::Kvtml", "il documento non ha un elemento principale")},
+    };
+    for (const auto &[english, italian] : known)
+        if (qt.contains(QLatin1String(english))) return tr("XML non valido: %1").arg(tr(italian));
+    return tr("XML non valido: un segno al posto sbagliato (colonna %1)").arg(xml_.columnNumber());
 }
 
 QString Reader::text() {
@@ -161,60 +196,106 @@ void Reader::entries() {
                 e.texts.append({translation, text()});
             } else if (translation >= 0 && depth == 1 && xml_.name() == QLatin1String("comment")) {
                 e.comments.append({translation, text()});
+            } else if (depth == 0 && (xml_.name() == QLatin1String("deactivated") ||
+                                      xml_.name() == QLatin1String("inactive"))) {
+                // An entry its author switched off: "true" (KDE's programs write no other value).
+                e.inactive =
+                    e.inactive || text().trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
             } else {
                 ++depth;
             }
         }
-        if (entries_.contains(id))
+        // An id given twice: both entries stay, each a row.
+        QList<qsizetype> &same = byId_[id];
+        if (!same.isEmpty())
             result_.table.warnings.append(
-                tr("riga %1: la voce %2 c'è già, vale l'ultima").arg(e.line).arg(id));
-        else
-            entryOrder_.append(id);
-        entries_.insert(id, std::move(e));
+                tr("riga %1: la voce %2 c'è già: si tengono tutte e due").arg(e.line).arg(id));
+        same.append(entries_.size());
+        e.id = id;
+        entries_.append(std::move(e));
     }
 }
 
-void Reader::containers(bool lessons, const QString &parent, int parentClass) {
-    // The container just begun: its name, word type, entries and containers.
-    Container c;
-    c.line = static_cast<int>(xml_.lineNumber());
-    c.wordClass = parentClass;
-    const QString end = QStringLiteral("container");
-    int depth = 0;
-    while (next()) {
+void Reader::containers(bool lessons) {
+    // The container just begun and those nested in it, read with a stack of
+    // their own rather than by recursion, so that no nesting reaches the end
+    // of the call stack. A nested container is named after its parent (the
+    // parent's name comes first in the files KDE writes); the names of the
+    // open containers' parents are one text, cut back as each one ends.
+    struct Open {
+        Container c;
+        qsizetype parentPath; // the length of `path` that is its parent's name
+        int depth = 0;        // open elements inside it that are not containers
+    };
+    std::vector<Open> open;
+    QString path;
+    const auto begin = [&](int wordClass) {
+        if (open.size() >= size_t(maxContainerDepth))
+            return fail(
+                tr("le lezioni o i tipi di parola sono annidati più di %1 livelli").arg(maxContainerDepth));
+        Open o;
+        o.c.line = static_cast<int>(xml_.lineNumber());
+        o.c.wordClass = wordClass;
+        o.parentPath = path.size();
+        open.push_back(std::move(o));
+        return true;
+    };
+    const auto joined = [](const QString &parent, const QString &name) {
+        return parent.isEmpty() ? name : parent + QStringLiteral(" / ") + name;
+    };
+    begin(0);
+    while (!open.empty() && next()) {
+        Open &o = open.back();
+        Container &c = o.c;
         if (xml_.isEndElement()) {
-            if (depth == 0) break;
-            --depth;
+            if (o.depth > 0) {
+                --o.depth;
+                continue;
+            }
+            // The container ends: its lesson, its entries.
+            path.truncate(o.parentPath);
+            finish(lessons, c, joined(path, c.name));
+            open.pop_back();
+            if (!open.empty()) path.truncate(open.back().parentPath);
             continue;
         }
         if (!xml_.isStartElement()) continue;
         const QStringView n = xml_.name();
-        if (depth == 0 && n == QLatin1String("name")) {
+        if (o.depth == 0 && n == QLatin1String("name")) {
             c.name = text().trimmed();
-        } else if (depth == 0 && n == QLatin1String("specialwordtype")) {
+        } else if (o.depth == 0 && n == QLatin1String("specialwordtype")) {
             c.wordClass = classOfWordType(text());
-        } else if (depth == 0 && n == QLatin1String("entry")) {
+        } else if (o.depth == 0 && n == QLatin1String("entry")) {
             c.entries.append({idOf(), static_cast<int>(xml_.lineNumber())});
-            ++depth;
-        } else if (depth == 0 && n == end) {
-            // A nested container is named after its parent; the parent's name
-            // comes first in the files KDE writes.
-            const QString path = parent.isEmpty() ? c.name : parent + QStringLiteral(" / ") + c.name;
+            ++o.depth;
+        } else if (o.depth == 0 && n == QLatin1String("container")) {
             ++c.children;
-            containers(lessons, path, c.wordClass);
+            path = joined(path, c.name);
+            if (!begin(c.wordClass)) return;
         } else {
-            ++depth;
+            ++o.depth;
         }
     }
+}
+
+void Reader::finish(bool lessons, const Container &c, QString name) {
     if (!result_.error.isEmpty()) return;
-    QString name = parent.isEmpty() ? c.name : parent + QStringLiteral(" / ") + c.name;
     if (lessons) {
         if (name.isEmpty()) name = tr("Lezione alla riga %1").arg(c.line);
-        while (lessons_.contains(name))
-            name += QLatin1Char('*');
+        // Lessons of the same name are told apart by a number: "Lectio (2)".
+        if (lessonNames_.contains(name)) {
+            int &k = nextNumber_[name];
+            k = std::max(k, 1);
+            QString numbered;
+            do
+                numbered = QStringLiteral("%1 (%2)").arg(name).arg(++k);
+            while (lessonNames_.contains(numbered));
+            name = numbered;
+        }
         if (c.entries.isEmpty() && c.children == 0)
             result_.table.warnings.append(
                 tr("riga %1: la lezione «%2» non nomina nessuna voce").arg(c.line).arg(name));
+        lessonNames_.insert(name);
         lessons_.append(name);
     }
     for (const auto &[id, line] : c.entries)
@@ -224,7 +305,8 @@ void Reader::containers(bool lessons, const QString &parent, int parentClass) {
 void Reader::resolve() {
     // Lessons and word types may come before the entries they name.
     for (const Reference &r : pending_) {
-        if (!entries_.contains(r.id)) {
+        const auto same = byId_.constFind(r.id);
+        if (same == byId_.cend()) {
             result_.table.warnings.append(tr("riga %1: %2 nomina la voce %3, che non c'è")
                                               .arg(r.line)
                                               .arg(r.lesson ? tr("la lezione «%1»").arg(r.name)
@@ -232,11 +314,14 @@ void Reader::resolve() {
                                               .arg(r.id));
             continue;
         }
-        if (r.lesson) {
-            QStringList &l = lessonsOf_[r.id];
-            if (!l.contains(r.name)) l.append(r.name);
-        } else if (r.wordClass) {
-            classOf_[r.id] = r.wordClass;
+        for (qsizetype at : *same) {
+            Entry &e = entries_[at];
+            // A lesson's references come together and its name is its own:
+            // an entry it names twice has it last.
+            if (r.lesson && (e.lessons.isEmpty() || e.lessons.last() != r.name))
+                e.lessons.append(r.name);
+            else if (!r.lesson && r.wordClass)
+                e.wordClass = r.wordClass;
         }
     }
 }
@@ -252,6 +337,11 @@ ImportResult Reader::read() {
                 break;
             }
             const QString version = xml_.attributes().value(QLatin1String("version")).toString();
+            if (version.isEmpty()) {
+                // KVTML 1 gives no version: its root names columns and lines instead.
+                fail(tr("è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2"));
+                break;
+            }
             if (!version.startsWith(QLatin1Char('2'))) {
                 fail(tr("versione KVTML «%1»: si leggono i file KVTML 2").arg(version));
                 break;
@@ -270,12 +360,11 @@ ImportResult Reader::read() {
             const QString end = n.toString();
             while (next()) {
                 if (xml_.isEndElement() && xml_.name() == end) break;
-                if (xml_.isStartElement() && xml_.name() == QLatin1String("container"))
-                    containers(lessons, QString(), 0);
+                if (xml_.isStartElement() && xml_.name() == QLatin1String("container")) containers(lessons);
             }
         }
     }
-    if (result_.error.isEmpty() && xml_.hasError()) fail(tr("XML non valido: %1").arg(xml_.errorString()));
+    if (result_.error.isEmpty() && xml_.hasError()) fail(xmlError());
     if (result_.error.isEmpty() && !root) fail(tr("il file è vuoto o non è un file KVTML"));
     if (!result_.error.isEmpty()) return std::move(result_);
     resolve();
@@ -283,12 +372,12 @@ ImportResult Reader::read() {
     ImportedTable &t = result_.table;
     // The columns: the identifiers, and any translation no identifier names.
     QList<int> ids = identifiers_.keys();
-    for (int id : entryOrder_)
-        for (const auto &[k, text] : entries_[id].texts)
+    for (const Entry &e : entries_)
+        for (const auto &[k, text] : e.texts)
             if (!ids.contains(k)) {
                 ids.append(k);
                 t.warnings.append(
-                    tr("riga %1: la traduzione %2 non ha un identificatore").arg(entries_[id].line).arg(k));
+                    tr("riga %1: la traduzione %2 non ha un identificatore").arg(e.line).arg(k));
             }
     std::sort(ids.begin(), ids.end());
     for (int id : ids) {
@@ -297,8 +386,7 @@ ImportResult Reader::read() {
         t.locales.append(il.second);
     }
     t.lessons = lessons_;
-    for (int id : entryOrder_) {
-        const Entry &e = entries_[id];
+    for (const Entry &e : entries_) {
         ImportedRow row;
         row.line = e.line;
         bool any = false;
@@ -307,9 +395,10 @@ ImportResult Reader::read() {
             row.comments.append(e.of(true, k));
             any = any || !row.fields.last().trimmed().isEmpty();
         }
-        if (!any) t.warnings.append(tr("riga %1: la voce %2 non ha testo").arg(e.line).arg(id));
-        row.lessons = lessonsOf_.value(id);
-        row.wordClass = classOf_.value(id);
+        if (!any) t.warnings.append(tr("riga %1: la voce %2 non ha testo").arg(e.line).arg(e.id));
+        row.lessons = e.lessons;
+        row.wordClass = e.wordClass;
+        row.inactive = e.inactive;
         t.rows.append(row);
     }
     return std::move(result_);

@@ -125,7 +125,7 @@ QString Lists::currentFile() {
 
 void Lists::Aperi_Click() {
     const QString path = asking().file(door_.boardWindow(), tr("LessiCorsa! Aperi"),
-                                       tr("Vocabolari (*.txt);;Tutti i file (*)"), folder(), false);
+                                       tr("Vocabolari (*.txt);;Tutti i file (*)"), folder(), false, nullptr);
     if (path.isEmpty()) return;
     QFile file(path);
     if (!vocabulary::isReadableFile(path) || !file.open(QIODevice::ReadOnly)) {
@@ -184,7 +184,7 @@ void Lists::Importa_Click() {
                                        tr("Vocabolari di altri programmi (*.kvtml *.csv *.tsv *.txt);;"
                                           "KVTML (*.kvtml);;CSV, TSV (*.csv *.tsv *.txt);;Anki (*.txt);;"
                                           "Tutti i file (*)"),
-                                       folder(), false);
+                                       folder(), false, nullptr);
     if (!path.isEmpty()) importFile(path);
 }
 
@@ -221,7 +221,7 @@ QString Lists::importFile(const QString &path) {
     const QString suggested = QDir(folder()).absoluteFilePath(QFileInfo(path).completeBaseName() + ".txt");
     const QString target =
         asking().file(door_.boardWindow(), tr("LessiCorsa! Importa: salva il nuovo elenco"),
-                      tr("Vocabolari (*.txt)"), suggested, true);
+                      tr("Vocabolari (*.txt)"), suggested, true, nullptr);
     if (target.isEmpty()) return {};
     if (QFileInfo(target).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) {
         warn(tr("Il nuovo elenco non può sostituire il file %1 da cui è importato.").arg(name));
@@ -260,11 +260,20 @@ void Lists::Exporta_Click() {
     WordList list;
     if (!readList(path, &list)) return;
     const QString base = QFileInfo(path).completeBaseName();
-    const QString target =
-        asking().file(door_.boardWindow(), tr("LessiCorsa! Exporta"), tr("CSV (*.csv);;KVTML (*.kvtml)"),
-                      QDir(folder()).absoluteFilePath(base + ".csv"), true);
+    const QString csvFilter = tr("CSV (*.csv)"), kvtmlFilter = tr("KVTML (*.kvtml)");
+    QString filter = csvFilter;
+    QString target = asking().file(door_.boardWindow(), tr("LessiCorsa! Exporta"),
+                                   csvFilter + QStringLiteral(";;") + kvtmlFilter,
+                                   QDir(folder()).absoluteFilePath(base + ".csv"), true, &filter);
     if (target.isEmpty()) return;
-    const bool kvtml = target.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive);
+    // An extension of the two typed decides; else the filter chosen decides,
+    // and its extension is added.
+    const QString suffix = QFileInfo(target).suffix().toLower();
+    bool kvtml = suffix == QLatin1String("kvtml");
+    if (!kvtml && suffix != QLatin1String("csv")) {
+        kvtml = filter == kvtmlFilter;
+        target += kvtml ? QStringLiteral(".kvtml") : QStringLiteral(".csv");
+    }
     QString error;
     if (!saveAtomically(target, kvtml ? exportKvtml(list, base) : exportCsv(list), &error)) warn(error);
 }

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextLayout>
+#include <cmath>
 
 namespace lists {
 
@@ -50,15 +52,38 @@ class Pages {
         y_ += h + line_ / 2;
         painter_.setFont(text_);
     }
-    void text(const QRect &r, const QString &s, bool bold = false) {
-        painter_.setFont(bold ? bold_ : text_);
-        painter_.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
-                          painter_.fontMetrics().elidedText(s, Qt::ElideRight, r.width()));
-        painter_.setFont(text_);
+    // A text in the width of `r` from its top left, wrapped at its words (or
+    // anywhere in a word wider than the width), never cut: returns its height.
+    int text(const QRect &r, const QString &s, bool bold = false) { return wrap(r, s, bold, true); }
+    // The height text() would take.
+    int height(int width, const QString &s, bool bold = false) {
+        return wrap(QRect(0, 0, width, 0), s, bold, false);
+    }
+    // The width a text takes on one line.
+    int width(const QString &s, bool bold = false) {
+        return QFontMetrics(bold ? bold_ : text_, painter_.device()).horizontalAdvance(s);
     }
     Printed &printed() { return printed_; }
 
   private:
+    int wrap(const QRect &r, const QString &s, bool bold, bool draw) {
+        QTextLayout layout(s, bold ? bold_ : text_, painter_.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal y = 0;
+        for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+            l.setLineWidth(std::max(1, r.width()));
+            l.setPosition(QPointF(0, y));
+            y += l.height();
+        }
+        layout.endLayout();
+        const int h = std::max(line_, static_cast<int>(std::ceil(y)));
+        if (draw) layout.draw(&painter_, QPointF(r.left(), r.top()));
+        return h;
+    }
+
     QPrinter &printer_;
     QPainter painter_;
     QRect area_;
@@ -86,47 +111,99 @@ TestSheet makeTest(const WordList &list, int wordClass, int count, int language,
     return sheet;
 }
 
+namespace {
+
+// Columns sized to their contents: each as wide as its widest text when all
+// fit (the space left going to the last); else the columns narrower than an
+// even share keep their width and the others share what is left evenly,
+// their texts wrapped.
+QList<int> columnWidths(const QList<int> &natural, int total) {
+    QList<int> widths = natural;
+    long long sum = 0;
+    for (int n : natural)
+        sum += n;
+    if (widths.isEmpty()) return widths;
+    if (sum <= total) {
+        widths.last() += static_cast<int>(total - sum);
+        return widths;
+    }
+    QList<bool> shared(natural.size(), true);
+    int left = total;
+    qsizetype sharing = natural.size();
+    for (bool kept = true; kept && sharing > 0;) {
+        kept = false;
+        const int share = left / static_cast<int>(sharing);
+        for (qsizetype k = 0; k < natural.size(); ++k)
+            if (shared[k] && natural[k] <= share) {
+                shared[k] = false;
+                left -= natural[k];
+                --sharing;
+                kept = true;
+            }
+    }
+    for (qsizetype k = 0, n = 0; k < natural.size(); ++k)
+        if (shared[k]) widths[k] = left / static_cast<int>(sharing) + (++n == sharing ? left % sharing : 0);
+    return widths;
+}
+
+} // namespace
+
 Printed printList(QPrinter &printer, const WordList &list, const QString &title) {
     Pages p(printer);
     if (!p.ok()) return {};
     QStringList headings{QStringLiteral("Verbum latinum"), QStringLiteral("Classis")};
     const QStringList languages = list.languages();
     headings += languages.isEmpty() ? QStringList{QStringLiteral("Versio")} : languages;
-    // Latin and class take fixed shares, the languages the rest.
-    const int w = p.area().width();
-    QList<int> widths{w * 30 / 100, w * 16 / 100};
-    const int rest = w - widths[0] - widths[1];
-    for (qsizetype k = 2; k < headings.size(); ++k)
-        widths.append(rest / static_cast<int>(headings.size() - 2));
-    const int h = p.lineHeight() * 5 / 4;
-    const auto row = [&](const QStringList &cells, bool heading) {
-        int x = 0;
-        if (heading) p.painter().fillRect(QRect(0, p.y(), w, h), palette::controlBack);
-        for (qsizetype k = 0; k < headings.size(); ++k) {
-            p.text(QRect(x + h / 4, p.y(), widths[k] - h / 2, h), cells.value(k), heading);
-            x += widths[k];
-        }
-        p.painter().setPen(QPen(QColor(160, 160, 160), 0));
-        p.painter().drawLine(0, p.y() + h, w, p.y() + h);
-        p.painter().setPen(QColor(0, 0, 0));
-        p.advance(h);
-    };
-    p.title(title);
-    row(headings, true);
+    QList<QStringList> rows;
     for (int r = 0; r < list.rowCount(); ++r) {
         if (list.rowLine(r).kind != Line::Kind::Record) continue;
-        if (!p.fits(h)) {
-            p.newPage();
-            row(headings, true);
-        }
         QStringList cells;
         for (int c = 0; c < list.columnCount(); ++c) {
             const QString text = list.cell(r, c);
             const int k = c == WordList::classColumn ? classOf(text) : 0;
             cells.append(k ? className(k) : text);
         }
-        row(cells, false);
+        rows.append(cells);
     }
+    const int w = p.area().width();
+    const int pad = p.lineHeight() / 4;
+    QList<int> natural;
+    for (qsizetype k = 0; k < headings.size(); ++k) {
+        int widest = p.width(headings[k], true);
+        for (const QStringList &cells : rows)
+            widest = std::max(widest, p.width(cells.value(k)));
+        natural.append(widest + 2 * pad + 1);
+    }
+    const QList<int> widths = columnWidths(natural, w);
+    const auto row = [&](const QStringList &cells, bool heading) {
+        int h = 0;
+        for (qsizetype k = 0; k < headings.size(); ++k)
+            h = std::max(h, p.height(widths[k] - 2 * pad, cells.value(k), heading));
+        h += 2 * pad;
+        if (!p.fits(h) && p.y() > 0) {
+            p.newPage();
+            if (!heading) return false;
+        }
+        int x = 0;
+        if (heading) p.painter().fillRect(QRect(0, p.y(), w, h), palette::controlBack);
+        for (qsizetype k = 0; k < headings.size(); ++k) {
+            p.text(QRect(x + pad, p.y() + pad, widths[k] - 2 * pad, h - 2 * pad), cells.value(k), heading);
+            x += widths[k];
+        }
+        p.painter().setPen(QPen(QColor(160, 160, 160), 0));
+        p.painter().drawLine(0, p.y() + h, w, p.y() + h);
+        p.painter().setPen(QColor(0, 0, 0));
+        p.advance(h);
+        return true;
+    };
+    p.title(title);
+    row(headings, true);
+    for (const QStringList &cells : rows)
+        if (!row(cells, false)) {
+            // A new page: the heading again, then the row.
+            row(headings, true);
+            row(cells, false);
+        }
     return p.printed();
 }
 
@@ -137,26 +214,31 @@ Printed printTest(QPrinter &printer, const TestSheet &sheet) {
     p.title(sheet.title);
     p.text(QRect(0, p.y(), w, line), tr("Nomen: ______________________________      Dies: ______________"));
     p.advance(line * 2);
-    // Each word with a blank line for its answer.
-    const int item = line * 2;
-    const int number = p.painter().fontMetrics().horizontalAdvance(QStringLiteral("000. "));
+    // The numbers as wide as the largest, in full.
+    const int number =
+        p.width(QString::number(std::max<qsizetype>(sheet.words.size(), 1)) + QStringLiteral(". "));
+    const int wordEnd = w * 45 / 100, answerAt = w * 47 / 100;
+    // Each word (wrapped when long) with a blank line for its answer.
     for (qsizetype i = 0; i < sheet.words.size(); ++i) {
-        if (!p.fits(item)) p.newPage();
+        const int h = p.height(wordEnd - number, sheet.words[i], true);
+        if (!p.fits(h + line) && p.y() > 0) p.newPage();
         p.text(QRect(0, p.y(), number, line), QString::number(i + 1) + QLatin1Char('.'));
-        p.text(QRect(number, p.y(), w * 45 / 100 - number, line), sheet.words[i], true);
-        p.painter().drawLine(w * 47 / 100, p.y() + line - 2, w, p.y() + line - 2);
-        p.advance(item);
+        p.text(QRect(number, p.y(), wordEnd - number, h), sheet.words[i], true);
+        p.painter().drawLine(answerAt, p.y() + h - 2, w, p.y() + h - 2);
+        p.advance(h + line);
     }
     // The key on a page of its own, so that it can be kept apart.
     p.newPage();
     p.printed().keyPage = p.printed().pages;
     p.title(sheet.title + QStringLiteral(" - Clavis"));
     for (qsizetype i = 0; i < sheet.words.size(); ++i) {
-        if (!p.fits(line)) p.newPage();
+        const int h = std::max(p.height(wordEnd - number, sheet.words[i], true),
+                               p.height(w - answerAt, sheet.answers[i]));
+        if (!p.fits(h) && p.y() > 0) p.newPage();
         p.text(QRect(0, p.y(), number, line), QString::number(i + 1) + QLatin1Char('.'));
-        p.text(QRect(number, p.y(), w * 45 / 100 - number, line), sheet.words[i], true);
-        p.text(QRect(w * 47 / 100, p.y(), w * 53 / 100, line), sheet.answers[i]);
-        p.advance(line);
+        p.text(QRect(number, p.y(), wordEnd - number, h), sheet.words[i], true);
+        p.text(QRect(answerAt, p.y(), w - answerAt, h), sheet.answers[i]);
+        p.advance(h);
     }
     return p.printed();
 }

@@ -30,7 +30,9 @@ frmNomen::frmNomen(const QString &caption, const QString &name,
 
     nomen = new QLineEdit;
     nomen->setObjectName(QStringLiteral("nomen"));
-    nomen->setMaxLength(players::Roster::longestName);
+    // No length of its own: the roster's check counts the characters (a
+    // character beyond the Basic Multilingual Plane is one, not two) and
+    // says what the limit is.
     nomen->setText(name);
     nomen->selectAll();
     QPalette p = nomen->palette();

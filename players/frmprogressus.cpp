@@ -15,6 +15,7 @@
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace ui;
 using namespace palette;
@@ -35,8 +36,8 @@ void clear(QChart *c) {
 }
 
 // A time axis from `from` to `to` (milliseconds since the epoch), a value
-// axis from 0 to a round number above `top`.
-void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) {
+// axis from 0 to a round number above `top`; a count's axis in whole numbers.
+void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top, bool counts = false) {
     auto *x = new QDateTimeAxis;
     constexpr double day = 86400000.0;
     if (to <= from) to = from + day / 24;
@@ -49,9 +50,22 @@ void addAxes(QChart *c, QAbstractSeries *s, double from, double to, double top) 
     x->setTickCount(5);
     x->setRange(QDateTime::fromMSecsSinceEpoch(qint64(from)), QDateTime::fromMSecsSinceEpoch(qint64(to)));
     auto *y = new QValueAxis;
-    y->setRange(0, std::max(top * 1.05, 1.0)); // room above the highest point
-    y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%.3g"));
+    if (counts) {
+        // A tick at every 1, 2 or 5 times a power of ten, at most five above 0.
+        int step = 1;
+        for (int scale = 1; step * 5 < top; scale *= 10)
+            for (int m : {1, 2, 5})
+                if ((step = m * scale) * 5 >= top) break;
+        y->setRange(0, step * std::max(1.0, std::ceil(top / step)));
+        y->setTickType(QValueAxis::TicksDynamic);
+        y->setTickAnchor(0);
+        y->setTickInterval(step);
+        y->setLabelFormat(QStringLiteral("%d"));
+    } else {
+        y->setRange(0, std::max(top * 1.05, 1.0)); // room above the highest point
+        y->applyNiceNumbers();
+        y->setLabelFormat(QStringLiteral("%.3g"));
+    }
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);
     s->attachAxis(x);
@@ -243,7 +257,11 @@ void frmProgressus::fill() {
         c->addSeries(area);
         const double start =
             weeks.isEmpty() ? from : double(QDateTime(weeks.first().first, QTime()).toMSecsSinceEpoch());
-        addAxes(c, area, start, std::max(to, start + 7 * day), top);
+        // To the end of the current week, so that its bar stands whole.
+        const double end =
+            weeks.isEmpty() ? to
+                            : double(QDateTime(weeks.last().first.addDays(7), QTime()).toMSecsSinceEpoch());
+        addAxes(c, area, start, std::max({to, end, start + 7 * day}), top, true);
     }
 
     // The most missed words, the most missed at the top.

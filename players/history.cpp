@@ -1,8 +1,6 @@
 #include "players/history.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace players {
 
@@ -126,47 +124,55 @@ void HistoryWorker::report() {
     const QString file = QDir::toNativeSeparators(store_->path());
     if (const QString a = store_->takeSetAside(); !a.isEmpty()) {
         const QString aside = QDir::toNativeSeparators(a);
+        QString what;
+        switch (store_->asideReason()) {
+        case HistoryStore::Aside::Damaged:
+            what = tr("La storia delle partite (%1) era danneggiata").arg(file);
+            break;
+        case HistoryStore::Aside::Foreign:
+            what = tr("La storia delle partite (%1) era il file di un altro programma").arg(file);
+            break;
+        case HistoryStore::Aside::UnknownVersion:
+            what = tr("La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non "
+                      "conosce")
+                       .arg(file);
+            break;
+        }
         const bool made = store_->state() == HistoryStore::State::Open;
-        emit trouble(made ? tr("La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 "
-                               "e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati "
-                               "non sono toccati.")
-                                .arg(file, aside)
-                          : tr("La storia delle partite (%1) era danneggiata ed è stata messa da parte come "
-                               "%2, ma non se ne può cominciare una nuova: le partite non vengono "
-                               "registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.")
-                                .arg(file, aside));
+        emit trouble(
+            made ? tr("%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco "
+                      "continua; i vocaboli sbagliati non sono toccati.")
+                       .arg(what, aside)
+                 : tr("%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le "
+                      "partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non "
+                      "sono toccati.")
+                       .arg(what, aside));
         toldUnusable_ = toldUnusable_ || !made;
     }
     switch (store_->state()) {
     case HistoryStore::State::Unusable:
-        if (!toldUnusable_) {
-            // The players' missed words are kept in the same folder: promise
-            // them only where a file can be made there.
-            const QString folder = QFileInfo(store_->path()).absolutePath();
-            QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".prova-XXXXXX")));
-            emit trouble(probe.open()
-                             ? tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
-                                  "registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.")
-                                   .arg(file)
-                             : tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
-                                  "registrate. Il gioco continua, ma nella cartella %2 non si può scrivere: "
-                                  "nemmeno i vocaboli sbagliati dei giocatori vi vengono salvati.")
-                                   .arg(file, QDir::toNativeSeparators(folder)));
-        }
+        if (!toldUnusable_)
+            emit trouble(tr("Impossibile scrivere la storia delle partite (%1): le partite non vengono "
+                            "registrate. Il gioco continua.")
+                             .arg(file));
         toldUnusable_ = true;
         break;
-    case HistoryStore::State::Newer:
-        if (!toldNewer_)
-            emit trouble(tr("La storia delle partite (%1) è stata scritta da una versione più recente di "
-                            "LessiCorsa: resta com'è e le partite di oggi non vi vengono registrate.")
+    case HistoryStore::State::Unreadable:
+        if (!toldUnusable_)
+            emit trouble(tr("Impossibile leggere la storia delle partite (%1): resta com'è e le partite non "
+                            "vi vengono registrate. Il gioco continua.")
                              .arg(file));
-        toldNewer_ = true;
+        toldUnusable_ = true;
         break;
     default:
         if (store_->full() && !toldFull_) {
-            emit trouble(tr("Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta "
-                            "con la prossima, se ci sarà posto.")
-                             .arg(file));
+            emit trouble(store_->state() == HistoryStore::State::Open
+                             ? tr("Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà "
+                                  "scritta con la prossima, se ci sarà posto.")
+                                   .arg(file)
+                             : tr("Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le "
+                                  "partite vi saranno scritte quando ci sarà posto.")
+                                   .arg(file));
             toldFull_ = true;
         }
     }

@@ -73,7 +73,7 @@ class HistoryWorker : public QObject {
     std::unique_ptr<HistoryStore> store_;
     std::vector<GameRecord> pending_;
     std::vector<MasteredWord> pendingMastered_;
-    bool toldAside_ = false, toldUnusable_ = false, toldFull_ = false, toldNewer_ = false;
+    bool toldUnusable_ = false, toldFull_ = false;
 };
 
 } // namespace players

@@ -44,6 +44,18 @@ const QList<QStringList> migrations = {
 };
 static_assert(HistoryStore::schemaVersion == 1);
 
+// The tables and the columns the program reads and writes: a database of the
+// right version without them is another program's.
+const std::pair<QString, QStringList> tables[] = {
+    {QStringLiteral("games"),
+     {"id", "started", "seconds", "vocabulary", "language", "classes", "frequencies", "speed",
+      "words_per_game", "players", "winner", "asked"}},
+    {QStringLiteral("sides"), {"game", "side", "player", "name", "right", "errors", "lockouts"}},
+    {QStringLiteral("words"),
+     {"game", "seq", "latin", "category", "translation", "strikes", "wrong1", "wrong2"}},
+    {QStringLiteral("mastered"), {"player", "day", "latin", "category"}},
+};
+
 qint64 msecs(const QDateTime &t) {
     return t.isValid() ? t.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
@@ -80,9 +92,22 @@ bool HistoryStore::damaging() const {
 }
 
 bool HistoryStore::open() {
+    full_ = false;
+    const QFileInfo file(path_);
+    const bool existed = file.exists() || file.isSymLink();
     if (openOnce()) return true;
-    if (state_ == State::Newer) return false;
+    if (state_ == State::Unreadable) return false;
     close();
+    // A full disk damages nothing; what this open made holds nothing: it goes.
+    // Neither is set aside.
+    if (!existed || errorCode_ == sqliteFull) {
+        if (!existed)
+            for (const QString &made : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+                QFile::remove(path_ + made);
+        full_ = errorCode_ == sqliteFull;
+        state_ = full_ ? State::Closed : State::Unusable;
+        return false;
+    }
     if (setAside() && openOnce()) return true;
     close();
     state_ = State::Unusable;
@@ -101,7 +126,15 @@ void HistoryStore::close() {
 bool HistoryStore::openOnce() {
     close();
     state_ = State::Closed;
+    errorCode_ = 0;
+    why_ = Aside::Damaged;
     const QFileInfo file(path_);
+    // Taken at its owner's word: an unreadable file is not damaged, only out of reach.
+    if (file.isFile() && !(file.permissions() & QFileDevice::ReadOwner)) {
+        lastError_ = QStringLiteral("unreadable");
+        state_ = State::Unreadable;
+        return false;
+    }
     if (file.exists() && !file.isFile()) {
         lastError_ = QStringLiteral("not a file");
         return false;
@@ -136,13 +169,32 @@ bool HistoryStore::openOnce() {
     if (!run(q) || !q.next()) return false;
     const int version = q.value(0).toInt();
     q.finish();
-    if (version > schemaVersion) {
-        state_ = State::Newer;
+    if (version < 0 || version > schemaVersion) {
+        why_ = Aside::UnknownVersion;
         lastError_ = QStringLiteral("schema version %1").arg(version);
         return false;
     }
     if (version < schemaVersion && !migrate()) return false;
+    if (!ours()) {
+        why_ = Aside::Foreign;
+        lastError_ = QStringLiteral("another schema");
+        return false;
+    }
     state_ = State::Open;
+    return true;
+}
+
+bool HistoryStore::ours() {
+    QSqlQuery q(db_);
+    for (const auto &[table, columns] : tables) {
+        q.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+        if (!run(q)) return false;
+        QStringList found;
+        while (q.next())
+            found.append(q.value(1).toString());
+        for (const QString &c : columns)
+            if (!found.contains(c)) return false;
+    }
     return true;
 }
 
@@ -150,7 +202,18 @@ bool HistoryStore::migrate() {
     QSqlQuery q(db_);
     q.prepare(QStringLiteral("PRAGMA user_version"));
     if (!run(q) || !q.next()) return false;
-    for (int v = q.value(0).toInt(); v < schemaVersion; ++v) {
+    const int from = q.value(0).toInt();
+    q.finish();
+    // A database of version 0 is new and empty; one with tables is another program's.
+    if (from == 0) {
+        q.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        if (!run(q) || !q.next()) return false;
+        if (q.value(0).toInt() != 0) {
+            why_ = Aside::Foreign;
+            return false;
+        }
+    }
+    for (int v = from; v < schemaVersion; ++v) {
         q.finish();
         if (!db_.transaction()) return false;
         bool ok = true;
@@ -162,7 +225,12 @@ bool HistoryStore::migrate() {
             q.prepare(QStringLiteral("PRAGMA user_version=%1").arg(v + 1));
             ok = run(q);
         }
-        if (!ok || !db_.commit()) {
+        if (ok && !db_.commit()) {
+            ok = false;
+            errorCode_ = db_.lastError().nativeErrorCode().toInt() & 0xff;
+            lastError_ = db_.lastError().text();
+        }
+        if (!ok) {
             db_.rollback();
             return false;
         }
@@ -185,12 +253,16 @@ bool HistoryStore::setAside() {
         target = f.dir().filePath(f.completeBaseName() + QLatin1Char('-') + QString::number(n) +
                                   QLatin1Char('.') + f.suffix());
     QDir dir;
-    if (QFileInfo::exists(path_) && !dir.rename(path_, target)) return false;
+    const QFileInfo file(path_);
+    if (!file.exists() && !file.isSymLink()) return true; // nothing there to set aside
+    // A link (one that loops, too) is set aside itself, never what it points to.
+    if (!dir.rename(path_, target)) return false;
     // The log and the shared memory belong to the file set aside.
     for (const QString &companion : {QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(path_ + companion) && !dir.rename(path_ + companion, target + companion))
             QFile::remove(path_ + companion);
     setAsideAs_ = target;
+    asideReason_ = why_;
     return true;
 }
 
@@ -284,7 +356,7 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT g.started, g.seconds, s.right, s.errors, s.lockouts, g.asked, s.side, "
-                             "g.players, g.winner, g.speed, g.words_per_game%1 "
+                             "g.players, g.winner, g.speed, g.words_per_game, g.id%1 "
                              "FROM sides s JOIN games g ON g.id = s.game "
                              "WHERE s.player = ? AND g.started >= ? ORDER BY g.started, g.id")
                   .arg(details ? QStringLiteral(", g.vocabulary, g.language, g.classes, g.frequencies")
@@ -292,7 +364,21 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
     q.addBindValue(player);
     q.addBindValue(msecs(since));
     if (!run(q)) return out;
+    qint64 last = 0;
     while (q.next()) {
+        // A game is one game however many of its sides the player held (two
+        // guests play each other as Hospes): its figures are the sides'
+        // together, and the winner's side is the one she played.
+        const qint64 id = q.value(11).toLongLong();
+        if (!out.isEmpty() && id == last) {
+            PlayedGame &g = out.last();
+            g.right += q.value(2).toInt();
+            g.errors += q.value(3).toInt();
+            g.lockouts += q.value(4).toInt();
+            g.side = g.winner;
+            continue;
+        }
+        last = id;
         PlayedGame g;
         g.started = q.value(0).toLongLong();
         g.seconds = q.value(1).toDouble();
@@ -306,10 +392,10 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
         g.speed = q.value(9).toInt();
         g.wordsPerGame = q.value(10).toDouble();
         if (details) {
-            g.vocabulary = q.value(11).toString();
-            g.language = q.value(12).toString();
-            g.classes = q.value(13).toString();
-            g.frequencies = q.value(14).toString();
+            g.vocabulary = q.value(12).toString();
+            g.language = q.value(13).toString();
+            g.classes = q.value(14).toString();
+            g.frequencies = q.value(15).toString();
         }
         out.append(g);
     }

@@ -8,11 +8,13 @@
 // opened. A finished game is written in one transaction: the game, each side
 // with its player's figures, and every word asked with its strikes.
 //
-// A database that cannot be used (cut, overwritten, a folder in its place, a
-// file made read-only) is set aside under a name with the date and a new one
-// is made in its place: the history starts again, the old file stays for
-// whoever wants to rescue it. A disk that is full damages nothing and sets
-// nothing aside (see full()).
+// A database that cannot be used (cut, overwritten, a folder or a looping
+// link in its place, a file made read-only, another program's database, a
+// schema version this program does not know) is set aside under a name with
+// the date and a new one is made in its place: the history starts again, the
+// old file stays for whoever wants to rescue it. A disk that is full damages
+// nothing and sets nothing aside (see full()), nor does a file its owner made
+// unreadable: it is left as it is.
 
 #include <QDate>
 #include <QDateTime>
@@ -89,9 +91,11 @@ class HistoryStore {
     enum class State {
         Closed,
         Open,
-        Unusable, // neither usable nor replaceable (a folder that cannot be written)
-        Newer,    // made by a newer version of the program: left alone
+        Unusable,   // neither usable nor replaceable (a folder that cannot be written)
+        Unreadable, // its owner made it unreadable: left alone
     };
+    // Why a database was set aside.
+    enum class Aside { Damaged, Foreign, UnknownVersion };
 
     explicit HistoryStore(const QString &path);
     ~HistoryStore();
@@ -107,6 +111,7 @@ class HistoryStore {
     // The name a damaged database was set aside under since this was last
     // asked (empty when none was).
     QString takeSetAside() { return std::exchange(setAsideAs_, QString()); }
+    Aside asideReason() const { return asideReason_; }
     // What went wrong last, for the message.
     QString lastError() const { return lastError_; }
     // The last write failed for want of room: nothing was damaged.
@@ -132,6 +137,8 @@ class HistoryStore {
   private:
     bool openOnce();
     bool migrate();
+    // Whether the tables and their columns are this program's.
+    bool ours();
     bool setAside();
     bool write(const std::function<bool()> &work);
     // Runs a prepared query, keeping its error.
@@ -142,6 +149,7 @@ class HistoryStore {
     QSqlDatabase db_;
     State state_ = State::Closed;
     QString setAsideAs_;
+    Aside asideReason_ = Aside::Damaged, why_ = Aside::Damaged;
     mutable QString lastError_;
     mutable int errorCode_ = 0;
     bool full_ = false;

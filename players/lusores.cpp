@@ -3,6 +3,7 @@
 #include "players/frmnomen.h"
 #include "players/frmprogressus.h"
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -22,7 +23,7 @@ const QString title = QStringLiteral("LessiCorsa! Lusores");
 Lusores::Lusores(game::Door &door, QObject *parent) : QObject(parent), door_(door) {
     setObjectName(QStringLiteral("lusores"));
     door.addListener(this);
-    roster_.load();
+    const Roster::Loaded loaded = roster_.load();
     menu_ = door.addFeatureMenu(QStringLiteral("Lusores1"), QStringLiteral("&Lusores"));
     // The lists of players are made afresh each time the menu opens (never
     // while one of its items is being handled), in the view's current scale.
@@ -32,6 +33,35 @@ Lusores::Lusores(game::Door &door, QObject *parent) : QObject(parent), door_(doo
     // The history is opened and checked on its own thread a little after the
     // board is up, so that neither the start nor the first progress window waits for it.
     QTimer::singleShot(3000, this, [this] { history().prepare(); });
+    // Told once the board shows, so that the message stands in front of it.
+    if (loaded != Roster::Loaded::Read) {
+        warnedRoster_ = loaded != Roster::Loaded::SetAside; // it is not written: this says so
+        QTimer::singleShot(0, this, [this, loaded] { tellRoster(loaded); });
+    }
+}
+
+void Lusores::tellRoster(Roster::Loaded loaded) {
+    const QString file = QDir::toNativeSeparators(QDir(dataFolder()).filePath(QStringLiteral("lusores.ini")));
+    switch (loaded) {
+    case Roster::Loaded::SetAside:
+        tell(tr("L'elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come "
+                "%2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.")
+                 .arg(file, QDir::toNativeSeparators(roster_.setAsideAs())));
+        break;
+    case Roster::Loaded::Damaged:
+        tell(tr("L'elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo "
+                "da parte: resta com'è, e le modifiche ai giocatori valgono solo fino alla chiusura del "
+                "gioco.")
+                 .arg(file));
+        break;
+    case Roster::Loaded::Unreadable:
+        tell(tr("Impossibile leggere l'elenco dei giocatori %1: resta com'è, e le modifiche ai giocatori "
+                "valgono solo fino alla chiusura del gioco.")
+                 .arg(file));
+        break;
+    case Roster::Loaded::Read:
+        break;
+    }
 }
 
 Lusores::~Lusores() = default;
@@ -59,7 +89,8 @@ void Lusores::save() {
         warnedRoster_ = true;
         tell(tr("Impossibile salvare l'elenco dei giocatori in %1: le modifiche valgono solo fino alla "
                 "chiusura del gioco.")
-                 .arg(QDir::toNativeSeparators(dataFolder())));
+                 .arg(QDir::toNativeSeparators(dataFolder())) +
+             QLatin1Char(' ') + ui::keptAsItWas(QDir(dataFolder()).filePath(QStringLiteral("lusores.ini"))));
     }
     showNames();
     emit playersChanged();
@@ -180,6 +211,11 @@ void Lusores::Progressus_Click() {
     history().flush(); // the last game is on disk before the window reads it
     QPointer<frmProgressus> w = new frmProgressus(history(), roster_.players(), player(1).id);
     w->centre();
+    // Never above the screen's top. Centring counts its caption at the
+    // view's scale; the system draws it at its own size, so at the scale the
+    // board fills the screen with (its menu bar scaled with it) the window
+    // stands whole below the top.
+    w->setTop(std::max(w->top(), 0.0f));
     w->showModal();
     delete w.data();
 }

@@ -70,6 +70,8 @@ class Lusores : public QObject, public game::Listener {
     // Asks for a name in the window frmNomen; empty when none was given.
     QString askName(const QString &caption, const QString &name, const QString &except);
     void tell(const QString &text);
+    // The one message about a roster that was not read whole.
+    void tellRoster(players::Roster::Loaded loaded);
 
     game::Door &door_;
     players::Roster roster_;

@@ -1,12 +1,16 @@
 #include "players/roster.h"
 
 #include "errata/missedlist.h"
+#include "ui/wholefile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMap>
 #include <QRandomGenerator>
-#include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace players {
 
@@ -40,41 +44,209 @@ bool Player::guest() const {
     return id == Roster::guestId;
 }
 
-void Roster::load() {
+namespace {
+
+// No roster of pupils comes near this; a bigger file is not one.
+constexpr qint64 largestRoster = 1 << 20;
+
+// The INI file's sections, each with its keys ("1/id") and their texts.
+using Ini = QHash<QString, QHash<QString, QString>>;
+
+// A value as QSettings writes a text: quoted when it holds ; , or =,
+// backslash escapes, a leading @ doubled.
+QString unescaped(QStringView v) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        const QChar c = v[i];
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (c == QLatin1Char(';') && !quoted) {
+            break; // the rest of the line is a comment
+        } else if (c == QLatin1Char('\\') && i + 1 < v.size()) {
+            const char16_t e = v[++i].unicode();
+            switch (e) {
+            case 'a':
+                out += QChar(7);
+                break;
+            case 'b':
+                out += QChar(8);
+                break;
+            case 'f':
+                out += QChar(12);
+                break;
+            case 'n':
+                out += QChar(10);
+                break;
+            case 'r':
+                out += QChar(13);
+                break;
+            case 't':
+                out += QChar(9);
+                break;
+            case 'v':
+                out += QChar(11);
+                break;
+            case 'x': {
+                qsizetype j = i + 1;
+                while (j < v.size() && j - i <= 4 && v[j].unicode() < 128 && isxdigit(v[j].unicode()))
+                    ++j;
+                out += QChar(char16_t(v.mid(i + 1, j - i - 1).toUInt(nullptr, 16)));
+                i = j - 1;
+                break;
+            }
+            default:
+                out += QChar(e); // \ \" \' \?
+            }
+        } else {
+            out += c;
+        }
+    }
+    if (out.startsWith(QLatin1String("@@"))) out.remove(0, 1);
+    return out;
+}
+
+QByteArray escaped(const QString &text) {
+    const QString v = text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text;
+    QByteArray out;
+    bool quotes = v.startsWith(QLatin1Char(' ')) || v.endsWith(QLatin1Char(' '));
+    bool hexFollows = false; // a hex digit right after \x.. would join its number
+    for (const char32_t u : v.toUcs4()) {
+        if (u == ';' || u == ',' || u == '=') quotes = true;
+        if (hexFollows && u < 128 && isxdigit(int(u))) {
+            out += "\\x" + QByteArray::number(uint(u), 16);
+            continue;
+        }
+        hexFollows = false;
+        if (u == '"' || u == '\\') {
+            out += '\\';
+            out += char(u);
+        } else if (u < 0x20) {
+            out += "\\x" + QByteArray::number(uint(u), 16);
+            hexFollows = true;
+        } else {
+            out += QString::fromUcs4(&u, 1).toUtf8();
+        }
+    }
+    return quotes ? '"' + out + '"' : out;
+}
+
+// Reads the file's text: UTF-8, or UTF-16 when it starts with its
+// byte-order mark. False when the bytes are not text of that kind.
+bool parse(const QByteArray &bytes, Ini &ini) {
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    QStringDecoder decode(utf16 ? QStringConverter::Utf16 : QStringConverter::Utf8);
+    const QString text = decode(bytes);
+    if (decode.hasError() || text.contains(QChar(0))) return false;
+    QString section = QStringLiteral("General");
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed().toString();
+            continue;
+        }
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) return false;
+        QString key = line.left(eq).trimmed().toString();
+        key.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        ini[section].insert(key, unescaped(line.mid(eq + 1).trimmed()));
+    }
+    return true;
+}
+
+QString asideName(const QString &path) {
+    const QFileInfo f(path);
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString aside = f.dir().filePath(QStringLiteral("lusores-damnati-%1.ini").arg(stamp));
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = f.dir().filePath(QStringLiteral("lusores-damnati-%1-%2.ini").arg(stamp).arg(n));
+    return aside;
+}
+
+} // namespace
+
+bool Roster::validId(const QString &id) {
+    if (id.isEmpty() || id.size() > 10) return false;
+    for (const QChar c : id)
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
+            !(c >= QLatin1Char('a') && c <= QLatin1Char('z')))
+            return false;
+    return true;
+}
+
+Roster::Loaded Roster::load() {
     named_.clear();
     sides_ = {QString(), guestId, guestId};
-    QSettings s(rosterFile(), QSettings::IniFormat);
-    const int n = s.beginReadArray(QStringLiteral("lusores"));
-    for (int i = 0; i < n; ++i) {
-        s.setArrayIndex(i);
-        const Player p{s.value(QStringLiteral("id")).toString(),
-                       clean(s.value(QStringLiteral("nomen")).toString())};
-        // A hand-edited roster may hold a line without id or name, or one twice.
-        if (p.id.isEmpty() || p.guest() || p.name.isEmpty() || find(p.id)) continue;
+    setAsideAs_.clear();
+    keep_ = false;
+    const QString path = rosterFile();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return Loaded::Read;
+    QFile f(path);
+    Ini ini;
+    bool sound = info.isFile() && info.size() <= largestRoster;
+    if (sound) {
+        if (!f.open(QIODevice::ReadOnly)) {
+            keep_ = true;
+            return Loaded::Unreadable;
+        }
+        sound = parse(f.read(largestRoster), ini);
+        f.close();
+    }
+    // The entries there, in order of their numbers: never a loop over the
+    // count the file claims.
+    const QHash<QString, QString> &list = ini.value(QStringLiteral("lusores"));
+    QMap<int, std::pair<QString, QString>> entries;
+    for (auto k = list.begin(); sound && k != list.end(); ++k) {
+        if (k.key() == QLatin1String("size")) continue;
+        bool number = false;
+        const int index = k.key().section(QLatin1Char('/'), 0, 0).toInt(&number);
+        const QString field = k.key().section(QLatin1Char('/'), 1);
+        if (!number || index < 1 || (field != QLatin1String("id") && field != QLatin1String("nomen"))) {
+            sound = false;
+            break;
+        }
+        (field == QLatin1String("id") ? entries[index].first : entries[index].second) = k.value();
+    }
+    bool counted = false;
+    const int size = list.value(QStringLiteral("size")).toInt(&counted);
+    if (!list.isEmpty() && (!counted || size != entries.size() || (size > 0 && entries.lastKey() != size)))
+        sound = false;
+    for (const auto &[id, name] : std::as_const(entries)) {
+        const Player p{id, clean(name)};
+        if (!validId(p.id) || p.guest() || p.name.isEmpty() || find(p.id)) {
+            sound = false; // never a file name built from an id this program did not make
+            continue;
+        }
         named_.append(p);
     }
-    s.endArray();
+    const QHash<QString, QString> &general = ini.value(QStringLiteral("General"));
     for (int side : {1, 2}) {
-        const QString id =
-            s.value(side == 1 ? QStringLiteral("dexter") : QStringLiteral("sinister")).toString();
+        const QString id = general.value(side == 1 ? QStringLiteral("dexter") : QStringLiteral("sinister"));
         if (find(id) && (id == guestId || id != sides_[1])) sides_[side] = id;
     }
+    if (sound) return Loaded::Read;
+    const QString aside = asideName(path);
+    if (!QFile::rename(path, aside)) {
+        keep_ = true;
+        return Loaded::Damaged;
+    }
+    setAsideAs_ = aside;
+    return Loaded::SetAside;
 }
 
 bool Roster::save() const {
-    QSettings s(rosterFile(), QSettings::IniFormat);
-    s.clear();
-    s.beginWriteArray(QStringLiteral("lusores"), static_cast<int>(named_.size()));
+    if (keep_) return false;
+    QByteArray ini =
+        "[General]\ndexter=" + escaped(sides_[1]) + "\nsinister=" + escaped(sides_[2]) + "\n\n[lusores]\n";
     for (int i = 0; i < named_.size(); ++i) {
-        s.setArrayIndex(i);
-        s.setValue(QStringLiteral("id"), named_[i].id);
-        s.setValue(QStringLiteral("nomen"), named_[i].name);
+        const QByteArray n = QByteArray::number(i + 1);
+        ini += n + "\\id=" + escaped(named_[i].id) + '\n' + n + "\\nomen=" + escaped(named_[i].name) + '\n';
     }
-    s.endArray();
-    s.setValue(QStringLiteral("dexter"), sides_[1]);
-    s.setValue(QStringLiteral("sinister"), sides_[2]);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    ini += "size=" + QByteArray::number(named_.size()) + '\n';
+    return bool(ui::writeWhole(rosterFile(), ini));
 }
 
 QList<Player> Roster::players() const {

@@ -10,7 +10,10 @@
 //
 // The roster is kept in lusores.ini in the user's data folder, beside the
 // history and the players' files, so that the settings store keeps only the
-// settings window's keys.
+// settings window's keys. It is an INI file as QSettings writes one (UTF-8,
+// or UTF-16 with a byte-order mark when an editor saved it so), read and
+// written here so that a damaged one is seen as damaged and a full disk never
+// empties it.
 
 #include <QList>
 #include <QString>
@@ -35,11 +38,25 @@ class Roster {
     static constexpr int longestName = 30;
 
     enum class NameProblem { None, Empty, TooLong, Taken };
+    enum class Loaded {
+        Read,       // whole, or not there yet (Hospes alone)
+        SetAside,   // damaged: its sound players are kept, the file set aside (setAsideAs())
+        Damaged,    // damaged and it could not be set aside: it is never written over
+        Unreadable, // there but it cannot be read: it is never written over
+    };
 
-    // Reads the roster; a missing or unreadable one gives Hospes alone.
-    void load();
-    // False when the roster could not be written.
+    // Reads the roster. A damaged one (its count of players missing or
+    // wrong, an entry without a sound id or name) is renamed out of the way
+    // whole, so that the next save cannot write it smaller unseen: the
+    // players that could be read are kept.
+    Loaded load();
+    // The name a damaged roster was set aside under by the last load().
+    QString setAsideAs() const { return setAsideAs_; }
+    // False when the roster could not be written (or must not be).
     bool save() const;
+
+    // Whether `id` is one this program makes (a file name is built from it).
+    static bool validId(const QString &id);
 
     // Hospes first, then the named players in the order they were made.
     QList<Player> players() const;
@@ -68,6 +85,8 @@ class Roster {
   private:
     QList<Player> named_;
     std::array<QString, 3> sides_{QString(), guestId, guestId};
+    QString setAsideAs_;
+    bool keep_ = false; // the file on disk must not be written over
 };
 
 } // namespace players

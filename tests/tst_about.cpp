@@ -1,13 +1,21 @@
-// The about window: its caption and place before any game, closing with
-// Enter and Esc.
+// The help menu: the about window (its caption and place before any game,
+// closing with Enter and Esc) and the teachers' manual.
 
 #include "about/frmabout.h"
+#include "auxilium/auxilium.h"
+#include "auxilium/frmauxilium.h"
 #include "board/traduci.h"
 #include "support/gamedriver.h"
 #include "ui/application.h"
+#include "ui/language.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace ui;
@@ -41,6 +49,81 @@ class TestAbout : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!opened);
         QCOMPARE(fx.platform.modalWindows, (QList<QString>{"frmAbout", "frmAbout"}));
+    }
+
+    // The manual opens from "?" -> Auxilium in the interface language: its
+    // table of contents holds every chapter, every picture it shows is found,
+    // the search finds a word of its text; without the manual's folder, one
+    // message and no window.
+    void manual_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("word");
+        QTest::addRow("it") << "it"
+                            << "LessiCorsa: manuale per gli insegnanti"
+                            << "scatola";
+        QTest::addRow("en") << "en"
+                            << "LessiCorsa: a manual for teachers"
+                            << "walkover";
+        QTest::addRow("de") << "de"
+                            << "LessiCorsa: Handbuch für Lehrkräfte"
+                            << "Karteikasten";
+        QTest::addRow("fr") << "fr"
+                            << "LessiCorsa : manuel pour les enseignants"
+                            << "boîte";
+        QTest::addRow("es") << "es"
+                            << "LessiCorsa: manual para docentes"
+                            << "caja";
+        QTest::addRow("no manual") << "it"
+                                   << ""
+                                   << "";
+    }
+    void manual() {
+        QFETCH(QString, language);
+        QFETCH(QString, title);
+        QFETCH(QString, word);
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QTemporaryDir empty;
+        Auxilium::setFolder(title.isEmpty() ? empty.path() : QStringLiteral(ASSETS_DIR "/../docs/manual"));
+        ui::installTranslation(QLocale(language));
+        QCOMPARE(ui::currentLanguage(), language);
+        auto *item = b.findChild<QAction *>(QStringLiteral("AuxiliumItem"));
+        QVERIFY(item);
+        const QList<QAction *> help = b.helpMenu()->actions();
+        QCOMPARE(help.indexOf(item), help.indexOf(b.Info) + 1);
+        QStringList headings;
+        fx.platform.onModal = [&](Form *form) {
+            auto *w = qobject_cast<frmAuxilium *>(form);
+            QVERIFY(w);
+            QCOMPARE(w->caption(), QStringLiteral("LessiCorsa! Auxilium"));
+            headings = w->headings();
+            const auto pictures = w->pictures();
+            QVERIFY(pictures.size() >= 8);
+            for (const auto &[file, found] : pictures)
+                QVERIFY2(found, qPrintable(file));
+            QVERIFY(w->quaere->text().isEmpty());
+            w->quaere->setText(word);
+            QVERIFY(w->quaere_Enter());
+            QCOMPARE(w->liber->textCursor().selectedText().toLower(), word.toLower());
+            w->index_Click(int(headings.size()) - 1);
+            QCOMPARE(w->liber->textCursor().block().text(), headings.last());
+            w->Exit_Click();
+        };
+        item->trigger();
+        fx.platform.onModal = nullptr;
+        ui::installTranslation(QLocale::c());
+        if (title.isEmpty()) {
+            QCOMPARE(fx.platform.messages.size(), 1);
+            QVERIFY(fx.platform.messages[0].text.contains(QDir::toNativeSeparators(empty.path())));
+            QVERIFY(fx.platform.modalWindows.isEmpty());
+            return;
+        }
+        QVERIFY(fx.platform.messages.isEmpty());
+        // A title and the ten chapters: a game, two players, the missed words,
+        // players, lists, the tournament, forms, the view, the voice, troubles.
+        QCOMPARE(headings.size(), 11);
+        QCOMPARE(headings.first(), title);
     }
 };
 

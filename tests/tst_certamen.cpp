@@ -8,6 +8,7 @@
 #include "certamen/tabula.h"
 #include "certamen/tournament.h"
 #include "support/gamedriver.h"
+#include "ui/namefit.h"
 
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -228,11 +229,11 @@ class TestCertamen : public QObject {
         QTest::newRow("wins first") << QStringList{"2>0 6:5 0:3", "2>1 6:0 0:0", "0>1 6:5 4:4"}
                                     << "2:1 0:2 1:3";
         QTest::newRow("level on wins: words right")
-            << QStringList{"0>1 6:5 0:0", "1>2 6:0 0:0", "2>0 6:1 0:0"} << "1:1 0:2 2:3";
+            << QStringList{"0>1 6:5 0:0", "1>2 6:0 0:0", "2>0 6:1 0:0"} << QString("1:1 0:2 2:3");
         QTest::newRow("level on words: fewest errors")
-            << QStringList{"0>1 6:3 2:0", "1>2 6:3 0:0", "2>0 6:3 1:0"} << "1:1 2:2 0:3";
+            << QStringList{"0>1 6:3 2:0", "1>2 6:3 0:0", "2>0 6:3 1:0"} << QString("1:1 2:2 0:3");
         QTest::newRow("level on everything: one place")
-            << QStringList{"0>1 6:3 1:0", "1>2 6:3 1:0", "2>0 6:3 1:0"} << "0:1 1:1 2:1";
+            << QStringList{"0>1 6:3 1:0", "1>2 6:3 1:0", "2>0 6:3 1:0"} << QString("0:1 1:1 2:1");
         QTest::newRow("a place shared, the next one skipped")
             << QStringList{"0>1 6:3 0:0", "0>2 6:3 0:0", "0>3 6:3 0:0",
                            "1>2 6:0 0:0", "2>3 6:0 0:0", "3>1 6:0 0:0"}
@@ -372,11 +373,245 @@ class TestCertamen : public QObject {
         Tournament t = Tournament::draw(Kind::Eliminatio, people, choices(), unshuffled);
         QVERIFY(t.record(1, {2, {4, 6}, {2, 0}, 75}));
         QVERIFY(t.record(2, {2, {3, 6}, {0, 1}, 61}));
-        QCOMPARE(t.csv(),
-                 QByteArray("\xEF\xBB\xBFGradus,Sinister,Dexter,Victor,Recte sinister,Recte dexter,"
-                            "Errores sinister,Errores dexter,Secunda\r\n"
-                            "1,Discipulus 1,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",4,6,2,0,75\r\n"
-                            "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61\r\n"));
+        QCOMPARE(
+            t.csv(),
+            QByteArray("\xEF\xBB\xBFGradus,Sinister,Dexter,Victor,Recte sinister,Recte dexter,"
+                       "Errores sinister,Errores dexter,Secunda,Nota\r\n"
+                       "1,Discipulus 1,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",4,6,2,0,75,\r\n"
+                       "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61,\r\n"));
+    }
+
+    // The teacher's hand on a knockout of five (entrant i at place i; a bye
+    // for entrant 0): "w m A" gives match m to side A's opponent (A absent),
+    // "r m" plays match m again, "p m S" records side S's win. The rows say
+    // which steps are refused; every state is written and read back alike.
+    void teacherControls_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("refused"); // the indexes of the steps refused
+        // (matches 0 to 2 are byes, 3 is entrants 3 and 4, 4 is 0 and 1, 5 is 2
+        // and the winner of 3, 6 the final)
+        QTest::newRow("a walkover takes its winner on")
+            << QStringList{"w 3 0", "p 4 0", "p 5 1", "p 6 0"} << QString("");
+        QTest::newRow("the last match again, then won by the other")
+            << QStringList{"p 3 0", "r 3", "p 3 1", "p 4 0"} << QString("");
+        QTest::newRow("an earlier match whose winner has not played since")
+            << QStringList{"p 3 0", "p 4 1", "r 3", "p 3 1"} << QString("");
+        QTest::newRow("not once its winner has played again")
+            << QStringList{"p 3 0", "p 4 1", "p 5 1", "r 3"} << QString("3");
+        QTest::newRow("a walkover played again, and a bye never")
+            << QStringList{"w 3 1", "r 0", "r 3", "p 3 1"} << QString("1");
+        QTest::newRow("not a match not played, nor a walkover of it twice")
+            << QStringList{"r 4", "w 3 0", "w 3 0"} << QString("0 2");
+    }
+    void teacherControls() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, refused);
+        Tournament t = Tournament::draw(Kind::Eliminatio, entrants(5), choices(), unshuffled);
+        const QStringList no = refused.split(' ', Qt::SkipEmptyParts);
+        int annulled = 0;
+        for (int i = 0; i < steps.size(); ++i) {
+            const QStringList f = steps[i].split(' ');
+            const int m = f[1].toInt();
+            bool ok = false;
+            if (f[0] == "w") {
+                ok = t.walkover(m, f[2].toInt());
+                if (ok) QCOMPARE(t.matches()[m].outcome->winner, t.matches()[m].side[1 - f[2].toInt()]);
+            } else if (f[0] == "r") {
+                ok = t.replay(m);
+                annulled += ok;
+                if (ok) QVERIFY(t.matches()[m].ready());
+            } else {
+                const Match &x = t.matches()[m];
+                ok = x.ready() && t.record(m, {x.side[f[2].toInt()], {6, 3}, {0, 1}, 70});
+            }
+            QCOMPARE(ok, !no.contains(QString::number(i)));
+            const std::optional<Tournament> back = Tournament::load(t.save());
+            QVERIFY(back);
+            QCOMPARE(back->save(), t.save());
+            QCOMPARE(back->next(), t.next());
+            QCOMPARE(back->log().size(), t.log().size());
+        }
+        QCOMPARE(
+            int(std::count_if(t.log().begin(), t.log().end(), [](const Entry &e) { return e.annulled; })),
+            annulled);
+        // Each walkover is one line of the CSV, marked, without figures.
+        int walkovers = 0;
+        for (const int m : t.played())
+            walkovers += t.matches()[m].outcome->walkover;
+        QCOMPARE(int(t.csv().count(",,,,,absens\r\n")), walkovers);
+    }
+
+    // A file written before walkovers and replays were known loads as it
+    // did; one that has them is sealed all the same.
+    void stateOfOlderProgram() {
+        const QByteArray old = sealed("LessiCorsa certamen 1\nforma eliminatio\n"
+                                      "optiones 3;10;1111;1011;1;1;0;0;vocabula.txt\n"
+                                      "lusor \tAnna\nlusor Seneca\tBeppe\nlusor \tCarla\n"
+                                      "sors 0 -1 1 2\neventus 1 2 4 6 1 0 75\n");
+        const std::optional<Tournament> t = Tournament::load(old);
+        QVERIFY(t);
+        QCOMPARE(t->save(), old);
+        QCOMPARE(t->next(), 2);
+        QVERIFY(!Tournament::load(sealed(old.chopped(old.size() - old.indexOf("finis")) + "absens 2 7\n")));
+    }
+
+    // The teacher at the table: a key that is not Enter or Space starts
+    // nothing; A gives the match away, I plays it again, each confirmed and
+    // written at once (the program ended at once after each keeps it); Esc
+    // in a match breaks it off, to be played again from its start.
+    void teacherAtTheTable() {
+        QFile::remove(Certamen::statePath());
+        int answerChoice = 0;
+        Certamen::chooseDialog = [&](QWidget *, const QString &, const QString &, const QStringList &items) {
+            return answerChoice < items.size() ? answerChoice : -1;
+        };
+        int first = -1;
+        {
+            BoardFixture fx;
+            Traduci &b = fx.board();
+            QCoreApplication::processEvents();
+            Certamen &c = certamenOf(b);
+            setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\nDario\n"));
+            first = c.tournament()->next();
+            for (const Qt::Key k : {Qt::Key_X, Qt::Key_2, Qt::Key_Tab})
+                QTest::keyClick(c.tabula(), k);
+            QVERIFY(!b.playing());
+            // Beppe (the right side) is absent, and the teacher confirms.
+            answerChoice = 1;
+            QTest::keyClick(c.tabula(), Qt::Key_A);
+            QCOMPARE(c.tournament()->matches()[first].outcome->walkover, true);
+            QVERIFY(c.tabula()->isVisible());
+        }
+        {
+            BoardFixture fx;
+            Traduci &b = fx.board();
+            QCoreApplication::processEvents();
+            Certamen &c = certamenOf(b);
+            QVERIFY(c.tournament()->matches()[first].outcome->walkover);
+            b.findChild<QAction *>(QStringLiteral("Perge"))->trigger();
+            // The second match: the left-hand pupil wins; then it is played again.
+            const int second = c.tournament()->next();
+            playMatch(b, true);
+            answerChoice = 0; // the latest first
+            fx.platform.answers.enqueue(ui::Answer::Cancel);
+            QTest::keyClick(c.tabula(), Qt::Key_I);
+            QVERIFY(c.tournament()->matches()[second].played());
+            QTest::keyClick(c.tabula(), Qt::Key_I);
+            QVERIFY(c.tournament()->matches()[second].ready());
+            QCOMPARE(c.tournament()->next(), second);
+        }
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        Certamen &c = certamenOf(b);
+        const int second = c.tournament()->next();
+        QCOMPARE(int(c.tournament()->log().size()), 2);
+        QVERIFY(c.tournament()->log()[1].annulled);
+        b.findChild<QAction *>(QStringLiteral("Perge"))->trigger();
+        // Esc in the match: broken off (Yes), the table back with the same match.
+        startMatch(b);
+        answer(b, true, 1);
+        fx.platform.answers.enqueue(ui::Answer::Yes);
+        QTest::keyClick(&b, Qt::Key_Escape);
+        QCOMPARE(fx.platform.endCount, 0);
+        QVERIFY2(
+            c.tabula()->isVisible(),
+            qPrintable(fx.platform.messages.isEmpty() ? QString("none") : fx.platform.messages.last().text));
+        QCOMPARE(c.tournament()->next(), second);
+        // Played from its start, now won by the right-hand pupil: the result corrected.
+        playMatch(b, false);
+        const Match &m = c.tournament()->matches()[second];
+        QCOMPARE(m.outcome->winner, m.side[1]);
+        QCOMPARE(m.outcome->right[1], 6);
+        // Esc and No: the board's own question to end the program follows.
+        startMatch(b);
+        fx.platform.answers.enqueue(ui::Answer::No);
+        fx.platform.answers.enqueue(ui::Answer::Cancel);
+        const qsizetype before = fx.platform.messages.size();
+        QTest::keyClick(&b, Qt::Key_Escape);
+        QCOMPARE(fx.platform.messages.size(), before + 2);
+        QCOMPARE(fx.platform.messages.last().title, QStringLiteral("Fabula acta est"));
+        QVERIFY(b.playing());
+    }
+
+    // Names that do not fit (24 px, never below 20): smaller first, then over
+    // two lines, then the first name with as much of the surname as tells it
+    // from the others; never wider than the box.
+    void nameFit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("width"); // pixels; at most 1: a part of the name's width; 0: the expected's
+        QTest::addColumn<double>("height");
+        QTest::addColumn<QString>("expected"); // the text, or "shrunk"
+        QTest::newRow("fits") << QString("Anna Rossi") << 400.0 << 40.0 << QString("Anna Rossi");
+        QTest::newRow("a little smaller")
+            << QString("Alessandro Bianchini") << 0.9 << 40.0 << QString("shrunk");
+        QTest::newRow("over two lines")
+            << QString("Maria Ferdinanda Bianchi") << 0.75 << 80.0 << QString("Maria Ferdinanda\nBianchi");
+        QTest::newRow("apart from Alessandro Binottini")
+            << QString("Alessandro Bianchini") << 0.0 << 30.0 << QString("Alessandro Bia.");
+        QTest::newRow("apart from Alessandro Bianchini")
+            << QString("Alessandro Binottini") << 0.0 << 30.0 << QString("Alessandro Bin.");
+        QTest::newRow("apart from the Bs")
+            << QString("Alessandro Marino") << 0.0 << 30.0 << QString("Alessandro M.");
+    }
+    void nameFit() {
+        QFETCH(QString, name);
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(QString, expected);
+        const QStringList all{name, "Alessandro Marino", "Alessandro Bianchini", "Alessandro Binottini",
+                              "Maria Ferdinanda Bianchi"};
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(24);
+        if (width == 0)
+            width = QFontMetricsF(f).horizontalAdvance(expected) + 1;
+        else if (width <= 1)
+            width *= QFontMetricsF(f).horizontalAdvance(name);
+        const ui::FittedName fit = ui::fitName(name, all, f, 24, 20, QSizeF(width, height));
+        if (expected == "shrunk") {
+            QCOMPARE(fit.text, name);
+            QVERIFY(fit.px < 24 && fit.px >= 20);
+        } else {
+            QCOMPARE(fit.text, expected);
+        }
+        f.setPixelSize(int(fit.px));
+        for (const QString &line : fit.text.split('\n'))
+            QVERIFY(QFontMetricsF(f).horizontalAdvance(line) <= width);
+    }
+
+    // The names above the portraits keep to their halves of the panel and
+    // never meet, read whole where they can and told apart where shortened.
+    void boardNames_data() {
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<bool>("whole"); // both names shown whole (on one line or two)
+        QTest::newRow("short") << QString("Anna") << QString("Beppe") << true;
+        QTest::newRow("thirty characters each")
+            << QString("Pierfrancesco Maria Bianchetti") << QString("Ferdinando Luca Bianchi Rossi") << true;
+        QTest::newRow("forty, one word")
+            << QString("Pierfrancescoferdinandoalessandrobianchi") << QString("Alessandro Bianchi") << false;
+        QTest::newRow("alike") << QString("Alessandro Bianchi Montecuccoli")
+                               << QString("Alessandro Bianchini Montecuccoli") << false;
+    }
+    void boardNames() {
+        QFETCH(QString, right);
+        QFETCH(QString, left);
+        QFETCH(bool, whole);
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        b.show();
+        QCoreApplication::processEvents();
+        startGame(fx, GameChoice{.players = 2});
+        b.setPlayerNames(right, left);
+        ui::Label *r = b.nomen(1), *l = b.nomen(2);
+        QVERIFY(r->shown() && l->shown());
+        QVERIFY2(l->left() + l->width_() < r->left(), qPrintable(l->caption() + " | " + r->caption()));
+        QVERIFY(l->left() >= 0 && r->left() + r->width_() <= b.Frame1->width_());
+        QVERIFY(r->caption() != l->caption());
+        if (whole) {
+            QCOMPARE(QString(r->caption()).replace('\n', ' '), right);
+            QCOMPARE(QString(l->caption()).replace('\n', ' '), left);
+        }
     }
 
     // A match broken off is not a result: a game started by hand in the middle

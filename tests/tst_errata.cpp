@@ -95,6 +95,28 @@ class TestErrata : public QObject {
         QCOMPARE(b.findChild<QAction *>(QStringLiteral("LudusErrorum"))->isEnabled(), !list.isEmpty());
     }
 
+    // The list is read again when another program (a second copy of the game, an editor) changed
+    // its file since the last answer: its change is kept, and the next miss is added to it.
+    void fileChangedBetweenAnswers() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        const auto draw = [&](int n) { fx.platform.script({float((n - 0.5) / 150)}); };
+        draw(3);
+        startGame(fx, GameChoice{});
+        answer(b, false);
+        fx.write(file, h + entry("0;1;verbum9;parola9;word9", 4));
+        draw(5);
+        answer(b, true);
+        QCOMPARE(b.Parola->caption(), QStringLiteral("verbum5"));
+        answer(b, false);
+        MissedList l;
+        l.load(file);
+        QStringList onDisk;
+        for (const MissedWord &w : l.words())
+            onDisk << QStringLiteral("%1=%2").arg(w.latin).arg(w.errors);
+        QCOMPARE(onDisk.join(' '), QStringLiteral("verbum9=4 verbum5=1"));
+    }
+
     // A file that is not text: one warning, left as it is, never written over.
     void unreadableFileLeftAlone() {
         BoardFixture fx;

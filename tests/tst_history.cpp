@@ -6,6 +6,8 @@
 #include "players/progress.h"
 #include "players/schedule.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
@@ -116,6 +118,13 @@ class TestHistory : public QObject {
             QVERIFY(s.add(game("a", 0, {"amo:1-1-1+", "rosa:1+"})));
             QVERIFY(s.add(game("a", 5, {"amo:2-1-2+", "via:1-1+", "rosa:1-2+"}, 2)));
             QVERIFY(s.addMastered({"a", "via", "1", day0}));
+            // Two guests play each other: one game of theirs, both sides' figures.
+            GameRecord guests = game("h", 7, {"amo:1-2-1+"}, 2);
+            guests.sides[1].player = "h";
+            guests.sides[0].right = guests.sides[0].errors = 1;
+            guests.sides[1].right = 2, guests.sides[1].errors = 1;
+            guests.winner = 2;
+            QVERIFY(s.add(guests));
         }
         HistoryStore s(path);
         QVERIFY(s.open());
@@ -126,6 +135,9 @@ class TestHistory : public QObject {
         QCOMPARE(a[1].vocabulary + a[1].language + a[1].classes, QStringLiteral("vocabula.txtItaliano1111"));
         QCOMPARE(s.games("b", QDateTime()).size(), 1);
         QCOMPARE(s.games("a", QDateTime(day0, QTime(10, 1))).size(), 1);
+        const QList<PlayedGame> h = s.games("h", QDateTime());
+        QCOMPARE(h.size(), 1);
+        QCOMPARE((std::array{h[0].right, h[0].errors, h[0].side}), (std::array{3, 2, 2}));
         // The most missed: amo twice, then once; rosa and via once each.
         QStringList missed;
         for (const MissedCount &m : s.mostMissed("a", QDateTime(), 2))
@@ -141,15 +153,22 @@ class TestHistory : public QObject {
 
     // A database that cannot serve (at = where it is overwritten or cut,
     // from its end when negative) is set aside whole under the day's name,
-    // a new one is made and takes the next game. One that still reads whole
-    // (its last byte, a zero, cut off) stays in use; a newer program's is
-    // neither used nor touched.
+    // a new one is made and takes the next game: so is one of a schema
+    // version this program does not know, another program's stamped with our
+    // version, and a link that loops. One that still reads whole (its last
+    // byte, a zero, cut off) stays in use; one its owner made unreadable is
+    // left as it is.
     void damaged_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<qint64>("at");
         QTest::newRow("a folder in its place") << "folder" << qint64(0);
+        QTest::newRow("a link that loops") << "loop" << qint64(0);
         QTest::newRow("read-only") << "read-only" << qint64(0);
-        QTest::newRow("a newer program's database") << "newer" << qint64(0);
+        QTest::newRow("unreadable") << "unreadable" << qint64(0);
+        QTest::newRow("a newer program's database") << "version" << qint64(99);
+        QTest::newRow("a negative schema version") << "version" << qint64(-1);
+        QTest::newRow("another program's, stamped version 1") << "foreign" << qint64(1);
+        QTest::newRow("another program's, version 0") << "foreign" << qint64(0);
         for (qint64 at : {0, 4096, -4096})
             QTest::addRow("overwritten at %lld", static_cast<long long>(at)) << "overwrite" << at;
         for (qint64 at : {16, 99, 100, 1000, 4096, 4097, 8192, 10000, 16384, 20000, -4096, -1})
@@ -166,36 +185,97 @@ class TestHistory : public QObject {
             for (int m = 0; m < 3; ++m)
                 s.add(game("a", m, {"amo:1-1+", "rosa:1+"}));
         }
+        if (damage == "foreign") {
+            // Tables of another kind, the version ours or none.
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec("DROP TABLE words") && q.exec("CREATE TABLE words(id INTEGER, text TEXT)"));
+            QVERIFY(q.exec(QString("PRAGMA user_version=%1").arg(at)));
+            QVERIFY(q.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+            q.finish();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase("other");
+        }
         QByteArray bytes = bytesOf(path);
         QVERIFY(bytes.size() > 20000);
         const qint64 where = at < 0 ? bytes.size() + at : at;
         if (damage == "cut") bytes.truncate(where);
         if (damage == "overwrite") bytes.replace(where, 100, QByteArray(100, '\x5a'));
-        if (damage == "newer") bytes[60 + 3] = 99; // SQLite's user_version, big-endian at 60
+        if (damage == "version") // SQLite's user_version, big-endian at 60
+            for (int k = 0; k < 4; ++k)
+                bytes[60 + k] = char(quint32(at) >> (24 - 8 * k));
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size());
         f.close();
         if (damage == "read-only") QVERIFY(f.setPermissions(QFile::ReadOwner));
+        if (damage == "unreadable") QVERIFY(f.setPermissions(QFile::WriteOwner));
         if (damage == "folder") QVERIFY(f.remove() && QDir(dir.path()).mkpath("historia.sqlite/sub"));
+        if (damage == "loop") QVERIFY(f.remove() && QFile::link(path, path));
 
         HistoryStore s(path);
-        QCOMPARE(s.open(), damage != "newer");
+        QCOMPARE(s.open(), damage != "unreadable");
         const QString aside = s.takeSetAside();
-        const bool setAside = damage != "newer" && at != -1; // else in use, or left alone
+        const bool setAside = damage != "unreadable" && !(damage == "cut" && at == -1);
         QCOMPARE(aside, setAside ? HistoryStore::asideName(path, QDate::currentDate()) : QString());
-        if (damage == "newer") {
-            QCOMPARE(s.state(), HistoryStore::State::Newer);
-            s.close();
+        if (damage == "unreadable") {
+            QCOMPARE(s.state(), HistoryStore::State::Unreadable);
+            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
             QCOMPARE(bytesOf(path), bytes);
             return;
         }
+        QCOMPARE(s.asideReason(), damage == "version"   ? HistoryStore::Aside::UnknownVersion
+                                  : damage == "foreign" ? HistoryStore::Aside::Foreign
+                                                        : HistoryStore::Aside::Damaged);
         // The old file kept whole beside the new one, which holds the new game alone.
         QVERIFY(s.add(game("a", 30, {"amo:1+"})));
         QCOMPARE(s.games("a", QDateTime()).size(), setAside ? 1 : 4);
         if (damage == "folder")
             QVERIFY(QFileInfo(aside + "/sub").isDir());
+        else if (damage == "loop")
+            QCOMPARE(QFileInfo(aside).symLinkTarget(), path);
         else if (setAside)
             QCOMPARE(bytesOf(aside), bytes);
+    }
+
+    // A history that cannot be made where it belongs (a file where its
+    // folder should be, as a read-only folder is for a user) is not called
+    // damaged: nothing was there, nothing is set aside.
+    void noPlaceForIt() {
+        QTemporaryDir dir;
+        QVERIFY(QFile(dir.filePath("data")).open(QIODevice::WriteOnly));
+        HistoryStore s(dir.filePath("data/historia.sqlite"));
+        QVERIFY(!s.open());
+        QCOMPARE(s.state(), HistoryStore::State::Unusable);
+        QCOMPARE(s.takeSetAside(), QString());
+    }
+
+    // A disk full at the first start: no history can be made, and nothing
+    // is set aside or left behind; once there is room, it is made. On a small
+    // file system of its own (mounting one needs root).
+    void fullDiskAtFirstStart() {
+        QTemporaryDir dir;
+        QProcess mount;
+        mount.start("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", dir.path()});
+        if (!mount.waitForFinished() || mount.exitCode() != 0)
+            QSKIP("A small tmpfs could not be mounted here (not root?): the full disk is not tried.");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        QFile filler(dir.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'f')) == 512) {
+        }
+        filler.close();
+        const QString path = dir.filePath("historia.sqlite");
+        HistoryStore s(path);
+        QVERIFY(!s.open());
+        QVERIFY(s.full());
+        QVERIFY(s.takeSetAside().isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
+        QVERIFY(filler.remove());
+        QVERIFY2(s.add(game("a", 0, {"amo:1+"})), qPrintable(s.lastError()));
+        QCOMPARE(s.games("a", QDateTime()).size(), 1);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "vocabulary/vocabularyfile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -54,9 +55,9 @@ class TestListsFormats : public QObject {
         QTest::addColumn<int>("errorLine");    // 0: read well; -1: read with the warning expected
         QTest::addColumn<QString>("expected"); // the list, the error or the warning
         QTest::addColumn<QStringList>("lessons");
-        const auto row = [](const char *t, QByteArray b, int line, QString x, QStringList lessons = {}) {
-            QTest::newRow(t) << b << line << x << lessons;
-        };
+        QTest::addColumn<QString>("list"); // read with a warning: the list made, when given
+        const auto row = [](const char *t, QByteArray b, int line, QString x, QStringList lessons = {},
+                            QString list = {}) { QTest::newRow(t) << b << line << x << lessons << list; };
         const QByteArray entries = "<entries>" + entry(1, "aqua", "acqua", "-ae f.") +
                                    entry(2, "laudo", "lodo", "-as, -avi, -atum, -are") +
                                    entry(3, "bonus", "buono", "-a, -um") + entry(4, "saepe", "spesso") +
@@ -99,10 +100,40 @@ class TestListsFormats : public QObject {
         row("anki, separator by character, no html, tags and guid left out",
             "#SEPARATOR:|\n#guid column:1\n#tags column:4\nq1|ego, mei|io|t1\nq2|<i>et</i>|e|t2\n", 0,
             head + "0;2;ego, mei;io|0;4;<i>et</i>;e");
-        row("malformed", kvtml(latinItalian + "<entries><entry id=\"1\">\n</entries>"), 6, "XML non valido");
+        row("switched-off entries left out",
+            kvtml(latinItalian + "<entries>" + entry(1, "aqua", "acqua") +
+                  "<entry id=\"2\"><deactivated>true</deactivated><translation id=\"0\"><text>rex</text>"
+                  "</translation></entry><entry id=\"3\"><inactive>true</inactive>"
+                  "<translation id=\"0\"><text>cum</text></translation></entry>" +
+                  entry(4, "et", "e") + "</entries>"),
+            0, head + "0;4;aqua;acqua|0;4;et;e");
+        row("an id given twice: both entries kept",
+            kvtml(latinItalian + "<entries>\n" + entry(1, "aqua", "acqua") + entry(1, "rex", "re") +
+                  "</entries><lessons><container><name>L</name><entry id=\"1\"/></container></lessons>"),
+            -1, "riga 7: la voce 1 c'è già", {"L"}, head + "0;4;aqua;acqua|0;4;rex;re");
+        // The guess alone gives none of these classes.
+        row("a class column naming classes in Latin and in the languages",
+            "Latinum;Classis;Italiano\nrosa;nomen;rosa\namo;verbum;amare\ncarus;adiectivum;caro\n"
+            "ille;Pronomen;quello\nsine;praepositio;senza\nvolo;Verb;volare\nmare;sostantivo;mare\n",
+            0,
+            head + "0;1;rosa;rosa|0;3;amo;amare|0;2;carus;caro|0;2;ille;quello|0;4;sine;senza|0;3;volo;"
+                   "volare|0;1;mare;mare");
+        row("a column without a heading naming classes",
+            "rosa\tnoun\trosa\namo\tverbe\tamare\nsine\tpreposición\tsenza\n", 0,
+            head + "0;1;rosa;rosa|0;3;amo;amare|0;4;sine;senza");
+        row("malformed", kvtml(latinItalian + "<entries><entry id=\"1\">\n</entries>"), 6,
+            "XML non valido: un elemento si chiude con un nome diverso");
+        row("cut short", kvtml(latinItalian).chopped(10), 5, "XML non valido: il file finisce prima");
+        row("lessons nested 100,000 deep",
+            kvtml("<lessons>" + QByteArray("<container><name>L</name>").repeated(100000) +
+                  QByteArray("</container>").repeated(100000) + "</lessons>"),
+            4, "annidati più di 100 livelli");
         row("entity declared", "<!DOCTYPE kvtml [<!ENTITY a \"aaaa\">]>\n<kvtml version=\"2.0\">&a;</kvtml>",
             1, "entità");
-        row("KVTML 1", kvtml("", "1.0"), 3, "KVTML 2");
+        row("KVTML 2.x's future", kvtml("", "3.0"), 3, "versione KVTML «3.0»");
+        row("KVTML 1",
+            "<?xml version=\"1.0\"?>\n<kvtml encoding=\"UTF-8\" cols=\"2\"><e><o>aqua</o></e></kvtml>", 2,
+            "è un file KVTML 1");
         row("declared UTF-8, written otherwise",
             kvtml(latinItalian + "<entries>" + entry(1, "r\xe9x", "re") + "</entries>"), 5, "UTF-8");
         row("binary junk", QByteArrayLiteral("a,b\nc,d\n\177ELF\x02\x01\x00\x00junk"), 3, "binari");
@@ -121,6 +152,7 @@ class TestListsFormats : public QObject {
         QFETCH(int, errorLine);
         QFETCH(QString, expected);
         QFETCH(QStringList, lessons);
+        QFETCH(QString, list);
         const ImportResult r = readAs(formatOf(bytes), bytes);
         if (errorLine > 0) {
             QVERIFY2(r.error.contains(expected), qPrintable(r.error));
@@ -132,6 +164,9 @@ class TestListsFormats : public QObject {
         const QString warnings = r.table.warnings.join('\n');
         QVERIFY2(errorLine ? warnings.contains(expected) : warnings.isEmpty(), qPrintable(warnings));
         if (errorLine == 0) QCOMPARE(imported(r, lessons), expected);
+        if (!list.isEmpty()) QCOMPARE(imported(r, lessons), list);
+        // No words of the XML reader's own (English) in a message.
+        QVERIFY2(!r.error.contains(QRegularExpression("[A-Z][a-z]+ (end|of|tag)")), qPrintable(r.error));
         // Every field read is in the table: the widest row sets its width.
         if (errorLine && formatOf(bytes) == Format::Csv)
             QCOMPARE(r.table.rows.at(2).fields, QStringList({"d", "e", "f"}));

@@ -167,6 +167,12 @@ class TestListsWindow : public QObject {
             "</translation></entry></entries><lessons><container><name>I</name><entry id=\"1\"/></container>"
             "<container><name>II</name><entry id=\"2\"/></container></lessons></kvtml>",
             "lesson II off", "Ordo;Classis;Verbum latinum;Italiano\r\n0;1;aqua, -ae f.;acqua\r\n");
+        row("KVTML, a switched-off entry taken when asked for", "caput.kvtml",
+            "<kvtml version=\"2.0\"><entries><entry id=\"1\"><translation id=\"0\"><text>aqua</text>"
+            "</translation><translation id=\"1\"><text>acqua</text></translation></entry><entry id=\"2\">"
+            "<deactivated>true</deactivated><translation id=\"0\"><text>sed</text></translation>"
+            "<translation id=\"1\"><text>ma</text></translation></entry></entries></kvtml>",
+            "inactiva", "Ordo;Classis;Verbum latinum;Italiano\r\n0;4;aqua;acqua\r\n0;4;sed;ma\r\n");
         row("CSV, a class changed, a column kept under its own name", "verba.csv",
             "Latin,Italiano,Nota\ncurro,corro,x\n", "class 0=3, role 2=Nota mea",
             "Ordo;Classis;Verbum latinum;Italiano;Nota mea\r\n0;3;curro;corro;x\r\n");
@@ -197,6 +203,7 @@ class TestListsWindow : public QObject {
             auto *w = qobject_cast<frmImporta *>(d);
             if (change.startsWith("lesson"))
                 w->lessons->findItems("II", Qt::MatchExactly).first()->setCheckState(Qt::Unchecked);
+            if (change == "inactiva" && !w->inactiva->isHidden()) w->inactiva->setChecked(true);
             if (change.startsWith("class")) w->setClass(0, 3);
             if (change.startsWith("class")) w->roles[2]->setCurrentText("Nota mea");
             return int(change == "exit" ? QDialog::Rejected : QDialog::Accepted);
@@ -209,7 +216,8 @@ class TestListsWindow : public QObject {
         QCOMPARE(l->current(), made ? target : QString("vocpers.txt"));
     }
 
-    // "Exporta" writes the format its file name asks for; read back, the same records and languages.
+    // "Exporta" writes the format its file name asks for, or when the name has no extension the
+    // format of the filter chosen, adding its extension; read back, the same records and languages.
     void exportFromMenu() {
         const QByteArray list =
             "Ordo;Classis;Verbum latinum;Italiano;Fran\347ais\r\n/ nota\r\naqua acqua\r\n0;2;"
@@ -219,8 +227,17 @@ class TestListsWindow : public QObject {
         fx.write("meum.txt", list);
         Lists *l = listsOf(fx.board());
         l->choose(fx.path() + "/meum.txt");
-        for (const QString name : {"meum.csv", "meum.kvtml"}) {
-            answerFile(fx.path() + '/' + name);
+        for (const auto &[typed, filter, name] :
+             {std::tuple{"meum.csv", "KVTML (*.kvtml)", QString("meum.csv")},
+              {"meum.kvtml", "CSV (*.csv)", "meum.kvtml"},
+              {"alterum", "KVTML (*.kvtml)", "alterum.kvtml"},
+              {"tertium", "CSV (*.csv)", "tertium.csv"}}) {
+            asking().file = [path = fx.path() + '/' + typed,
+                             filter = QString(filter)](QWidget *, const QString &, const QString &,
+                                                       const QString &, bool, QString *chosen) {
+                *chosen = filter;
+                return path;
+            };
             l->Exporta_Click();
             const QByteArray bytes = readAll(fx.path() + '/' + name);
             QCOMPARE(formatOf(bytes), name.endsWith("csv") ? Format::Csv : Format::Kvtml);
@@ -325,6 +342,52 @@ class TestListsWindow : public QObject {
         QCOMPARE(printed.keyPage ? printed.pages - printed.keyPage + 1 : 0, keyPages);
         const QByteArray pdf = readAll(fx.path() + "/printed.pdf");
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), printed.pages);
+    }
+
+    // Printed, no text is cut: long headwords, classes and translations wrap in columns sized to
+    // their contents, and a test's items are numbered in full from 1000 on (read back from the PDF).
+    void printedWhole_data() {
+        QTest::addColumn<int>("wordClass"); // -1: the list itself
+        QTest::addColumn<int>("records");
+        QTest::newRow("the list") << -1 << 40;
+        QTest::newRow("a test of 1,005 words") << 0 << 1005;
+    }
+    void printedWhole() {
+        QFETCH(int, wordClass);
+        QFETCH(int, records);
+        BoardFixture fx;
+        QByteArray bytes = "Ordo;Classis;Verbum latinum;Italiano;English\r\n";
+        for (int i = 0; i < records; ++i)
+            bytes += "0;" + QByteArray(i % 2 ? "3" : "Adiectiva, pronomina") + ";possum" +
+                     QByteArray::number(i) +
+                     ", potes, potui, posse, irregulare cum partibus principalibus;potere" +
+                     QByteArray::number(i) + ", essere in grado di fare qualcosa di difficile;to be able\r\n";
+        const WordList list = WordList::fromBytes(bytes);
+        frmImprime w(list, "Caput I");
+        w.Probatio->setChecked(wordClass >= 0);
+        w.classis->setCurrentIndex(std::max(wordClass, 0));
+        w.numerus->setValue(0);
+        QPrinter printer(QPrinter::HighResolution);
+        toPdf(printer, fx.path() + "/whole.pdf");
+        QVERIFY(w.printTo(printer).pages > 0);
+        if (QProcess::execute("pdftotext", {"-raw", fx.path() + "/whole.pdf", fx.path() + "/whole.txt"}) != 0)
+            QSKIP("pdftotext (poppler-utils) is needed to read the PDF back");
+        const QString text = QString::fromUtf8(readAll(fx.path() + "/whole.txt"));
+        QString joined = text;
+        joined.remove(QRegularExpression("\\s"));
+        QVERIFY(!text.contains(QChar(0x2026)));
+        for (int i = 0; i < records; i += wordClass < 0 ? 1 : 97) {
+            QVERIFY2(joined.contains(
+                         QString("possum%1,potes,potui,posse,irregularecumpartibusprincipalibus").arg(i)),
+                     qPrintable(QString::number(i)));
+            if (wordClass < 0)
+                QVERIFY(joined.contains(QString("potere%1,essereingradodifarequalcosadidifficile").arg(i)));
+        }
+        if (wordClass < 0)
+            QVERIFY(joined.contains("Adiectiva,pronomina"));
+        else
+            QVERIFY(text.contains(QRegularExpression("(^|\\s)1005\\.\\s")) &&
+                    text.contains(QRegularExpression("(^|\\s)1000\\.\\s")));
     }
 };
 

@@ -7,6 +7,10 @@
 // stores the pictures afresh.
 #include "about/frmabout.h"
 #include "board/traduci.h"
+#include "certamen/certamen.h"
+#include "certamen/hosted.h"
+#include "certamen/paint.h"
+#include "certamen/tabula.h"
 #include "settings/impostazioni.h"
 #include "settings/viewstore.h"
 #include "support/gamedriver.h"
@@ -82,6 +86,55 @@ void compareLook(const QImage &actual, const QString &name) {
     QFAIL(qPrintable(why));
 }
 
+// A class of `n` pupils, in this order in the draw; two Alessandros whose
+// short names must differ, and a name of forty characters.
+certamen::Tournament classOf(int n, int played) {
+    static const char *const names[] = {
+        "Alessandro Bianchi", "Giulia Pagliaro",  "Alessandro Marino", "Pierfrancesco Ludovico Degli Esposti",
+        "Sofia Greco",        "Leonardo Bruno",   "Aurora Gallo",      "Francesco Conti",
+        "Ginevra De Luca",    "Lorenzo Mancini",  "Beatrice Costa",    "Mattia Giordano",
+        "Alice Rizzo",        "Tommaso Lombardi", "Vittoria Moretti",  "Riccardo Barbieri",
+        "Giorgia Fontana",    "Gabriele Santoro", "Martina Mariani",   "Edoardo Rinaldi",
+        "Chiara Caruso",      "Diego Ferrara",    "Emma Galli",        "Filippo Martini",
+        "Noemi Leone",        "Samuele Longo",    "Greta Gentile",     "Pietro Martinelli",
+        "Anna Vitale",        "Davide Lombardo",  "Elena Serra",       "Luca Coppola"};
+    QList<certamen::Entrant> people;
+    for (int i = 0; i < n; ++i)
+        people.append({QString::fromUtf8(names[i]), i < 2 ? QStringLiteral("Cicero") : QString()});
+    if (n > 1) people[1].character = QStringLiteral("Seneca");
+    game::Choices c;
+    c.playerCount = 2;
+    c.speed = 3;
+    c.wordsChosen = c.wordsPerGame = 30;
+    c.classes = c.frequencies = QStringLiteral("1111");
+    c.vocabularyFile = QStringLiteral("vocabula.txt");
+    certamen::Tournament t =
+        certamen::Tournament::draw(certamen::Kind::Eliminatio, people, c, [](int k) { return k - 1; });
+    for (int i = 0; i < played; ++i) {
+        const int m = t.next();
+        const certamen::Match &x = t.matches()[m];
+        if (i == 1)
+            t.walkover(m, 1);
+        else
+            t.record(m, {x.side[i % 2], {16, 9 + i % 5}, {1, 2}, 130 + 7 * i});
+    }
+    return t;
+}
+
+// The table of a class of `n` as the board shows it: at full screen or at 100 %.
+Tabula *showTabula(BoardFixture &fx, int n, bool full, int played) {
+    fx.platform.area = QRect(0, 0, 1920, 1080);
+    SettingsStore().write(viewstore::stepKey, QStringLiteral("100"));
+    SettingsStore().write(viewstore::fullAreaKey, QStringLiteral("0"));
+    Traduci &b = fx.board();
+    b.show();
+    QCoreApplication::processEvents();
+    if (full) QTest::keyClick(&b, Qt::Key_F11);
+    Certamen *c = b.findChild<Certamen *>(QStringLiteral("certamen"));
+    c->begin(classOf(n, played));
+    return c->tabula();
+}
+
 } // namespace
 
 class TestLooks : public QObject {
@@ -144,6 +197,92 @@ class TestLooks : public QObject {
         }
         if (shot.isNull()) shot = look(b);
         compareLook(shot, QTest::currentDataTag());
+    }
+
+    // The tournament's table for a small, a middling and a full class, at
+    // 100 % and at full screen 1920 x 1080.
+    void tabula_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<int>("played");
+        for (int n : {4, 13, 32})
+            for (bool full : {false, true})
+                QTest::addRow("tabula%d-%s", n, full ? "full" : "100") << n << full << n / 3;
+        // The end: the champion, the last rounds, the results with a walkover.
+        QTest::addRow("tabula4-end-100") << 4 << false << 3;
+    }
+    void tabula() {
+        QFETCH(int, n);
+        QFETCH(bool, full);
+        QFETCH(int, played);
+        QFile::remove(Certamen::statePath());
+        BoardFixture fx;
+        Tabula *t = showTabula(fx, n, full, played);
+        QVERIFY(t && t->isVisible());
+        if (full)
+            QVERIFY2(t->isFullScreen() && t->pictura->height() > 1050,
+                     qPrintable(QString::number(t->pictura->height())));
+        compareLook(look(*t), QTest::currentDataTag());
+    }
+
+    // Every name on the full-screen table, on every page it turns to, is
+    // drawn at 30 pixels or more, and its capitals stand on the picture as
+    // high as a 30-pixel Arial's (0.716 of the size): read from the back of
+    // a classroom.
+    void tabulaNames_data() {
+        QTest::addColumn<int>("n");
+        for (int n : {3, 8, 16, 25, 32})
+            QTest::addRow("%d pupils", n) << n;
+    }
+    void tabulaNames() {
+        QFETCH(int, n);
+        QFile::remove(Certamen::statePath());
+        BoardFixture fx;
+        Tabula *t = showTabula(fx, n, true, n / 3);
+        struct Drawn {
+            QString text;
+            double px;
+            QRectF where;
+        };
+        QList<Drawn> drawn;
+        certamen::nameDrawn = [&](const QString &text, double px, const QRectF &where) {
+            drawn.append({text, px, where});
+        };
+        int least = 1 << 20, names = 0;
+        double leastPx = 1e9;
+        QString smallest;
+        for (int page = 0; page < 8; ++page) {
+            drawn.clear();
+            const QImage shot = t->pictura->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const Drawn &d : drawn) {
+                const QRect r = d.where.toAlignedRect().intersected(shot.rect());
+                const QRgb back = shot.pixel(r.topLeft());
+                int top = -1, bottom = -1;
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x) {
+                        const QRgb c = shot.pixel(x, y);
+                        if (std::abs(qGray(c) - qGray(back)) + std::abs(qRed(c) - qRed(back)) > 120) {
+                            if (top < 0) top = y;
+                            bottom = y;
+                            break;
+                        }
+                    }
+                QVERIFY2(top >= 0, qPrintable(d.text));
+                ++names;
+                leastPx = std::min(leastPx, d.px);
+                if (bottom - top + 1 < least) {
+                    least = bottom - top + 1;
+                    smallest = d.text;
+                }
+            }
+            emit t->Pagina->tick();
+        }
+        certamen::nameDrawn = nullptr;
+        qInfo(
+            "%d pupils: names drawn at %g px at least; the least ink %d px high (%s); %d names over 8 pages",
+            n, leastPx, least, qPrintable(smallest), names);
+        QVERIFY2(leastPx >= 30, qPrintable(QStringLiteral("%1 px").arg(leastPx)));
+        QVERIFY2(least >= 21, qPrintable(QStringLiteral("%1: %2 px").arg(smallest).arg(least)));
     }
 };
 

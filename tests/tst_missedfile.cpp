@@ -60,6 +60,10 @@ class TstMissedFile : public QObject {
             << h + entry(v1, "2147483000") + entry(v2, "1", "7 2026-12-01") +
                    entry(v1, "1000", "1 2026-12-02", "2026-12-01")
             << "" << h + entry(v1, "2147483647", "1 2026-12-01", "2026-12-01") + entry(v2, "1", "1 DAY+0");
+        QTest::newRow("an impossible due day, a box without its day: box 1, due today")
+            << h + "/ errores: 2; ultimus: 2026-11-30; capsa: 3; debetur: 2026-02-30\r\n" + v1 +
+                   "\r\n/ errores: 1; ultimus: 2026-11-30; capsa: 3\r\n" + v2 + "\r\n"
+            << "" << h + entry(v1, "2", "1 DAY+0") + entry(v2, "1", "1 DAY+0");
         QTest::newRow("a word mastered, then a later count past the largest int missed")
             << h + entry(v1, "1") + "/ note\r\n" + entry(v2, "99999999999")
             << "master verbum1 1,miss verbum2 2"

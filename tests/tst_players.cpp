@@ -1,6 +1,7 @@
 // The players in play: the menu "Lusores" (new, refused, renamed, removed
-// players, the sides), each game kept with the names on the board and each
-// player's own missed words, a damaged history, and the progress window.
+// players, the sides), a damaged roster, each game kept with the names on the
+// board and each player's own missed words, a damaged history, and the
+// progress window.
 
 #include "board/traduci.h"
 #include "errata/missedlist.h"
@@ -8,12 +9,18 @@
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
 #include "support/gamedriver.h"
+#include "ui/zoom.h"
 
 #include <QAbstractBarSeries>
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QComboBox>
+#include <QDateTimeAxis>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMenu>
+#include <QSettings>
+#include <QValueAxis>
 #include <QXYSeries>
 #include <QtTest>
 
@@ -86,6 +93,14 @@ class TestPlayers : public QObject {
             << QString(29, QLatin1Char('a')) + "é" << 0;
         QTest::newRow("blank, then the guest's name, then a name")
             << QStringList{QStringLiteral("   "), QStringLiteral("hospes"), "Marcus"} << "Marcus" << 2;
+        // The field and the check count characters alike: one beyond the
+        // Basic Multilingual Plane is one, and a name too long is explained.
+        const QString script = QString::fromUcs4(U"\U0001D49C");
+        QTest::newRow("sixteen letters beyond the BMP")
+            << QStringList{script.repeated(16)} << script.repeated(16) << 0;
+        QTest::newRow("thirty-one letters, then thirty")
+            << QStringList{QString(31, QLatin1Char('m')), QString(30, QLatin1Char('m'))}
+            << QString(30, QLatin1Char('m')) << 1;
     }
     void newPlayerNames() {
         QFETCH(QStringList, typed);
@@ -101,6 +116,70 @@ class TestPlayers : public QObject {
         Roster r;
         r.load();
         QCOMPARE(r.side(1).name, made);
+    }
+
+    // A roster whose count of players is missing, wrong or absurd, or that
+    // holds an id this program did not make (a file name is built from it),
+    // is set aside whole with one message, its sound players kept; a roster
+    // saved as UTF-16 reads as such. The next change writes the roster anew,
+    // and QSettings reads it as it read the old one.
+    void damagedRoster_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("setAside");
+        // As QSettings writes it: quotes, escapes, a leading @, UTF-8.
+        const QByteArray whole = "[General]\ndexter=ab1\nsinister=hospes\n\n[lusores]\n"
+                                 "1\\id=ab0\n1\\nomen=\"Iulia, \\\"minor\\\"\"\n"
+                                 "2\\id=ab1\n2\\nomen=@@home\n3\\id=ab2\n3\\nomen=\"a;b=c\\\\d\"\n"
+                                 "4\\id=ab3\n4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x\nsize=4\n";
+        const QStringList all{"Iulia, \"minor\"", "@home", "a;b=c\\d", QString::fromUtf8("Ζωή 😀x")};
+        auto changed = [&](const QByteArray &from, const QByteArray &to) {
+            return QByteArray(whole).replace(from, to);
+        };
+        QTest::newRow("whole") << whole << all << false;
+        QTest::newRow("saved as UTF-16")
+            << QByteArray("\xff\xfe") +
+                   QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
+                              QString::fromUtf8(whole).size() * 2)
+            << all << false;
+        QTest::newRow("size missing") << changed("size=4\n", "") << all << true;
+        QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true;
+        QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true;
+        QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true;
+        QTest::newRow("an id not of ours")
+            << changed("2\\id=ab1", "2\\id=../../x") << QStringList{all[0], all[2], all[3]} << true;
+    }
+    void damagedRoster() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, names);
+        QFETCH(bool, setAside);
+        BoardFixture fx;
+        QDir().mkpath(dataFolder());
+        const QString path = QDir(dataFolder()).filePath("lusores.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        f.close();
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
+        QStringList read;
+        for (const Player &p : lusores(b).roster().players().mid(1))
+            read << p.name;
+        QCOMPARE(read, names);
+        const QStringList aside = QDir(dataFolder()).entryList({"lusores-*.ini"});
+        QCOMPARE(aside.size(), setAside ? 1 : 0);
+        if (setAside) QCOMPARE(QFile(QDir(dataFolder()).filePath(aside[0])).size(), file.size());
+        typeNames(fx, {"Nova"});
+        QSettings s(path, QSettings::IniFormat);
+        QStringList written;
+        const int n = s.beginReadArray("lusores");
+        for (int i = 0; i < n; ++i) {
+            s.setArrayIndex(i);
+            written << s.value("nomen").toString();
+        }
+        s.endArray();
+        QCOMPARE(written, names + QStringList{"Nova"});
+        QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
     }
 
     // Two named players play a two-player game and one each alone; renaming
@@ -220,6 +299,37 @@ class TestPlayers : public QObject {
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[1].startsWith("\"Iulia, \"\"minor\"\"\","));
         QVERIFY(lines[1].contains(",1,1,10,2,0,"));
+    }
+
+    // At the scale the board fills a 1920 x 1080 screen with, the progress
+    // window stands whole on the screen; the weeks' chart runs past the
+    // current week's bar and counts in whole numbers (0 and 1 with nothing
+    // mastered).
+    void progressAtFullScreen() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        fx.platform.screen = QSizeF(1920 * 15.0, 1080 * 15.0);
+        fx.platform.area = QRect(0, 0, 1920, 1080);
+        ui::setViewScale(ui::fullAreaScale(b.designPixels(), QSizeF(1920, 1080)));
+        const auto restore = qScopeGuard([] { ui::setViewScale(1); });
+        float top = -1, bottom = 0;
+        double axisEnd = 0, barEnd = 0, countTop = 0, tick = 0;
+        fx.platform.onModal = [&](ui::Form *f) {
+            auto *w = qobject_cast<frmProgressus *>(f);
+            top = w->top(), bottom = w->top() + w->outerHeight() - ui::Form::captionTwips;
+            QChart *c = w->tabula(2)->chart();
+            barEnd = qobject_cast<QAreaSeries *>(c->series().first())->upperSeries()->points().last().x();
+            axisEnd = double(
+                qobject_cast<QDateTimeAxis *>(c->axes(Qt::Horizontal).first())->max().toMSecsSinceEpoch());
+            auto *y = qobject_cast<QValueAxis *>(c->axes(Qt::Vertical).first());
+            countTop = y->max(), tick = y->tickInterval();
+            w->Exit->press();
+        };
+        trigger(b, "Progressus");
+        QVERIFY2(top >= 0, qPrintable(QString::number(top)));
+        QVERIFY2(bottom <= 1080 * 15.0 / ui::viewScale(), qPrintable(QString::number(bottom)));
+        QVERIFY(axisEnd > barEnd);
+        QCOMPARE((std::array{countTop, tick}), (std::array{1.0, 1.0}));
     }
 };
 

@@ -234,7 +234,7 @@ class TestSafekeeping : public QObject {
     }
 
     // A data folder where nothing can be written: the history cannot be made,
-    // and its message does not promise that the missed words (in the same
+    // and its one message does not promise that the missed words (in the same
     // folder) are kept instead.
     void readOnlyDataFolder() {
         const QString folder = base.filePath(QStringLiteral("readonly"));
@@ -257,7 +257,6 @@ class TestSafekeeping : public QObject {
         if (root) ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
         QCOMPARE(told.size(), 1);
         QVERIFY2(!told.first().contains(QStringLiteral("salvati a parte")), qPrintable(told.first()));
-        QVERIFY2(told.first().contains(QDir::toNativeSeparators(folder)), qPrintable(told.first()));
     }
 
     // The program started twice on one user's data: the second copy says so

@@ -35,6 +35,7 @@ QStringList catalogued() {
 };
 
 std::unique_ptr<QTranslator> installed, installedToolkit;
+QString current = QStringLiteral("it");
 
 // Qt's own catalogue of the language (Debian's qt6-translations-l10n): the
 // file, print and message dialogs, the standard buttons, the context menus of
@@ -71,6 +72,7 @@ QString installTranslation(const QLocale &locale) {
             QCoreApplication::removeTranslator(t->get());
             t->reset();
         }
+    current = italian;
     auto translator = std::make_unique<QTranslator>();
     if (language != italian &&
         !translator->load(catalogueFolder + QStringLiteral("lessicorsa_%1.qm").arg(language))) {
@@ -83,7 +85,12 @@ QString installTranslation(const QLocale &locale) {
     if (language == italian) return language;
     QCoreApplication::installTranslator(translator.get());
     installed = std::move(translator);
+    current = language;
     return language;
+}
+
+QString currentLanguage() {
+    return current;
 }
 
 } // namespace ui

@@ -22,4 +22,7 @@ QString interfaceLanguage(const QStringList &uiLanguages);
 // catalogue.
 QString installTranslation(const QLocale &locale = QLocale::system());
 
+// The interface language installed last ("it" before any).
+QString currentLanguage();
+
 } // namespace ui

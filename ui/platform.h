@@ -25,8 +25,8 @@ namespace ui {
 class Form;
 
 enum class Icon { None, Critical, Exclamation };
-enum class Buttons { Ok, OkCancel };
-enum class Answer { Ok = 1, Cancel = 2 };
+enum class Buttons { Ok, OkCancel, YesNoCancel };
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 // The program title, used by message boxes that have no title of their own.
 inline const QString programTitle = QStringLiteral("LessiCorsa!");

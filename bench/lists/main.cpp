@@ -4,6 +4,12 @@
 // time the window stands still, from the menu to the first rows painted, and
 // while it scrolls a page at a time to the end), sorted, and saved beside a
 // plain write of the same bytes. Medians and worsts of several runs, in ms.
+// Then the hostile files a teacher may be sent, each imported by a process of
+// its own (so that its peak memory is its own), stopped after 60 s: 10,000
+// lessons of one name, lessons nested 20,000 deep, an Anki field of a million "&".
+//
+//   lessicorsa-bench-lists [folder]          the whole table
+//   lessicorsa-bench-lists hostile KIND N    one hostile import (lessons, depth, amp)
 
 #include "lists/export.h"
 #include "lists/frmrepertorium.h"
@@ -17,6 +23,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QTableView>
@@ -123,9 +130,54 @@ void settle(int ms) {
     loop.exec();
 }
 
+// A hostile file of the kind named, `n` its size.
+QByteArray hostile(const QByteArray &kind, int n) {
+    const QByteArray head = "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><identifiers><identifier "
+                            "id=\"0\"><locale>la</locale></identifier></identifiers><entries><entry "
+                            "id=\"1\"><translation id=\"0\"><text>aqua</text></translation></entry>"
+                            "</entries><lessons>";
+    QByteArray b;
+    if (kind == "lessons") {
+        b = head;
+        for (int i = 0; i < n; ++i)
+            b += "<container><name>Lectio</name><entry id=\"1\"/></container>\n";
+        b += "</lessons></kvtml>\n";
+    } else if (kind == "depth") {
+        b = head;
+        for (int i = 0; i < n; ++i)
+            b += "<container><name>L" + QByteArray::number(i % 10) + "</name>\n";
+        for (int i = 0; i < n; ++i)
+            b += "</container>";
+        b += "</lessons></kvtml>\n";
+    } else {
+        b = "#separator:tab\n#html:true\naqua\t" + QByteArray(n, '&') + "\n";
+    }
+    return b;
+}
+
+// One hostile import: its time, its peak memory and what it gave.
+int hostileImport(const QByteArray &kind, int n) {
+    const QByteArray bytes = hostile(kind, n);
+    const std::int64_t t0 = bench::nowNs();
+    const lists::ImportResult r = lists::readAs(lists::formatOf(bytes), bytes);
+    const double ms = double(bench::nowNs() - t0) / 1e6;
+    std::printf(
+        "%-7s %6d  %5.0f KB  %10.1f ms  peak %7ld KB  %s\n", kind.constData(), n, double(bytes.size()) / 1024,
+        ms, bench::peakRssKb(),
+        r.ok()
+            ? qPrintable(
+                  QStringLiteral("%1 rows, %2 lessons").arg(r.table.rows.size()).arg(r.table.lessons.size()))
+            : qPrintable(r.error.left(60)));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
+    if (argc == 4 && QByteArray(argv[1]) == "hostile") {
+        QCoreApplication app(argc, argv);
+        return hostileImport(argv[2], std::atoi(argv[3]));
+    }
     QApplication app(argc, argv);
     QTemporaryDir tmp;
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : tmp.path();
@@ -222,5 +274,20 @@ int main(int argc, char **argv) {
         &saveCpu);
     const auto saveFloor = bench::timeRuns(reps, [&] { write(dir + "/plain.txt", big); });
     row("save 100,000 records (atomic)", save, saveCpu, saveFloor);
+
+    std::printf("\nhostile imports, each in a process of its own (stopped after 60 s)\n");
+    for (const auto &[kind, n] : {std::pair{"lessons", 10000}, {"depth", 20000}, {"amp", 1000000}}) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("hostile"), QString::fromLatin1(kind), QString::number(n)});
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            std::printf("%-7s %6d  still running after 60 s\n", kind, n);
+        } else if (p.exitStatus() != QProcess::NormalExit) {
+            std::printf("%-7s %6d  crashed\n", kind, n);
+        }
+    }
     return 0;
 }

@@ -2,14 +2,34 @@
 # A tournament on a vocabulary whose words share their class's translation. A knockout of four:
 # set up through its window and the settings window, the table between the
 # matches, the program killed after the first match and the tournament taken
-# up again at the second, the champion at the end and the results printed to
-# a PDF. Then a league of three: three matches and a table with one first.
+# up again at the second. The teacher's hand, the program killed after each
+# step: the second match given away (a pupil absent), that walkover annulled,
+# the match then played, its result corrected. The champion at the end and
+# the results printed to a PDF. Then a league of three: three matches and a
+# table with one first.
 . "$(dirname "$0")/lib.sh"
 e2e_begin certamen "${1:-107}"
 vocabulary idem.txt
 settings Giocatori=2 Dafare=10 Suoni=0 Musica=0
 STATE=$HOME/.local/share/Lessicorsa/Lessicorsa/certamen.txt
 results() { grep -c '^eventus ' "$STATE" || true; }
+# killed PART: the program killed at once, started again, the tournament taken up.
+killed() {
+    kill -9 "$APP"
+    wait "$APP" 2>/dev/null || true
+    start "$1"
+    main_window 30
+    sleep 1
+    menu p
+    TABULA=$(wait_window '^LessiCorsa! Tabula$' 20)
+}
+# teacher KEY TITLE: a key of the table, its list's first choice, then O.K. on the confirmation.
+teacher() {
+    press "$TABULA" "$1"
+    press "$(wait_window "^LessiCorsa! $2\$" 10)" Return
+    press "$(wait_window '^LessiCorsa! Certamen$' 10)" Return
+    sleep 0.5
+}
 
 # names NAME...: typed into the set-up window, one a line.
 names() {
@@ -83,20 +103,31 @@ match 1
 shot between "$TABULA" >/dev/null
 
 # Killed between two matches, the program takes the tournament up again.
-kill -9 "$APP"
-wait "$APP" 2>/dev/null || true
-start resumed
-main_window 30
-sleep 1
-menu p
+killed resumed
+# A key other than Enter or Space starts nothing.
+press "$TABULA" x
+sleep 0.5
+[ -n "$(windows '^LessiCorsa! Tabula$')" ] || fail "a stray key started a match"
+# The left-hand pupil of the second match is absent: a walkover, kept.
+teacher a Absens
+grep -q '^absens ' "$STATE" || fail "the walkover is not in the state file"
+killed walkover
+shot walkover "$TABULA" >/dev/null
+# The walkover was a mistake: annulled, kept, and the match played.
+teacher i Iterum
+grep -q '^iterum absens ' "$STATE" || fail "the annulled walkover is not in the state file"
+grep -q '^absens ' "$STATE" && fail "the walkover still counts"
+killed replay
 match 0
 [ "$(results)" = 2 ] || fail "$(results) results after the second match"
+killed corrected
 match 1
 [ "$(results)" = 3 ] || fail "$(results) results after the final"
 shot champion "$TABULA" >/dev/null
 print knockout
 grep -q 'Victor certaminis' "$SHOTS/knockout.txt" || fail "no champion in the PDF"
 [ "$(grep -c 'Gradus' "$SHOTS/knockout.txt")" -ge 4 ] || fail "the PDF lacks the results"
+grep -q 'irritum' "$SHOTS/knockout.txt" || fail "the PDF does not show the annulled walkover"
 press "$TABULA" Escape
 wait_gone "$TABULA" 10
 

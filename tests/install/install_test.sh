@@ -53,7 +53,7 @@ app_id=$(basename "$desktop" .desktop)
 check "one desktop entry and its metainfo" [ "$metainfo" = "$prefix/share/metainfo/$app_id.metainfo.xml" ]
 
 program=$prefix/libexec/lessicorsa/lessicorsa
-for f in vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+for f in vocabula.txt vocpers.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
     check "data file $f is the shipped one" cmp -s "$source/assets/$f" "$data/$f"
 done
 check "the manual page names the installed data folder" \
@@ -64,6 +64,16 @@ doc=$prefix/share/doc/lessicorsa
 for f in "$source"/LICENSES/*; do
     check "licence text $(basename "$f") is installed" cmp -s "$f" "$doc/LICENSES/$(basename "$f")"
 done
+# The teachers' manual, where the program looks for it (../../share/doc from
+# libexec/lessicorsa), with every picture it shows; the manual page names it.
+for f in "$source"/docs/manual/*.md; do
+    check "manual $(basename "$f") is installed" cmp -s "$f" "$doc/manual/$(basename "$f")"
+    for pic in $(grep -o '](\.\./screenshots/[^)]*)' "$f" | sed 's/^](\.\.\///; s/)$//' | sort -u); do
+        check "manual $(basename "$f") finds $pic" [ -f "$doc/$pic" ]
+    done
+done
+check "the manual page names the manual" \
+    bash -c 'zcat "$1" | grep -qF "$2/manual/"' _ "$prefix/share/man/man6/lessicorsa.6.gz" "$doc"
 
 icons=$prefix/share/icons/hicolor
 check "scalable icon is icon.svg" cmp -s "$source/assets/pictures/icon.svg" "$icons/scalable/apps/$app_id.svg"
@@ -153,7 +163,7 @@ if check "window appears (first start, XDG_DATA_HOME)" start_game "$home" XDG_DA
     check "the sample vocpers.txt is copied" cmp -s "$data/vocpers.txt" "$folder/vocpers.txt"
     check "the copied vocpers.txt is a file the user can edit" \
         bash -c '[ -f "$1" ] && [ ! -L "$1" ] && [ -w "$1" ]' _ "$folder/vocpers.txt"
-    for f in vocabula.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+    for f in vocabula.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
         check "$f is linked to the installed one" link_is "$folder/$f" "$data/$f"
     done
     check "nothing made under ~/.local/share" [ ! -e "$home/.local/share/lessicorsa" ]
