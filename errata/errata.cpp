@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 #include "vocabulary/vocabularyfile.h"
 #include <QMenu>
 
@@ -110,14 +111,16 @@ template <typename F> void Errata::change(int side, F apply) {
     if (apply(list)) {
         Known &known = knownOf(side);
         known = {};
-        if (list.save(path(side))) {
+        QString reason;
+        if (list.save(path(side), &reason)) {
             known = {path(side), stampOf(path(side))};
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
             platform().messageBox(
                 tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
-                    .arg(path(side)),
+                        .arg(path(side)) +
+                    QLatin1Char(' ') + whyAndKept({false, reason}, path(side)),
                 QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }

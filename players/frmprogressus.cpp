@@ -3,6 +3,7 @@
 #include "settings/palette.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
-#include <QSaveFile>
 #include <QValueAxis>
 #include <cmath>
 
@@ -324,9 +324,9 @@ void frmProgressus::Exporta_Click() {
     history_.read([&](const HistoryStore &s) {
         games = s.games(id, rangeStart(range(), QDateTime::currentDateTime()), true);
     });
-    QSaveFile file(path);
-    const QByteArray bytes = csv(games, name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return;
-    platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)), title,
-                          Icon::Exclamation, Buttons::Ok);
+    const ui::WriteResult written = ui::writeWhole(path, csv(games, name));
+    if (written) return;
+    platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)) +
+                              QLatin1Char(' ') + ui::whyAndKept(written, path),
+                          title, Icon::Exclamation, Buttons::Ok);
 }

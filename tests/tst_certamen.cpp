@@ -12,7 +12,10 @@
 
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <linux/capability.h>
 #include <random>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace certamen;
 
@@ -114,6 +117,19 @@ void finishMatch(Traduci &b, bool leftWins) {
         answer(b, true, leftWins ? 2 : 1);
     QVERIFY(b.state.gameOver);
     emit b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->tick();
+}
+
+// Runs `f` on this thread without root's power to read any file, so that a
+// file's permissions hold also where the tests run as root.
+template <typename F> void obeyingPermissions(F f) {
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct held[2]{}, fewer[2]{};
+    const bool capable = syscall(SYS_capget, &head, held) == 0;
+    std::copy(std::begin(held), std::end(held), std::begin(fewer));
+    fewer[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    if (capable) syscall(SYS_capset, &head, fewer);
+    f();
+    if (capable) syscall(SYS_capset, &head, held);
 }
 
 void playMatch(Traduci &b, bool leftWins) {
@@ -672,6 +688,33 @@ class TestCertamen : public QObject {
         startGame(fx, GameChoice{.players = 2});
         QVERIFY(b.playing());
         QCOMPARE(fx.platform.messages.size(), 1);
+    }
+
+    // An intact state file the program may not read is not a damaged one: it
+    // is named as unreadable, once, and stays where it is.
+    void unreadableState() {
+        const QString path = Certamen::statePath();
+        QDir dir(QFileInfo(path).absolutePath());
+        dir.mkpath(QStringLiteral("."));
+        for (const QString &f : dir.entryList({QStringLiteral("certamen*")}))
+            dir.remove(f);
+        const QByteArray bytes = Tournament::draw(Kind::Orbis, entrants(3), choices(), unshuffled).save();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        QVERIFY(f.setPermissions({}));
+        BoardFixture fx;
+        obeyingPermissions([&] {
+            fx.board();
+            QCoreApplication::processEvents();
+        });
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QVERIFY2(fx.platform.messages.first().text.startsWith(QStringLiteral("Impossibile leggere")),
+                 qPrintable(fx.platform.messages.first().text));
+        QCOMPARE(dir.entryList({QStringLiteral("certamen*")}), QStringList{QStringLiteral("certamen.txt")});
+        QCOMPARE(readAll(path), bytes);
+        QVERIFY(!fx.board().findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
     }
 };
 
