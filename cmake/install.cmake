@@ -2,7 +2,7 @@
 #
 #   <prefix>/bin/lessicorsa                      the launcher (packaging/lessicorsa.in)
 #   <prefix>/libexec/lessicorsa/lessicorsa       the program
-#   <prefix>/share/games/lessicorsa/             vocabula.txt, the sample vocpers.txt, the sounds
+#   <prefix>/share/games/lessicorsa/             vocabula.txt, the sample vocpers.txt, lexicon.txt, the sounds
 #   <prefix>/share/applications/<id>.desktop     the menu entry
 #   <prefix>/share/metainfo/<id>.metainfo.xml    the AppStream description
 #   <prefix>/share/icons/hicolor/*/apps/<id>.*   the icon
@@ -93,7 +93,7 @@ install(CODE "${install_guard}")
 install(TARGETS lessicorsa RUNTIME DESTINATION ${LESSICORSA_PROGRAM_DIR})
 
 set(shipped_files)
-foreach(f vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav)
+foreach(f vocabula.txt vocpers.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav)
   list(APPEND shipped_files ${CMAKE_SOURCE_DIR}/assets/${f})
 endforeach()
 install(FILES ${shipped_files} DESTINATION ${LESSICORSA_DATA_DIR})

@@ -53,7 +53,7 @@ app_id=$(basename "$desktop" .desktop)
 check "one desktop entry and its metainfo" [ "$metainfo" = "$prefix/share/metainfo/$app_id.metainfo.xml" ]
 
 program=$prefix/libexec/lessicorsa/lessicorsa
-for f in vocabula.txt vocpers.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+for f in vocabula.txt vocpers.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
     check "data file $f is the shipped one" cmp -s "$source/assets/$f" "$data/$f"
 done
 check "the manual page names the installed data folder" \
