@@ -26,7 +26,7 @@ struct Box {
 } // namespace
 
 frmFormae::frmFormae(const formae::Asks &a)
-    : Form(QStringLiteral("frmFormae"), Border::FixedDialog, 6915, 3330) {
+    : Form(QStringLiteral("frmFormae"), Border::FixedDialog, 6915, 2430) {
     setCaption(QStringLiteral("LessiCorsa! Formae"));
     setBackColor(windowBack);
     setForeColor(red);
@@ -93,8 +93,8 @@ frmFormae::frmFormae(const formae::Asks &a)
         b->setBackColor(controlBack);
         return b;
     };
-    okay = button(QStringLiteral("okay"), {4560, 2160, 1095, 570}, QStringLiteral("&O.K."));
-    Exit = button(QStringLiteral("Exit"), {5700, 2160, 1095, 570}, QStringLiteral("&Exit (Esc)"));
+    okay = button(QStringLiteral("okay"), {120, 1455, 975, 570}, QStringLiteral("&O.K."));
+    Exit = button(QStringLiteral("Exit"), {1185, 1455, 975, 570}, QStringLiteral("&Exit (Esc)"));
     okay->setToolTipText(tr("Conserva queste scelte per le partite di forme"));
     Exit->setToolTipText(tr("Chiudi senza cambiare le scelte"));
     connect(okay, &Control::Click, this, &frmFormae::okay_Click);
