@@ -4,6 +4,7 @@
 #include "board/traduci.h"
 #include "formae/formae.h"
 #include "formae/round.h"
+#include "players/lusores.h"
 #include "support/gamedriver.h"
 
 #include <QAction>
@@ -177,7 +178,8 @@ class TestFormaeGame : public QObject {
 
     // A game of forms through the board: the form with its headword beneath,
     // the right box every reading of it and no other box any, the words the
-    // tables lack counted once, and the missed words' list left alone.
+    // tables lack counted once, the missed words' list left alone, the games in
+    // the history as games of forms.
     void gameOfForms() {
         Formae::setDefaultLoader([] { return Loaded{std::make_shared<TableSource>(), {}}; });
         BoardFixture fx(formsVocabulary);
@@ -221,6 +223,16 @@ class TestFormaeGame : public QObject {
                           [](const RecordedMessage &m) { return m.text.startsWith(QStringLiteral("2 ")); }),
             1);
         QVERIFY(!QFile::exists(QStringLiteral("errata.txt")));
+        // Both games are in the history, as games of forms only.
+        auto *lusores = b.findChild<Lusores *>();
+        lusores->history().flush();
+        qsizetype forms = 0, words = 0;
+        lusores->history().read([&](const players::HistoryStore &s) {
+            forms = s.games(players::Roster::guestId, {}, false, QStringLiteral("formae")).size();
+            words = s.games(players::Roster::guestId, {}).size();
+        });
+        QCOMPARE(forms, 2);
+        QCOMPARE(words, 0);
         // A game of words after it: no note beneath the word.
         startGame(fx, GameChoice{});
         QCOMPARE(b.choices().kind, QString());
