@@ -22,7 +22,14 @@ flashes=0 shown="" wrong=0
 for _ in $(seq 1 600); do
     f=$(shot board "$MAIN")
     s=$(board "$f")
-    [[ ${s:0:12} != *y* ]] && over "$f" && break
+    # The end: no highlight for a while (the form and its headword beneath
+    # are as yellow as the prompt, and the highlight only pauses in a game).
+    if [[ ${s:0:12} != *y* && $s != *b ]] && over "$f"; then
+        sleep 1.5
+        s=$(board "$(shot board "$MAIN")")
+        [[ ${s:0:12} != *y* && $s != *b ]] && break
+        continue
+    fi
     [[ $s == *b ]] && { [ "$shown" = b ] || flashes=$((flashes + 1)); shown=b; continue; }
     shown=""
     [[ ${s:0:12} == *p* ]] && wrong=1
