@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <algorithm>
 
 using namespace ui;
@@ -90,6 +91,8 @@ Formae::Formae(game::Door &door, QObject *parent, Loader load) : QObject(parent)
     // The forms of the list are made while the player opens the menu and
     // chooses the game's settings.
     connect(m, &QMenu::aboutToShow, this, &Formae::warm);
+    // And from the start, once the board has loaded its vocabulary.
+    QTimer::singleShot(0, this, &Formae::warm);
 
     QMenu *view = door.viewMenu();
     view->addSeparator();
@@ -141,18 +144,19 @@ void Formae::turnOff(const QString &error) {
         title, Icon::Exclamation, Buttons::Ok);
 }
 
-std::optional<Paradigm> Formae::paradigm(const QString &latin, const QString &category) {
+std::shared_ptr<const std::optional<Paradigm>> Formae::paradigm(const QString &latin,
+                                                                const QString &category) {
     const QString key = keyOf(latin, category);
     {
         std::lock_guard lock(cache_->mutex);
-        if (auto it = cache_->paradigms.constFind(key); it != cache_->paradigms.cend()) return **it;
+        if (auto it = cache_->paradigms.constFind(key); it != cache_->paradigms.cend()) return *it;
     }
     const Source *s = source();
-    if (!s) return std::nullopt;
-    auto made = std::make_shared<const std::optional<Paradigm>>(s->paradigm(latin, category));
+    auto made =
+        std::make_shared<const std::optional<Paradigm>>(s ? s->paradigm(latin, category) : std::nullopt);
     std::lock_guard lock(cache_->mutex);
     cache_->paradigms.insert(key, made);
-    return *made;
+    return made;
 }
 
 void Formae::warm() {
@@ -204,30 +208,29 @@ void Formae::poolReady(game::Pool &pool) {
     notes_.clear();
     spoken_.clear();
     if (pool.requester() != this || !source()) return;
+    // The worker making this list's forms is done sooner than the same work twice.
+    if (warming_.valid() && warmed_ == door_.vocabulary().file) warming_.wait();
 
-    // The list's words that have forms to ask, each once.
+    // The list's words the lexicon knows, each once.
     struct Entry {
         game::Word word;
-        Paradigm paradigm;
+        std::shared_ptr<const std::optional<Paradigm>> paradigm;
         QList<Form> forms;
     };
     const bool lengths = quantitates();
     QSet<QString> seen;
-    QList<Entry> entries;
+    QList<Entry> known;
     int unknown = 0;
     for (int k = 0; k < pool.count(); ++k) {
         pool.row(k);
         const game::Word w = pool.word(k);
         if (!inflected(w.category, asks_) || seen.contains(w.latin)) continue;
         seen.insert(w.latin);
-        const std::optional<Paradigm> p = paradigm(w.latin, w.category);
-        if (!p) {
+        auto p = paradigm(w.latin, w.category);
+        if (*p)
+            known.append({w, std::move(p), {}});
+        else
             ++unknown;
-            continue;
-        }
-        QList<Form> forms = roundForms(*p, lengths, asks_);
-        // A word needs a second form for a wrong box.
-        if (forms.size() >= 2) entries.append({w, *p, std::move(forms)});
     }
 
     const game::Vocabulary v = door_.vocabulary();
@@ -239,10 +242,17 @@ void Formae::poolReady(game::Pool &pool) {
             title, Icon::None, Buttons::Ok);
     }
 
-    // The words of this game, in a random order.
-    for (qsizetype i = entries.size() - 1; i > 0; --i)
-        std::swap(entries[i], entries[intScaled(platform().rnd(), static_cast<int>(i + 1))]);
-    if (entries.size() > mostWords) entries.resize(mostWords);
+    // The words of this game, in a random order, each with the forms to ask
+    // (only those of the words taken: a verb has a hundred and more).
+    for (qsizetype i = known.size() - 1; i > 0; --i)
+        std::swap(known[i], known[intScaled(platform().rnd(), static_cast<int>(i + 1))]);
+    QList<Entry> entries;
+    for (Entry &e : known) {
+        if (entries.size() == mostWords) break;
+        e.forms = roundForms(**e.paradigm, lengths, asks_);
+        // A word needs a second form for a wrong box.
+        if (e.forms.size() >= 2) entries.append(std::move(e));
+    }
 
     const Language language =
         static_cast<Language>(std::clamp(v.languageIndex, 0, static_cast<int>(Language::Spanish)));
@@ -250,10 +260,11 @@ void Formae::poolReady(game::Pool &pool) {
     QList<int> order;
     for (const Entry &e : entries) {
         // The headword names the word: the wrong boxes come from the same word.
-        const QString note = lengths ? e.paradigm.headwordWithLengths : e.paradigm.headword;
+        const Paradigm &p = **e.paradigm;
+        const QString note = lengths ? p.headwordWithLengths : p.headword;
         const int first = pool.count();
         for (const Form &f : e.forms) {
-            pool.add({-1, e.word.frequency, e.paradigm.headword, f.text, describe(f.readings, language), {}});
+            pool.add({-1, e.word.frequency, p.headword, f.text, describe(f.readings, language), {}});
             notes_.append(note);
             spoken_.append(f.spoken);
         }

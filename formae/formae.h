@@ -72,8 +72,9 @@ class Formae : public QObject, public game::Listener, public game::WordLook {
     const Source *source();
     const Asks &asks() const { return asks_; }
     bool quantitates() const;
-    // The forms of a list's word, made once (on the worker when it got there first).
-    std::optional<Paradigm> paradigm(const QString &latin, const QString &category);
+    // The forms of a list's word, made once (on the worker when it got there
+    // first); none for a word the source does not know.
+    std::shared_ptr<const std::optional<Paradigm>> paradigm(const QString &latin, const QString &category);
 
     // ---- menu handlers
     void LudusFormarum_Click();
