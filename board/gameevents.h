@@ -118,6 +118,10 @@ class Pool {
     // The kind of game these words make (see Choices::kind); a supplied
     // pool of words leaves it empty.
     virtual void setKind(const QString &kind) = 0;
+    // The kind of game asked for with Door::startGameWith (its preset's
+    // kind): a feature that makes games of that kind supplies this pool,
+    // whoever asked. Empty for a game of words.
+    virtual QString kindAsked() const = 0;
     // Call with each row while going through a large table: the user's input
     // runs every so many rows, so that the window never stands still long.
     virtual void row(int r) = 0;
@@ -162,7 +166,8 @@ class Door {
     // Starts a game with `preset` as though the settings window had been
     // shown with these choices and confirmed (it is made, given them and
     // confirmed unseen): players, speed, words chosen, classes, frequencies,
-    // vocabulary file, language, sounds, music, similar words, characters.
+    // vocabulary file, language, sounds, music, similar words, characters,
+    // and the kind of game (see Pool::kindAsked).
     // `requester` as in startGame. Choices that give too few words show the
     // settings window as usual.
     virtual void startGameWith(const Choices &preset, const Listener *requester) = 0;

@@ -224,6 +224,7 @@ class Traduci : public ui::Form, public game::Door {
     bool poolSupplied_ = false;                 // the last game's pool came from a feature
     QList<int> askOrder_;                       // the words to ask, when a feature gave their order
     QString poolKind_;                          // the kind of game the supplied pool makes
+    QString kindAsked_;                         // the kind of game startGameWith asks for
     const game::WordLook *wordLook_ = nullptr;  // how the word asked is shown, when a feature says
     qsizetype nextAsk_ = 0;
     game::Word asked_; // the word asked now

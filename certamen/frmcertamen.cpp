@@ -101,11 +101,19 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
     Optiones = button(QStringLiteral("Optiones"), {4080, 1140, 2715, 450}, QStringLiteral("Optiones lu&di…"),
                       9, false);
     Optiones->setToolTipText(tr("Sceglie, nella finestra delle impostazioni, come si gioca ogni partita"));
-    optiones = label(QStringLiteral("optiones"), {4080, 1680, 2715, 1380}, QString());
+    optiones = label(QStringLiteral("optiones"), {4080, 1680, 2715, 1080}, QString());
     optiones->setBackColor(white);
     optiones->setBorderStyle(1);
     optiones->setAlignment(Label::AlignCenter);
     optiones->setWordWrap(true);
+
+    Formae = new CheckBox(w, QStringLiteral("Formae"));
+    Formae->setRect(4080, 2820, 2715, 300);
+    Formae->setFontSpec(arial, 8.25);
+    Formae->setBackColor(windowBack);
+    Formae->setCaption(QStringLiteral("Ludi &formarum"));
+    Formae->setToolTipText(tr("Ogni partita chiede le forme delle parole invece del loro significato"));
+    Formae->setValue(choices_ && choices_->kind == QStringLiteral("formae"));
 
     okay = button(QStringLiteral("okay"), {4080, 3180, 2715, 570}, QStringLiteral("&O.K."), 12, true);
     okay->setToolTipText(tr("Sorteggia il certamen e mostra la tabula"));
@@ -188,6 +196,7 @@ void frmCertamen::okay_Click() {
     // The match choices are chosen once: now, if not before.
     if (!choices_) Optiones_Click();
     if (!choices_) return;
+    choices_->kind = Formae->value() ? QStringLiteral("formae") : QString();
     QList<Entrant> entrants;
     for (const QString &n : list.names)
         entrants.append({n, QString()});

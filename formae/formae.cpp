@@ -20,6 +20,7 @@ namespace {
 
 const QString title = QStringLiteral("LessiCorsa! Formae");
 const QString quantitatesKey = QStringLiteral("Quantitates");
+const QString kind = QStringLiteral("formae"); // the kind of game of forms (see game::Choices::kind)
 // The most words a game asks: each of them is asked once at most.
 constexpr int mostWords = 50;
 
@@ -207,7 +208,8 @@ void Formae::poolReady(game::Pool &pool) {
     ours_ = false;
     notes_.clear();
     spoken_.clear();
-    if (pool.requester() != this || !source()) return;
+    // Its own game, or one another feature (a tournament) asks to be of forms.
+    if ((pool.requester() != this && pool.kindAsked() != kind) || !source()) return;
     // The worker making this list's forms is done sooner than the same work twice.
     if (warming_.valid() && warmed_ == door_.vocabulary().file) warming_.wait();
 
@@ -276,7 +278,7 @@ void Formae::poolReady(game::Pool &pool) {
                "delle forme."),
             title, Icon::Exclamation, Buttons::Ok);
     pool.setOrder(order);
-    pool.setKind(QStringLiteral("formae"));
+    pool.setKind(kind);
     ours_ = true;
 }
 

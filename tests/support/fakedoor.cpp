@@ -23,6 +23,7 @@ class FakePool final : public game::Pool {
     }
     void setOrder(const QList<int> &order) override { order_ = order; }
     void setKind(const QString &kind) override { kind_ = kind; }
+    QString kindAsked() const override { return {}; }
     void row(int) override {}
 
   private:
