@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QHash>
 #include <QMap>
-#include <QRegularExpression>
 #include <algorithm>
 
 // The lexicon file is read into models (stems and endings per analysis
@@ -55,20 +54,53 @@ QString keyOf(const QString &word) {
     return k;
 }
 
-bool isVowel(QChar c) {
-    static const QString vowels = QStringLiteral("aeiouyāēīōūȳAEIOUYĀĒĪŌŪȲ");
-    return vowels.contains(c);
-}
-
 QChar withoutMacron(QChar c) {
-    static const QString longs = QStringLiteral("āēīōūȳĀĒĪŌŪȲ");
-    static const QString shorts = QStringLiteral("aeiouyAEIOUY");
-    const qsizetype i = longs.indexOf(c);
-    return i < 0 ? c : shorts.at(i);
+    switch (c.unicode()) {
+    case u'ā':
+        return u'a';
+    case u'ē':
+        return u'e';
+    case u'ī':
+        return u'i';
+    case u'ō':
+        return u'o';
+    case u'ū':
+        return u'u';
+    case u'ȳ':
+        return u'y';
+    case u'Ā':
+        return u'A';
+    case u'Ē':
+        return u'E';
+    case u'Ī':
+        return u'I';
+    case u'Ō':
+        return u'O';
+    case u'Ū':
+        return u'U';
+    case u'Ȳ':
+        return u'Y';
+    default:
+        return c;
+    }
 }
 
 bool hasMacron(QChar c) {
-    return withoutMacron(c) != c;
+    return c.unicode() >= 0x100 && withoutMacron(c) != c;
+}
+
+bool isVowel(QChar c) {
+    switch (withoutMacron(c).toLower().unicode()) {
+    case u'a':
+    case u'e':
+    case u'i':
+    case u'o':
+    case u'u':
+    case u'y':
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The source marks long syllables, not only long vowels: "ēst", "amānt",
@@ -195,6 +227,24 @@ Kind kindOf(QChar pos) {
     }
 }
 
+bool isSeparator(QChar c) {
+    return c == u' ' || c == u',' || c == u';' || c == u'(' || c == u')';
+}
+
+// The words of a list's Latin field ("sum, es, fui, esse" -> sum es fui esse).
+QStringList wordsOf(const QString &latin) {
+    QStringList out;
+    QString word;
+    for (QChar c : latin) {
+        if (!isSeparator(c))
+            word += c;
+        else if (!word.isEmpty())
+            out.append(std::exchange(word, QString()));
+    }
+    if (!word.isEmpty()) out.append(word);
+    return out;
+}
+
 // Prefixes written either way in the lists and in the lexicon (affero /
 // adfero): the lexicon is tried with the other spelling.
 const std::pair<const char *, const char *> assimilations[] = {
@@ -293,27 +343,43 @@ QList<std::pair<QString, int>> Lexicon::Data::inflect(int lemmaIndex) const {
 
 namespace {
 
-QList<Form> group(const QList<std::pair<QString, Reading>> &all, bool lengths) {
+struct Entry {
+    QString longForm, plainForm;
+    Reading reading;
+};
+
+QList<Form> group(const QList<Entry> &all, bool lengths) {
     QList<Form> forms;
+    QList<int> firstOrder; // the order of the reading whose spelling is spoken
     QHash<QString, qsizetype> index;
-    for (const auto &[longForm, reading] : all) {
-        const QString shown = lengths ? longForm : plainSpelling(longForm);
-        auto it = index.find(shown);
-        if (it == index.end()) {
-            it = index.insert(shown, forms.size());
-            forms.append(Form{shown, longForm, {}});
+    index.reserve(all.size());
+    for (const Entry &e : all) {
+        const QString &shown = lengths ? e.longForm : e.plainForm;
+        const int order = e.reading.order();
+        auto it = index.constFind(shown);
+        qsizetype k;
+        if (it == index.cend()) {
+            k = forms.size();
+            index.insert(shown, k);
+            forms.append(Form{shown, e.longForm, {}});
+            firstOrder.append(order);
+        } else
+            k = *it;
+        Form &f = forms[k];
+        if (!f.readings.contains(e.reading)) f.readings.append(e.reading);
+        // The spoken spelling is the one of the first reading.
+        if (order < firstOrder[k]) {
+            firstOrder[k] = order;
+            f.spoken = e.longForm;
         }
-        Form &f = forms[*it];
-        if (!f.readings.contains(reading)) f.readings.append(reading);
     }
     // Gender only where it matters: a form that has, at a case and number,
     // every gender the word has there is read without gender ("magnīs": dat
     // pl; "ego": nom sg), else with it ("magnōrum": gen pl m, gen pl n).
     auto cellOf = [](const Reading &r) { return int(r.number) * 10 + int(r.grammaticalCase); };
     QHash<int, int> wordGenders; // cell -> bit set of genders
-    for (const auto &entry : all)
-        if (entry.second.gender != Gender::None)
-            wordGenders[cellOf(entry.second)] |= 1 << int(entry.second.gender);
+    for (const Entry &e : all)
+        if (e.reading.gender != Gender::None) wordGenders[cellOf(e.reading)] |= 1 << int(e.reading.gender);
     for (Form &f : forms) {
         QHash<int, int> formGenders;
         for (const Reading &r : f.readings)
@@ -327,15 +393,6 @@ QList<Form> group(const QList<std::pair<QString, Reading>> &all, bool lengths) {
         f.readings = kept;
         std::sort(f.readings.begin(), f.readings.end());
     }
-    // The spoken spelling is the one of the first reading.
-    for (Form &f : forms)
-        for (const auto &[longForm, reading] : all)
-            if (Reading{reading.grammaticalCase, reading.number, f.readings.first().gender, reading.person,
-                        reading.tense, reading.mood, reading.voice} == f.readings.first() &&
-                (lengths ? longForm : plainSpelling(longForm)) == f.text) {
-                f.spoken = longForm;
-                break;
-            }
     std::stable_sort(forms.begin(), forms.end(),
                      [](const Form &a, const Form &b) { return a.readings.first() < b.readings.first(); });
     return forms;
@@ -369,7 +426,7 @@ QString tokenWithLengths(const QString &token, const QList<Form> &longForms) {
 Paradigm Lexicon::Data::build(int lemmaIndex, const QString &headword, const Respelling &respell) const {
     const Lemma &l = lemmas.at(lemmaIndex);
     const Model &m = models.at(l.model);
-    QList<std::pair<QString, Reading>> all;
+    QList<Entry> all;
     for (auto [form, analysis] : inflect(lemmaIndex)) {
         for (const auto &[from, to] : respell)
             if (form.startsWith(from, Qt::CaseInsensitive)) {
@@ -378,7 +435,7 @@ Paradigm Lexicon::Data::build(int lemmaIndex, const QString &headword, const Res
                 if (upper) form[0] = form.at(0).toUpper();
                 break;
             }
-        all.append({form, readingOf(analysis, m.deponent)});
+        all.append({form, plainSpelling(form), readingOf(analysis, m.deponent)});
     }
     Paradigm p;
     p.lemma = naturalLengths(l.form);
@@ -409,15 +466,14 @@ int Lexicon::Data::find(const QString &latin, const QString &category, Respellin
     const QString cat = category.trimmed();
     if (cat == u'4') return -1;
     QString first = latin.trimmed();
-    const qsizetype cut = first.indexOf(QRegularExpression(QStringLiteral("[ ,(;]")));
-    if (cut >= 0) first = first.left(cut);
+    const qsizetype cut = std::find_if(first.cbegin(), first.cend(), isSeparator) - first.cbegin();
+    first.truncate(cut);
     const QString key = keyOf(first);
     if (key.isEmpty()) return -1;
     QList<int> candidates = byKey.value(key);
     // "sui, sibi, se": the lexicon may know the word by another of its forms.
     if (candidates.isEmpty())
-        for (const QString &word :
-             latin.split(QRegularExpression(QStringLiteral("[ ,;()]+")), Qt::SkipEmptyParts))
+        for (const QString &word : wordsOf(latin))
             if (!word.startsWith(u'-') && !(candidates = byKey.value(keyOf(word))).isEmpty()) break;
     if (candidates.isEmpty())
         for (const auto &[a, b] : assimilations) {
@@ -454,7 +510,7 @@ int Lexicon::Data::find(const QString &latin, const QString &category, Respellin
     if (fitting.size() <= 1) return fitting.isEmpty() ? -1 : fitting.first();
     // Several lemmas of that spelling: the one whose forms match most of the
     // headword's other words and endings, then the most frequent.
-    QStringList tokens = latin.split(QRegularExpression(QStringLiteral("[ ,;()]+")), Qt::SkipEmptyParts);
+    const QStringList tokens = wordsOf(latin);
     int best = -1, bestScore = -1;
     for (int i : fitting) {
         QList<QString> plains;
@@ -507,75 +563,85 @@ std::shared_ptr<const Lexicon> Lexicon::load(const QString &path, QString *error
     };
     QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter)) return damaged(1);
-    const QStringList lines = text.split(u'\n');
-    if (lines.isEmpty() || lines.first().trimmed() != QLatin1String("LESSICORSA-LEXICON 1"))
-        return damaged(1);
-
+    // Read as views of the text: a string is made only for what is kept.
+    const QStringView all(text);
     std::shared_ptr<Lexicon> lex(new Lexicon);
     Data &d = *lex->d;
     QHash<QString, int> modelIndex;
-    for (qsizetype n = 1; n < lines.size(); ++n) {
-        const QString &line = lines.at(n);
-        const int lineNo = int(n + 1);
+    int lineNo = 0;
+    for (qsizetype pos = 0; pos < all.size();) {
+        qsizetype end = all.indexOf(u'\n', pos);
+        if (end < 0) end = all.size();
+        const QStringView line = all.mid(pos, end - pos);
+        pos = end + 1;
+        ++lineNo;
+        if (lineNo == 1) {
+            if (line.trimmed() != QLatin1String("LESSICORSA-LEXICON 1")) return damaged(1);
+            continue;
+        }
         if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QStringList f = line.split(u'|');
+        const QList<QStringView> f = line.split(u'|');
         bool ok = true;
         if (f.first() == u'M' && f.size() == 7 && f.at(2).size() == 1) {
             Model m;
-            m.name = f.at(1);
+            m.name = f.at(1).toString();
             m.pos = f.at(2).at(0);
             m.deponent = f.at(3) == u'd';
-            m.sufd = f.at(4).split(u',', Qt::SkipEmptyParts);
-            for (const QString &r : f.at(5).split(u' ', Qt::SkipEmptyParts)) {
+            for (QStringView suffix : f.at(4).split(u',', Qt::SkipEmptyParts))
+                m.sufd.append(suffix.toString());
+            for (QStringView r : f.at(5).split(u' ', Qt::SkipEmptyParts)) {
                 const qsizetype eq = r.indexOf(u'=');
                 const int num = r.left(eq).toInt(&ok);
-                const QString rule = r.mid(eq + 1);
+                const QString rule = r.mid(eq + 1).toString();
                 if (eq < 0 || !ok || (rule != u'K' && rule != u'-' && !rule.contains(u',')))
                     return damaged(lineNo);
                 m.radicals.insert(num, rule);
             }
-            for (const QString &e : f.at(6).split(u' ', Qt::SkipEmptyParts)) {
-                const QStringList p = e.split(u':');
+            for (QStringView e : f.at(6).split(u' ', Qt::SkipEmptyParts)) {
+                const QList<QStringView> p = e.split(u':');
                 bool ok2 = false;
                 const int analysis = p.size() == 3 ? p.at(0).toInt(&ok) : 0;
                 const int radical = p.size() == 3 ? p.at(1).toInt(&ok2) : 0;
                 if (p.size() != 3 || !ok || !ok2) return damaged(lineNo);
-                for (const QString &alt : p.at(2).split(u','))
-                    m.endings.append({analysis, radical, alt == u'-' ? QString() : alt});
+                for (QStringView alt : p.at(2).split(u','))
+                    m.endings.append({analysis, radical, alt == u'-' ? QString() : alt.toString()});
             }
             modelIndex.insert(m.name, int(d.models.size()));
             d.models.append(m);
         } else if (f.first() == u'L' && f.size() == 9 && !f.at(1).isEmpty()) {
             Lemma l;
-            l.form = f.at(1);
-            l.model = modelIndex.value(f.at(2), -1);
-            l.stem1 = f.at(3).split(u',', Qt::SkipEmptyParts);
-            l.stem2 = f.at(4).split(u',', Qt::SkipEmptyParts);
+            l.form = f.at(1).toString();
+            l.model = modelIndex.value(f.at(2).toString(), -1);
+            for (QStringView stem : f.at(3).split(u',', Qt::SkipEmptyParts))
+                l.stem1.append(stem.toString());
+            for (QStringView stem : f.at(4).split(u',', Qt::SkipEmptyParts))
+                l.stem2.append(stem.toString());
             l.homograph = f.at(5).toInt(&ok);
             l.frequency = f.at(6).toInt();
             l.perfectOnly = f.at(8).contains(u'p');
             if (l.model < 0 || !ok) return damaged(lineNo);
             d.byKey[keyOf(l.form)].append(int(d.lemmas.size()));
-            if (!f.at(7).isEmpty()) d.byKey[keyOf(f.at(7))].append(int(d.lemmas.size()));
+            if (!f.at(7).isEmpty()) d.byKey[keyOf(f.at(7).toString())].append(int(d.lemmas.size()));
             d.lemmas.append(l);
         } else if (f.first() == u'I' && f.size() == 5) {
             Irregular ir;
-            ir.form = naturalLengths(f.at(1));
+            ir.form = naturalLengths(f.at(1).toString());
             ir.exclusive = f.at(4) == u'x';
-            for (const QString &a : f.at(3).split(u',')) {
+            for (QStringView a : f.at(3).split(u',')) {
                 ir.analyses.append(a.toInt(&ok));
                 if (!ok) return damaged(lineNo);
             }
-            QString key = f.at(2);
-            static const QRegularExpression trailing(QStringLiteral("(\\d+)$"));
-            const auto match = trailing.match(key);
-            const QString hom = match.hasMatch() ? match.captured(1) : QString();
-            key.chop(hom.size());
+            QString key = f.at(2).toString();
+            qsizetype digits = key.size();
+            while (digits > 0 && key.at(digits - 1).isDigit())
+                --digits;
+            const QString hom = key.mid(digits);
+            key.truncate(digits);
             d.irregulars[keyOf(key) + hom].append(ir);
         } else
             return damaged(lineNo);
     }
-    if (d.lemmas.isEmpty()) return damaged(int(lines.size()));
+    if (d.lemmas.isEmpty()) return damaged(std::max(1, lineNo));
     return lex;
 }
 
@@ -613,6 +679,8 @@ int Reading::order() const {
 }
 
 QString plainSpelling(const QString &withLengths) {
+    const auto marked = std::find_if(withLengths.cbegin(), withLengths.cend(), hasMacron);
+    if (marked == withLengths.cend()) return withLengths;
     QString s = withLengths;
     for (QChar &c : s)
         c = withoutMacron(c);

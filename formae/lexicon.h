@@ -135,8 +135,8 @@ QString abbreviate(const Reading &reading);
 // Readings joined with "; " in the fixed order.
 QString abbreviate(const QList<Reading> &readings);
 
-// Spelling helpers: the plain spelling of a form with lengths (marks removed),
-// and the same with "j" written "i" as the vocabulary writes it.
+// The plain spelling of a form with lengths: the macrons removed ("amīcōrum"
+// -> "amicorum"). The lexicon already writes "i" for consonantal i.
 QString plainSpelling(const QString &withLengths);
 
 } // namespace formae

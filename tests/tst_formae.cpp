@@ -154,6 +154,8 @@ class TestFormae : public QObject {
             {"malo", "malo, mavis, malui, malle", "3", verbCells,
              "mālō māvīs māvult mālumus māvultis mālunt mālēbam mālam mālēs mālent māluī māluistī "
              "māluēre/māluērunt mālueram mālim mālīs māllem - - mālle māluisse"},
+            {"memini (perfect only)", "memini, meminisse", "3", verbCells,
+             "- - - - - - - - - - meminī meministī meminēre/meminērunt memineram - - - - - - meminisse"},
             {"fio", "fio, fis, factus sum, fieri", "3", verbCells,
              "fīō fīs fit fīmus fītis fīunt fīēbam fīam fīēs fīent - - - - fīam fīās fierem fī fīte fierī -"},
         };
@@ -245,6 +247,41 @@ class TestFormae : public QObject {
         QCOMPARE(abbreviate(found->readings), readings);
     }
 
+    // The voice always gets the lengths, even of a plain form: the spelling
+    // of its first reading.
+    void spokenWithLengths_data() {
+        QTest::addColumn<QString>("latin");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("amicorum") << "amicus, -i m."
+                                  << "1"
+                                  << "amicorum"
+                                  << "amīcōrum";
+        QTest::newRow("rosa: nom before abl") << "rosa, -ae f."
+                                              << "1"
+                                              << "rosa"
+                                              << "rosa";
+        QTest::newRow("amabunt") << "amo, -as, amavi, amatum, -are"
+                                 << "3"
+                                 << "amabunt"
+                                 << "amābunt";
+    }
+    void spokenWithLengths() {
+        QFETCH(QString, latin);
+        QFETCH(QString, category);
+        QFETCH(QString, form);
+        QFETCH(QString, spoken);
+        const auto p = lexicon->paradigm(latin, category);
+        QVERIFY(p);
+        for (const Form &f : p->plain)
+            if (f.text == form) {
+                QCOMPARE(f.spoken, spoken);
+                return;
+            }
+        QFAIL("form not found");
+    }
+
     void boxText_data() {
         QTest::addColumn<QString>("latin");
         QTest::addColumn<QString>("category");
@@ -299,6 +336,9 @@ class TestFormae : public QObject {
         QTest::newRow("affero for adfero") << "affero, affers, attuli, allatum, afferre"
                                            << "3"
                                            << "afferō, affers, attulī, allatum, afferre";
+        QTest::newRow("long before ns") << "consul, -is m."
+                                        << "1"
+                                        << "cōnsul, -is m.";
         QTest::newRow("indeclinable") << "et"
                                       << "4"
                                       << "";

@@ -153,7 +153,7 @@ if check "window appears (first start, XDG_DATA_HOME)" start_game "$home" XDG_DA
     check "the sample vocpers.txt is copied" cmp -s "$data/vocpers.txt" "$folder/vocpers.txt"
     check "the copied vocpers.txt is a file the user can edit" \
         bash -c '[ -f "$1" ] && [ ! -L "$1" ] && [ -w "$1" ]' _ "$folder/vocpers.txt"
-    for f in vocabula.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
+    for f in vocabula.txt lexicon.txt musica.mid Vittoria.wav Right.wav Wrong.wav; do
         check "$f is linked to the installed one" link_is "$folder/$f" "$data/$f"
     done
     check "nothing made under ~/.local/share" [ ! -e "$home/.local/share/lessicorsa" ]
