@@ -94,6 +94,7 @@ void Traduci::Timer1_Timer() {
 }
 
 void Traduci::showWord(const QString &text, double points) {
+    showNote(QString());
     Parola->setFontSize(points);
     Parola->setCaption(text);
 }

@@ -158,7 +158,7 @@ void Errata::poolReady(game::Pool &pool) {
     const std::vector<VocabularyRecord> &table = *v.table;
     pool.clear();
     auto add = [&](const QString &f, const QString &c, const QString &latin, const QString &translation) {
-        return pool.add({-1, f, c, latin, translation});
+        return pool.add({-1, f, c, latin, translation, {}});
     };
     // The missed words found in one pass over the table, by their Latin word:
     // each takes the last record of the same word and class.
@@ -212,12 +212,16 @@ void Errata::poolReady(game::Pool &pool) {
 void Errata::gameStarting(const game::Choices &c) {
     missedThisGame_.clear();
     asked_.reset();
+    // The list is one of words: a game of another kind (forms) leaves it alone.
+    otherKind_ = !c.kind.isEmpty();
+    if (otherKind_) return;
     // An unreadable list is reported before play, not at the first error.
     if (!ludus_) reload();
     if (c.playerCount == 2) reload(2);
 }
 
 void Errata::wordAsked(const game::Word &w) {
+    if (otherKind_) return;
     asked_ = Asked{w.latin, w.category, w.translation};
 }
 

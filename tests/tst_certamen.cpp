@@ -39,7 +39,8 @@ game::Choices choices() {
             .language = {},
             .languageIndex = 1,
             .soundsOn = true,
-            .characters = {}};
+            .characters = {},
+            .kind = {}};
 }
 
 // The draw without shuffling: entrant i at place i.
@@ -302,21 +303,25 @@ class TestCertamen : public QObject {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("played");
-        QTest::newRow("knockout before its first match") << int(Kind::Eliminatio) << 5 << 0;
-        QTest::newRow("knockout in its second round") << int(Kind::Eliminatio) << 6 << 3;
-        QTest::newRow("knockout over") << int(Kind::Eliminatio) << 3 << 2;
-        QTest::newRow("league half way") << int(Kind::Orbis) << 4 << 3;
+        QTest::addColumn<bool>("forms");
+        QTest::newRow("knockout before its first match") << int(Kind::Eliminatio) << 5 << 0 << false;
+        QTest::newRow("knockout in its second round") << int(Kind::Eliminatio) << 6 << 3 << false;
+        QTest::newRow("knockout over") << int(Kind::Eliminatio) << 3 << 2 << false;
+        QTest::newRow("league half way") << int(Kind::Orbis) << 4 << 3 << false;
+        QTest::newRow("league on forms half way") << int(Kind::Orbis) << 4 << 3 << true;
     }
     void stateRoundTrip() {
         QFETCH(int, kind);
         QFETCH(int, n);
         QFETCH(int, played);
+        QFETCH(bool, forms);
         QList<Entrant> people = entrants(n);
         people[0] = {QStringLiteral("Zoë \"la rossa\", 3ª B"), QStringLiteral("Catullus")};
         people[1].character = QStringLiteral("Seneca");
         std::mt19937 rng(7);
         game::Choices c = choices();
         c.excludeSimilar = true;
+        if (forms) c.kind = QStringLiteral("formae");
         Tournament t =
             Tournament::draw(Kind(kind), people, c, [&](int k) { return static_cast<int>(rng() % k); });
         for (int i = 0; i < played; ++i) {
@@ -333,6 +338,7 @@ class TestCertamen : public QObject {
         QCOMPARE(back->entrants().at(1).character, QStringLiteral("Seneca"));
         QVERIFY(back->choices().excludeSimilar && back->choices().soundsOn && !back->choices().musicOn);
         QCOMPARE(back->choices().frequencies, QStringLiteral("1011"));
+        QCOMPARE(back->choices().kind, c.kind);
         for (qsizetype k = 0; k < bytes.size(); ++k)
             QVERIFY2(!Tournament::load(bytes.left(k)), qPrintable(QStringLiteral("cut at %1").arg(k)));
     }
