@@ -1,9 +1,11 @@
 // LessiCorsa: a game for drilling Latin vocabulary.
 #include "board/traduci.h"
+#include "players/roster.h"
 #include "ui/application.h"
 #include "ui/language.h"
 #include "ui/multimedia.h"
 #include "ui/platform.h"
+#include "ui/solecopy.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -23,6 +25,7 @@ int main(int argc, char **argv) {
     QApplication app(argc, argv);
     ui::setUpApplication();
     ui::installTranslation();
+    if (!ui::claimSoleCopy(players::dataFolder())) return 0;
     ui::setBeforeEnd(&ui::shutdownAudio);
     Traduci board;
     board.show();

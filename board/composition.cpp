@@ -108,6 +108,13 @@ void Traduci::createControls() {
     Parola->setAutoSizeKeepsCentre(true);
     Parola->setAutoSize(true);
     Parola->setCaption(QStringLiteral("Parola"));
+    Lemma = label(f1, QStringLiteral("Lemma"), -1, {1245, 2200, 825, 240}, QString(), false);
+    Lemma->setBackStyle(0);
+    Lemma->setForeColor(yellow);
+    Lemma->setAlignment(Label::AlignCenter);
+    Lemma->setFontSpec(QStringLiteral("Arial"), 9);
+    Lemma->setAutoSizeKeepsCentre(true);
+    Lemma->setAutoSize(true);
     candidate(0, {600, 480, 1575, 495}, paleYellow);
     // The names of the pupils who play, when a feature names them: at the
     // panel's foot, above each one's portrait.

@@ -20,8 +20,9 @@ namespace {
 // The pool as the four hidden list boxes hold it, item k of each.
 class BoardPool final : public game::Pool {
   public:
-    BoardPool(Traduci &b, const game::Listener *requester, QList<int> &order)
-        : b_(b), requester_(requester), order_(order) {}
+    BoardPool(Traduci &b, const game::Listener *requester, QList<int> &order, QString &kind,
+              const QString &asked)
+        : b_(b), requester_(requester), order_(order), kind_(kind), asked_(asked) {}
     bool supplied() const { return supplied_; }
 
     int count() const override { return b_.vocabolo->listCount(); }
@@ -45,6 +46,8 @@ class BoardPool final : public game::Pool {
         return b_.vocabolo->listCount() - 1;
     }
     void setOrder(const QList<int> &order) override { order_ = order; }
+    void setKind(const QString &kind) override { kind_ = kind; }
+    QString kindAsked() const override { return asked_; }
     void row(int r) override {
         if (!building_) building_.emplace(b_);
         building_->row(r);
@@ -57,6 +60,8 @@ class BoardPool final : public game::Pool {
     Traduci &b_;
     const game::Listener *requester_;
     QList<int> &order_;
+    QString &kind_;
+    QString asked_;
     bool supplied_ = false;
     std::optional<Traduci::BuildingPool> building_;
 };
@@ -64,7 +69,7 @@ class BoardPool final : public game::Pool {
 } // namespace
 
 game::Word Traduci::poolWord(int k) const {
-    return {k, frequenza->list(k), categoria->list(k), vocabolo->list(k), traduzione->list(k)};
+    return {k, frequenza->list(k), categoria->list(k), vocabolo->list(k), traduzione->list(k), {}};
 }
 
 void Traduci::addListener(game::Listener *l) {
@@ -104,7 +109,8 @@ void Traduci::startGame(const game::Listener *requester) {
 
 bool Traduci::offerPool(const game::Listener *requester) {
     askOrder_.clear();
-    BoardPool pool(*this, requester, askOrder_);
+    poolKind_.clear();
+    BoardPool pool(*this, requester, askOrder_, poolKind_, kindAsked_);
     for (game::Listener *l : listeners_)
         l->poolReady(pool);
     if (!pool.supplied()) return false;
@@ -199,8 +205,10 @@ game::Choices readChoices(Impostazioni *w) {
 
 void Traduci::startGameWith(const game::Choices &preset, const game::Listener *requester) {
     preset_ = preset;
+    kindAsked_ = preset.kind;
     startGame(requester);
     preset_.reset();
+    kindAsked_.clear();
 }
 
 void Traduci::showSettings() {
@@ -250,6 +258,10 @@ std::optional<game::Choices> Traduci::askChoices(const std::optional<game::Choic
         image->setTag(line);
     showBoard();
     return c;
+}
+
+void Traduci::setWordLook(const game::WordLook *look) {
+    wordLook_ = look;
 }
 
 QMenu *Traduci::viewMenu() {

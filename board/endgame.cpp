@@ -9,6 +9,7 @@
 void Traduci::finepartita() {
     TraduciState &s = state;
     Parola->setCaption(QString());
+    showNote(QString());
     s.gameOver = true;
     suona(QStringLiteral("Vittoria"));
     sign(s.currentCandidate)->setShown(false);

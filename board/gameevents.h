@@ -43,12 +43,31 @@ struct Choices {
     std::array<QString, 3> characters;
     // Words whose first two letters are those of their translation are left out.
     bool excludeSimilar = false;
+    // What the game asks: empty for the game of words; else the name a
+    // feature gave its own kind of game (see Pool::setKind), e.g. "formae".
+    QString kind;
 };
 
 // A word of the pool.
 struct Word {
     int index = -1; // in the pool
     QString frequency, category, latin, translation;
+    // The word asked as the voice should say it (with its vowel lengths),
+    // when the board's word look knows it better than `latin`; else empty.
+    QString spoken;
+};
+
+// How the board shows the word asked: the text on the board, a note in small
+// type beneath it (none when empty), and the text the voice should say.
+struct Shown {
+    QString text, note, spoken;
+};
+
+// A feature that changes how the word asked is shown (see Door::setWordLook).
+class WordLook {
+  public:
+    virtual ~WordLook() = default;
+    virtual Shown look(const Word &w) const = 0;
 };
 
 // A judged strike on the word asked: by player 1 (key 0, or the single
@@ -96,6 +115,13 @@ class Pool {
     // The words to ask, in this order, instead of random draws; the game
     // asks as many of them as were chosen, at most.
     virtual void setOrder(const QList<int> &order) = 0;
+    // The kind of game these words make (see Choices::kind); a supplied
+    // pool of words leaves it empty.
+    virtual void setKind(const QString &kind) = 0;
+    // The kind of game asked for with Door::startGameWith (its preset's
+    // kind): a feature that makes games of that kind supplies this pool,
+    // whoever asked. Empty for a game of words.
+    virtual QString kindAsked() const = 0;
     // Call with each row while going through a large table: the user's input
     // runs every so many rows, so that the window never stands still long.
     virtual void row(int r) = 0;
@@ -143,7 +169,8 @@ class Door {
     // Starts a game with `preset` as though the settings window had been
     // shown with these choices and confirmed (it is made, given them and
     // confirmed unseen): players, speed, words chosen, classes, frequencies,
-    // vocabulary file, language, sounds, music, similar words, characters.
+    // vocabulary file, language, sounds, music, similar words, characters,
+    // and the kind of game (see Pool::kindAsked).
     // `requester` as in startGame. Choices that give too few words show the
     // settings window as usual.
     virtual void startGameWith(const Choices &preset, const Listener *requester) = 0;
@@ -162,6 +189,9 @@ class Door {
     // Empty or "vocpers.txt" is the game's own vocpers.txt in the current
     // folder, the default.
     virtual void setPersonalVocabulary(const QString &path) = 0;
+    // How the word asked is shown from now on; nullptr shows its Latin as the
+    // pool holds it. One look at a time: the last one set counts.
+    virtual void setWordLook(const WordLook *look) = 0;
 };
 
 } // namespace game

@@ -122,7 +122,8 @@ void Traduci::Imposta_Click() {
                              .soundsOn = s.soundsOn != 0,
                              .musicOn = s.musicOn != 0,
                              .characters = s.playerNames,
-                             .excludeSimilar = s.excludeSimilar != 0};
+                             .excludeSimilar = s.excludeSimilar != 0,
+                             .kind = poolKind_};
     notify([&](game::Listener &l) { l.gameStarting(choices_); });
 
     // The board for the new game.

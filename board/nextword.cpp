@@ -34,6 +34,8 @@ void Traduci::sceglivocabolo() {
     // A feature that supplied the pool may have given the order of its words.
     if (!askOrder_.isEmpty()) k = askOrder_.at(nextAsk_++ % askOrder_.size());
     asked_ = poolWord(k);
+    const game::Shown shown = wordLook_ ? wordLook_->look(asked_) : game::Shown{asked_.latin, {}, {}};
+    asked_.spoken = shown.spoken;
     notify([&](game::Listener &l) { l.wordAsked(asked_); });
     state.correctCandidate = intScaled(platform().rnd(), state.candidateCount);
 
@@ -51,11 +53,12 @@ void Traduci::sceglivocabolo() {
 
     // The word at the largest whole point size from 14 down that fits the panel.
     Parola->setShown(false);
-    Parola->setCaption(vocabolo->list(k));
+    Parola->setCaption(shown.text);
     Parola->setFontSize(14);
     while (Parola->width_() >= Frame1->width_() && Parola->fontSize() > 1)
         Parola->setFontSize(Parola->fontSize() - 1);
     Parola->setShown(true);
+    showNote(shown.note);
 
     for (int i = 0; i < state.candidateCount; ++i) {
         if (i == state.correctCandidate) {
@@ -66,4 +69,11 @@ void Traduci::sceglivocabolo() {
             sign(i)->setCaption(errati->list(intScaled(platform().rnd(), m)));
         }
     }
+}
+
+void Traduci::showNote(const QString &note) {
+    Lemma->setCaption(note);
+    Lemma->setLeft(Parola->left() + (Parola->width_() - Lemma->width_()) / 2);
+    Lemma->setTop(Parola->top() + Parola->height_());
+    Lemma->setShown(!note.isEmpty());
 }

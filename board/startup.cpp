@@ -23,10 +23,6 @@ bool runUnderGuard(const std::function<void()> &step) {
 }
 
 void Traduci::Form_Load() {
-    // The start-up reads the settings a settings window would hold, without
-    // making the window: its controls are not needed before the first game,
-    // and making them costs a good part of what the board's own cost.
-    const Impostazioni::StartupChoices settings = Impostazioni::startupChoices();
     openSoundDevices();
     Timer1_Timer();
     state.barBaseHeight = 1605;
@@ -42,11 +38,13 @@ void Traduci::Form_Load() {
             state.loadedFile = QStringLiteral("vocabula.txt");
         },
         [this] { aprivocaboli(QStringLiteral("vocabula.txt")); },
-        [this, &settings] {
-            if (settings.music != 0) state.musicOn = -1;
+        // The stored settings reach the board through the settings window's
+        // controls: the window the idle tick made, loaded from the store.
+        [this] {
+            if (impostazioni()->musica->value() != 0) state.musicOn = -1;
         },
-        [this, &settings] {
-            if (settings.sounds != 0) {
+        [this] {
+            if (impostazioni()->suoni->value() != 0) {
                 state.soundsOn = -1;
                 suona(QStringLiteral("Vittoria"));
             }

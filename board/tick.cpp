@@ -30,18 +30,20 @@ void Traduci::Timer1_Timer() {
     }
     // 2. The idle screen: two random portraits and the invitation.
     if (Timer1->interval() == 1000) {
-        // The portraits of the settings window's store: they are there without
-        // the window, which the idle board therefore never makes.
-        if (portraits_.empty())
-            for (int k = 1; k <= 6; ++k)
-                portraits_.push_back(Impostazioni::portrait(k));
-        // All six are rendered beside the first idle second (and after a
-        // change of scale), rather than one by one as chance shows them.
-        if (isVisible())
+        // The portraits of the settings window's store: the idle board makes
+        // that window (hidden) when there is none.
+        Impostazioni *settings = impostazioni();
+        if (isVisible()) {
+            // All six are rendered beside the first idle second (and after a
+            // change of scale), rather than one by one as chance shows them.
+            if (portraits_.empty())
+                for (int k = 1; k <= 6; ++k)
+                    portraits_.push_back(settings->foto(k)->picture());
             for (const Picture &p : portraits_)
                 foto1->prepare(p);
-        foto1->setPicture(portraits_[intScaled(platform().rnd(), 6)]);
-        foto2->setPicture(portraits_[intScaled(platform().rnd(), 6)]);
+        }
+        foto1->setPicture(settings->foto(intScaled(platform().rnd(), 6) + 1)->picture());
+        foto2->setPicture(settings->foto(intScaled(platform().rnd(), 6) + 1)->picture());
         showWord(QStringLiteral(
                      "Quamlibet clavem tange: laetaberis\rUn tasto per iniziare\rPress any key to begin"),
                  12);
@@ -92,6 +94,7 @@ void Traduci::Timer1_Timer() {
 }
 
 void Traduci::showWord(const QString &text, double points) {
+    showNote(QString());
     Parola->setFontSize(points);
     Parola->setCaption(text);
 }

@@ -83,6 +83,7 @@ class Traduci : public ui::Form, public game::Door {
     ui::ControlArray<ui::Image> fumetto;
     ui::ControlArray<ui::Label> sign;
     ui::Label *Parola = nullptr;
+    ui::Label *Lemma = nullptr;        // a note in small type beneath the word, when a feature gives one
     ui::ControlArray<ui::Label> nomen; // the players' names: (1) right, (2) left
     ui::Frame *Frame2 = nullptr;
     ui::ListBox *frequenza = nullptr, *categoria = nullptr, *traduzione = nullptr, *vocabolo = nullptr;
@@ -147,6 +148,8 @@ class Traduci : public ui::Form, public game::Door {
     void showBoard();
     // Places `Parola` after its text or font changed, keeping its centre.
     void showWord(const QString &text, double points);
+    // Shows `note` in small type beneath the word (nothing when empty).
+    void showNote(const QString &note);
     // Shows the players' names a feature gave, above their portraits.
     void mostranomi();
 
@@ -189,6 +192,7 @@ class Traduci : public ui::Form, public game::Door {
     // Game start's settings window: shown, or confirmed unseen with a feature's preset.
     void showSettings();
     void setPersonalVocabulary(const QString &path) override;
+    void setWordLook(const game::WordLook *look) override;
     // The file of the personal vocabulary: "vocpers.txt" or a list's path.
     QString personalVocabulary() const { return personalVocabulary_; }
 
@@ -219,7 +223,15 @@ class Traduci : public ui::Form, public game::Door {
     game::Choices choices_;
     const game::Listener *requester_ = nullptr; // of the game start asked for now
     bool poolSupplied_ = false;                 // the last game's pool came from a feature
-    QList<int> askOrder_;                       // the words to ask, when a feature gave their order
+    // Counts the tables the loader read anew (a file or language other than
+    // the last, or the same file's contents changed); the pool was built from
+    // the table of count poolTable_, and is built again for any other.
+    int tablesRead_ = 0;
+    int poolTable_ = -1;
+    QList<int> askOrder_;                      // the words to ask, when a feature gave their order
+    QString poolKind_;                         // the kind of game the supplied pool makes
+    QString kindAsked_;                        // the kind of game startGameWith asks for
+    const game::WordLook *wordLook_ = nullptr; // how the word asked is shown, when a feature says
     qsizetype nextAsk_ = 0;
     game::Word asked_; // the word asked now
     double wordsChosen_ = 0;

@@ -7,7 +7,7 @@
 #include "ui/convert.h"
 #include "ui/form.h"
 #include "ui/platform.h"
-#include "vocabulary/vocabularyfile.h"
+#include "ui/wholefile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cmath>
@@ -114,8 +113,18 @@ void Certamen::reload() {
         return;
     }
     QFile f(path);
-    if (vocabulary::isReadableFile(path) && info.size() <= largestState && f.open(QIODevice::ReadOnly))
-        t_ = Tournament::load(f.readAll());
+    if (info.isFile() && !f.open(QIODevice::ReadOnly)) {
+        // An intact file the program may not read (its permissions) is no
+        // damaged one: it stays where it is, for whoever can mend that.
+        platform().messageBox(tr("Impossibile leggere il file del certamen %1 (mancano i permessi di "
+                                 "lettura): resta com'è e quel certamen non si può riprendere; un nuovo "
+                                 "certamen lo sostituirebbe. Si gioca come sempre.")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              title, Icon::Exclamation, Buttons::Ok);
+        updateMenu();
+        return;
+    }
+    if (info.isFile() && info.size() <= largestState) t_ = Tournament::load(f.readAll());
     f.close();
     if (!t_) {
         // Kept for whoever wants to look at it, out of the way of the next tournament.
@@ -141,20 +150,19 @@ bool Certamen::save() {
     if (!t_) return true;
     const QString path = statePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    const QByteArray bytes = t_->save();
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
-    if (ok) {
+    const WriteResult written = writeWhole(path, t_->save());
+    if (written) {
         warnedUnwritable_ = false;
     } else if (!warnedUnwritable_) {
         warnedUnwritable_ = true;
         platform().messageBox(
             tr("Impossibile scrivere il file del certamen %1: se il programma si chiude ora, "
                "i risultati non ancora salvati andranno persi.")
-                .arg(QDir::toNativeSeparators(path)),
+                    .arg(QDir::toNativeSeparators(path)) +
+                QLatin1Char(' ') + whyAndKept(written, path),
             title, Icon::Exclamation, Buttons::Ok);
     }
-    return ok;
+    return written.ok;
 }
 
 void Certamen::updateMenu() {

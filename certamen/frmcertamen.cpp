@@ -26,7 +26,7 @@ constexpr qint64 largestList = 64 * 1024;
 } // namespace
 
 frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> &choices)
-    : Form(QStringLiteral("frmCertamen"), Border::FixedDialog, 6915, 4710), certamen_(certamen),
+    : Form(QStringLiteral("frmCertamen"), Border::FixedDialog, 6915, 5040), certamen_(certamen),
       choices_(choices) {
     setCaption(title);
     setBackColor(windowBack);
@@ -59,7 +59,7 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
     pal.setColor(QPalette::Text, QColor(0, 0, 0));
     nominaText->setPalette(pal);
     nomina = new Hosted(w, QStringLiteral("nomina"), nominaText);
-    nomina->setRect(120, 360, 3800, 3750);
+    nomina->setRect(120, 360, 3800, 4080);
     nomina->setFontSpec(arial, 9.75);
     nomina->setToolTipText(tr("Un nome per riga: da 3 a 32 alunni o squadre"));
     connect(nominaText, &QPlainTextEdit::textChanged, this, &frmCertamen::count);
@@ -73,9 +73,9 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
         return b;
     };
     Lege =
-        button(QStringLiteral("Lege"), {120, 4200, 1900, 390}, QStringLiteral("&Lege ex indice…"), 9, false);
+        button(QStringLiteral("Lege"), {120, 4530, 1900, 390}, QStringLiteral("&Lege ex indice…"), 9, false);
     Lege->setToolTipText(tr("Legge i nomi da un file di testo, uno per riga"));
-    numerus = label(QStringLiteral("numerus"), {2100, 4260, 1820, 255}, QString());
+    numerus = label(QStringLiteral("numerus"), {2100, 4590, 1820, 255}, QString());
     numerus->setAlignment(Label::AlignRight);
 
     Forma = new Frame(w, QStringLiteral("Forma"));
@@ -108,15 +108,23 @@ frmCertamen::frmCertamen(Certamen &certamen, const std::optional<game::Choices> 
     optiones->setAlignment(Label::AlignCenter);
     optiones->setWordWrap(true);
 
-    tempus = label(QStringLiteral("tempus"), {4080, 2820, 2715, 300}, QString());
+    Formae = new CheckBox(w, QStringLiteral("Formae"));
+    Formae->setRect(4080, 2820, 2715, 300);
+    Formae->setFontSpec(arial, 8.25);
+    Formae->setBackColor(windowBack);
+    Formae->setCaption(QStringLiteral("Ludi &formarum"));
+    Formae->setToolTipText(tr("Ogni partita chiede le forme delle parole invece del loro significato"));
+    Formae->setValue(choices_ && choices_->kind == QStringLiteral("formae"));
+
+    tempus = label(QStringLiteral("tempus"), {4080, 3150, 2715, 300}, QString());
     tempus->setAlignment(Label::AlignCenter);
     tempus->setFontBold(true);
     tempus->setToolTipText(tr("Durata stimata: le partite per la durata tipica di una partita con queste "
                               "parole e questa velocità. Si può dividere in più lezioni: il certamen "
                               "riprende da dove si è fermato"));
-    okay = button(QStringLiteral("okay"), {4080, 3180, 2715, 570}, QStringLiteral("&O.K."), 12, true);
+    okay = button(QStringLiteral("okay"), {4080, 3510, 2715, 570}, QStringLiteral("&O.K."), 12, true);
     okay->setToolTipText(tr("Sorteggia il certamen e mostra la tabula"));
-    Exit = button(QStringLiteral("Exit"), {4080, 3840, 2715, 510}, QStringLiteral("&Exit (Esc)"), 9.75, true);
+    Exit = button(QStringLiteral("Exit"), {4080, 4170, 2715, 510}, QStringLiteral("&Exit (Esc)"), 9.75, true);
     setCancelButton(Exit);
     connect(Lege, &Control::Click, this, &frmCertamen::Lege_Click);
     connect(Optiones, &Control::Click, this, &frmCertamen::Optiones_Click);
@@ -207,6 +215,7 @@ void frmCertamen::okay_Click() {
     // The match choices are chosen once: now, if not before.
     if (!choices_) Optiones_Click();
     if (!choices_) return;
+    choices_->kind = Formae->value() ? QStringLiteral("formae") : QString();
     QList<Entrant> entrants;
     for (const QString &n : list.names)
         entrants.append({n, QString()});

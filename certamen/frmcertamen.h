@@ -26,6 +26,7 @@ class frmCertamen : public ui::Form {
     ui::Label *titulus = nullptr, *numerus = nullptr, *optiones = nullptr, *tempus = nullptr;
     ui::Frame *Forma = nullptr;
     ui::OptionButton *Eliminatio = nullptr, *Orbis = nullptr;
+    ui::CheckBox *Formae = nullptr; // every match a game of forms
     ui::CommandButton *Lege = nullptr, *Optiones = nullptr, *okay = nullptr, *Exit = nullptr;
 
     // The tournament drawn by O.K., none after Exit.

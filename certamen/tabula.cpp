@@ -6,6 +6,7 @@
 #include "settings/palette.h"
 #include "ui/platform.h"
 #include "ui/timer.h"
+#include "ui/wholefile.h"
 
 #include <QAbstractTableModel>
 #include <QDate>
@@ -13,7 +14,6 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTableView>
 #include <cmath>
 
@@ -273,10 +273,9 @@ void Tabula::Exporta_Click() {
                              QDir::home().filePath(QStringLiteral("certamen-%1.csv").arg(today())),
                              QStringLiteral("CSV (*.csv)"), true);
     if (path.isEmpty()) return;
-    QSaveFile f(path);
-    const QByteArray csv = t->csv();
-    if (!f.open(QIODevice::WriteOnly) || f.write(csv) != csv.size() || !f.commit())
-        platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)),
+    if (const WriteResult written = writeWhole(path, t->csv()); !written)
+        platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)) +
+                                  QLatin1Char(' ') + whyAndKept(written, path),
                               title, Icon::Exclamation, Buttons::Ok);
 }
 

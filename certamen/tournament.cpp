@@ -250,6 +250,8 @@ QByteArray Tournament::save() const {
          c.classes.toLatin1() + ';' + c.frequencies.toLatin1() + ';' + number(c.languageIndex) + ';' +
          number(c.soundsOn) + ';' + number(c.musicOn) + ';' + number(c.excludeSimilar) + ';' +
          c.vocabularyFile.toUtf8() + '\n';
+    // A tournament on forms says so; one on words, as ever, not.
+    if (!c.kind.isEmpty()) b += "ludus " + c.kind.toUtf8() + '\n';
     for (const Entrant &e : entrants_)
         b += "lusor " + e.character.toUtf8() + '\t' + e.name.toUtf8() + '\n';
     QByteArrayList places;
@@ -324,6 +326,10 @@ std::optional<Tournament> Tournament::load(const QByteArray &bytes) {
     c.soundsOn = *sounds;
     c.musicOn = *music;
     c.excludeSimilar = *similar;
+    if (const auto kind = line("ludus")) {
+        if (*kind != "formae") return std::nullopt;
+        c.kind = QString::fromUtf8(*kind);
+    }
 
     QSet<QString> seen;
     while (const auto e = line("lusor")) {

@@ -207,9 +207,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The SQLite driver is a plugin Qt loads by name: no library links it, so the
-# shared libraries' dependencies do not bring it.
+# shared libraries' dependencies do not bring it. SDL2_mixer (with SDL2) and
+# eSpeak NG are opened when first used, not linked: named here for the same
+# reason. Qt's translations are data files read at start, for the dialogs Qt
+# draws itself.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core, libqt6sql6-sqlite")
+  "timgm6mb-soundfont | fluid-soundfont-gm, espeak-ng-data, fonts-liberation, fonts-comic-neue, fonts-dejavu-core, libqt6sql6-sqlite, libsdl2-mixer-2.0-0, libsdl2-2.0-0, libespeak-ng1, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The program names its desktop entry, so that desktops match its window to the menu entry.

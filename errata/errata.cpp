@@ -7,6 +7,7 @@
 #include "ui/form.h"
 
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 #include "vocabulary/vocabularyfile.h"
 #include <QMenu>
 
@@ -110,14 +111,16 @@ template <typename F> void Errata::change(int side, F apply) {
     if (apply(list)) {
         Known &known = knownOf(side);
         known = {};
-        if (list.save(path(side))) {
+        QString reason;
+        if (list.save(path(side), &reason)) {
             known = {path(side), stampOf(path(side))};
             warnedUnwritable_ = false;
         } else if (!warnedUnwritable_) {
             warnedUnwritable_ = true;
             platform().messageBox(
                 tr("Impossibile scrivere il file %1: l'ultimo vocabolo sbagliato non è stato registrato.")
-                    .arg(path(side)),
+                        .arg(path(side)) +
+                    QLatin1Char(' ') + whyAndKept({false, reason}, path(side)),
                 QStringLiteral("LessiCorsa! Errata"), Icon::Exclamation, Buttons::Ok);
         }
     }
@@ -155,7 +158,7 @@ void Errata::poolReady(game::Pool &pool) {
     const std::vector<VocabularyRecord> &table = *v.table;
     pool.clear();
     auto add = [&](const QString &f, const QString &c, const QString &latin, const QString &translation) {
-        return pool.add({-1, f, c, latin, translation});
+        return pool.add({-1, f, c, latin, translation, {}});
     };
     // The missed words found in one pass over the table, by their Latin word:
     // each takes the last record of the same word and class.
@@ -209,12 +212,16 @@ void Errata::poolReady(game::Pool &pool) {
 void Errata::gameStarting(const game::Choices &c) {
     missedThisGame_.clear();
     asked_.reset();
+    // The list is one of words: a game of another kind (forms) leaves it alone.
+    otherKind_ = !c.kind.isEmpty();
+    if (otherKind_) return;
     // An unreadable list is reported before play, not at the first error.
     if (!ludus_) reload();
     if (c.playerCount == 2) reload(2);
 }
 
 void Errata::wordAsked(const game::Word &w) {
+    if (otherKind_) return;
     asked_ = Asked{w.latin, w.category, w.translation};
 }
 

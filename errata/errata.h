@@ -98,7 +98,8 @@ class Errata : public QObject, public game::Listener {
     ui::MenuItem *Recense = nullptr, *LudusErrorum = nullptr;
     MissedList list_, left_;
     bool warnedUnreadable_ = false, warnedUnwritable_ = false;
-    bool ludus_ = false; // the game being played is a game of missed words
+    bool ludus_ = false;     // the game being played is a game of missed words
+    bool otherKind_ = false; // the game being played is not one of words
     std::optional<Asked> asked_;
     QSet<QString> missedThisGame_; // the words and the side that missed them
 };

@@ -1,11 +1,12 @@
 #include "errata/missedlist.h"
 
 #include "players/schedule.h"
+#include "ui/wholefile.h"
 #include "vocabulary/cp1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <charconv>
@@ -396,11 +397,15 @@ MissedList::Status MissedList::load(const QString &path) {
     return Status::Read;
 }
 
-bool MissedList::save(const QString &path) const {
-    if (!writable_) return false;
+bool MissedList::save(const QString &path, QString *reason) const {
+    const auto refuse = [reason](const char *why) {
+        if (reason) *reason = QCoreApplication::translate("MissedList", why);
+        return false;
+    };
+    if (!writable_) return refuse(QT_TRANSLATE_NOOP("MissedList", "il file non si può leggere"));
     // Never opened for writing nor replaced by the new file: a FIFO, a folder, a device.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) return false;
+    if (info.exists() && !info.isFile()) return refuse(QT_TRANSLATE_NOOP("MissedList", "non è un file"));
 
     const auto recordOf = [](const MissedWord &w) {
         return QLatin1Char(';') + w.category + QLatin1Char(';') + w.latin + QLatin1Char(';') +
@@ -442,13 +447,9 @@ bool MissedList::save(const QString &path) const {
             bytes += encoded(text(bytesOf(l), l.encoding));
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const ui::WriteResult written = ui::writeWhole(path, bytes);
+    if (!written && reason) *reason = written.reason;
+    return written.ok;
 }
 
 bool MissedList::empty() const {

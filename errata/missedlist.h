@@ -65,10 +65,11 @@ class MissedList {
     // not text (it holds a NUL byte) gives an empty list that will never be
     // written. Never blocks: a FIFO is not opened.
     Status load(const QString &path);
-    // Writes the list to `path` atomically; false when it cannot (and always
+    // Writes the list to `path` whole or not at all (the old file then stays
+    // byte for byte); false, with the reason in `reason`, when it cannot (and always
     // for a list read from an unreadable file, or when something other than a
     // regular file stands at `path`: that stays untouched).
-    bool save(const QString &path) const;
+    bool save(const QString &path, QString *reason = nullptr) const;
 
     QString heading() const { return heading_; }
     void setHeading(const QString &h) { heading_ = h; }

@@ -1,12 +1,12 @@
 #include "lists/wordlist.h"
 
 #include "ui/convert.h"
+#include "ui/wholefile.h"
 #include "vocabulary/cp1252.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <numeric>
@@ -362,14 +362,15 @@ QByteArray WordList::toBytes() const {
 }
 
 bool saveAtomically(const QString &path, const QByteArray &bytes, QString *error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = tr("Impossibile salvare il file %1: %2. Il file di prima resta com'era.")
-                         .arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    return true;
+    const ui::WriteResult written = ui::writeWhole(path, bytes);
+    if (!written && error)
+        *error =
+            QFileInfo::exists(path)
+                ? tr("Impossibile salvare il file %1: %2. Il file di prima resta com'era.")
+                      .arg(QFileInfo(path).fileName(), written.reason)
+                : tr("Impossibile salvare il file %1: %2.").arg(QFileInfo(path).fileName(), written.reason) +
+                      QLatin1Char(' ') + ui::keptAsItWas(path);
+    return written.ok;
 }
 
 } // namespace lists

@@ -3,6 +3,7 @@
 #include "settings/palette.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
+#include "ui/wholefile.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -13,7 +14,6 @@
 #include <QFileDialog>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
-#include <QSaveFile>
 #include <QValueAxis>
 #include <cmath>
 
@@ -131,15 +131,15 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
     // Two rows of choices, each in a frame of its own so that they exclude
     // only each other: the time range, and the chart shown.
     auto row = [&](const QString &name, float top, const QStringList &captions,
-                   ui::ControlArray<OptionButton> *into) {
+                   ui::ControlArray<OptionButton> *into, float left = 120, float width = 6795) {
         auto *frame = new Frame(w, name);
-        frame->setRect(120, top, 6795, 345);
+        frame->setRect(left, top, width, 345);
         frame->setBorderStyle(0);
         frame->setBackColor(windowBack);
         QList<OptionButton *> made;
         for (int k = 0; k < captions.size(); ++k) {
             auto *o = new OptionButton(frame, name, k);
-            o->setRect(k * 6795.0f / captions.size(), 0, 6795.0f / captions.size(), 345);
+            o->setRect(k * width / captions.size(), 0, width / captions.size(), 345);
             o->setFontSpec(arial, 9.75, true);
             o->setBackColor(windowBack);
             o->setForeColor(red);
@@ -150,7 +150,12 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
         return made;
     };
     row(QStringLiteral("tempus"), 570,
-        {QStringLiteral("&Hebdomas"), QStringLiteral("&Mensis"), QStringLiteral("&Omnia")}, &tempus);
+        {QStringLiteral("&Hebdomas"), QStringLiteral("&Mensis"), QStringLiteral("&Omnia")}, &tempus, 120,
+        4200);
+    // The games of words and those of forms are shown apart.
+    row(QStringLiteral("ludus"), 570, {QStringLiteral("&Vocabula"), QStringLiteral("&Formae")}, &ludus, 4440,
+        2475);
+    ludus(0)->setValue(true);
     const QList<OptionButton *> kinds = row(QStringLiteral("genus"), 945,
                                             {QStringLiteral("&Celeritas"), QStringLiteral("E&rrores"),
                                              QStringLiteral("&Perdidicta"), QStringLiteral("&Saepe errata")},
@@ -186,12 +191,18 @@ frmProgressus::frmProgressus(History &history, const QList<Player> &players, con
     tempus(1)->setValue(true); // a month: fills the charts
     for (auto &[k, o] : tempus)
         connect(o, &Control::Click, this, &frmProgressus::fill);
+    for (auto &[k, o] : ludus)
+        connect(o, &Control::Click, this, &frmProgressus::fill);
     connect(lusor, &QComboBox::currentIndexChanged, this, &frmProgressus::fill);
     fill();
 }
 
 frmProgressus::~frmProgressus() {
     releaseControls();
+}
+
+QString frmProgressus::kind() const {
+    return ludus(1)->value() ? QStringLiteral("formae") : QString();
 }
 
 Range frmProgressus::range() const {
@@ -207,9 +218,10 @@ void frmProgressus::fill() {
     QList<QDate> mastered;
     QList<MissedCount> missed;
     history_.read([&](const HistoryStore &s) {
-        games_ = s.games(id, since);
-        mastered = s.masteredDays(id, since.date());
-        missed = s.mostMissed(id, since, 20);
+        games_ = s.games(id, since, false, kind());
+        if (kind().isEmpty())
+            mastered = s.masteredDays(id, since.date()); // words leave the missed list, forms never enter it
+        missed = s.mostMissed(id, since, 20, kind());
     });
 
     // The time axes run from the range's start (or the first game) to now.
@@ -322,11 +334,11 @@ void frmProgressus::Exporta_Click() {
     QList<PlayedGame> games;
     const QString id = lusor->currentData().toString();
     history_.read([&](const HistoryStore &s) {
-        games = s.games(id, rangeStart(range(), QDateTime::currentDateTime()), true);
+        games = s.games(id, rangeStart(range(), QDateTime::currentDateTime()), true, kind());
     });
-    QSaveFile file(path);
-    const QByteArray bytes = csv(games, name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return;
-    platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)), title,
-                          Icon::Exclamation, Buttons::Ok);
+    const ui::WriteResult written = ui::writeWhole(path, csv(games, name));
+    if (written) return;
+    platform().messageBox(tr("Impossibile scrivere il file %1.").arg(QDir::toNativeSeparators(path)) +
+                              QLatin1Char(' ') + ui::whyAndKept(written, path),
+                          title, Icon::Exclamation, Buttons::Ok);
 }

@@ -26,6 +26,7 @@ class frmProgressus : public ui::Form {
 
     QComboBox *lusor = nullptr;
     ui::ControlArray<ui::OptionButton> tempus; // (0) a week, (1) a month, (2) everything
+    ui::ControlArray<ui::OptionButton> ludus;  // (0) the games of words, (1) of forms
     ui::CommandButton *Exporta = nullptr, *Exit = nullptr;
     ui::Label *summa = nullptr;
     // (0) words right per minute, (1) errors per word, (2) words mastered
@@ -42,6 +43,8 @@ class frmProgressus : public ui::Form {
 
   private:
     players::Range range() const;
+    // The kind of games shown: empty for words, "formae" for forms.
+    QString kind() const;
     players::History &history_;
     QList<players::Player> players_;
     QList<players::PlayedGame> games_;

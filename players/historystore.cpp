@@ -41,8 +41,17 @@ const QList<QStringList> migrations = {
                        "latin TEXT NOT NULL, category TEXT NOT NULL)"),
         QStringLiteral("CREATE INDEX mastered_player ON mastered(player, day)"),
     },
+    // The games of forms beside those of words.
+    {
+        QStringLiteral("ALTER TABLE games ADD COLUMN kind TEXT NOT NULL DEFAULT ''"),
+    },
 };
-static_assert(HistoryStore::schemaVersion == 1);
+static_assert(HistoryStore::schemaVersion == 2);
+
+// A kind as SQL compares it: the game of words is '', never NULL.
+QString kindText(const QString &kind) {
+    return kind.isNull() ? QStringLiteral("") : kind;
+}
 
 // The tables and the columns the program reads and writes: a database of the
 // right version without them is another program's.
@@ -292,12 +301,13 @@ bool HistoryStore::add(const GameRecord &g) {
     return write([&] {
         QSqlQuery q(db_);
         q.prepare(QStringLiteral("INSERT INTO games(started, seconds, vocabulary, language, classes, "
-                                 "frequencies, speed, words_per_game, players, winner, asked) "
-                                 "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                 "frequencies, speed, words_per_game, players, winner, asked, kind) "
+                                 "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant &v :
              {QVariant(msecs(g.started)), QVariant(g.seconds), QVariant(g.vocabulary), QVariant(g.language),
               QVariant(g.classes), QVariant(g.frequencies), QVariant(g.speed), QVariant(g.wordsPerGame),
-              QVariant(g.playerCount), QVariant(g.winner), QVariant(qint64(g.words.size()))})
+              QVariant(g.playerCount), QVariant(g.winner), QVariant(qint64(g.words.size())),
+              QVariant(kindText(g.kind))})
             q.addBindValue(v);
         if (!run(q)) return false;
         const qint64 id = q.lastInsertId().toLongLong();
@@ -350,7 +360,8 @@ bool HistoryStore::removePlayer(const QString &player) {
     });
 }
 
-QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &since, bool details) const {
+QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &since, bool details,
+                                      const QString &kind) const {
     QList<PlayedGame> out;
     if (state_ != State::Open) return out;
     QSqlQuery q(db_);
@@ -358,11 +369,12 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
     q.prepare(QStringLiteral("SELECT g.started, g.seconds, s.right, s.errors, s.lockouts, g.asked, s.side, "
                              "g.players, g.winner, g.speed, g.words_per_game, g.id%1 "
                              "FROM sides s JOIN games g ON g.id = s.game "
-                             "WHERE s.player = ? AND g.started >= ? ORDER BY g.started, g.id")
+                             "WHERE s.player = ? AND g.started >= ? AND g.kind = ? ORDER BY g.started, g.id")
                   .arg(details ? QStringLiteral(", g.vocabulary, g.language, g.classes, g.frequencies")
                                : QString()));
     q.addBindValue(player);
     q.addBindValue(msecs(since));
+    q.addBindValue(kindText(kind));
     if (!run(q)) return out;
     qint64 last = 0;
     while (q.next()) {
@@ -380,6 +392,7 @@ QList<PlayedGame> HistoryStore::games(const QString &player, const QDateTime &si
         }
         last = id;
         PlayedGame g;
+        g.kind = kind;
         g.started = q.value(0).toLongLong();
         g.seconds = q.value(1).toDouble();
         g.right = q.value(2).toInt();
@@ -416,19 +429,22 @@ QList<QDate> HistoryStore::masteredDays(const QString &player, const QDate &sinc
     return out;
 }
 
-QList<MissedCount> HistoryStore::mostMissed(const QString &player, const QDateTime &since, int count) const {
+QList<MissedCount> HistoryStore::mostMissed(const QString &player, const QDateTime &since, int count,
+                                            const QString &kind) const {
     QList<MissedCount> out;
     if (state_ != State::Open) return out;
     QSqlQuery q(db_);
     q.setForwardOnly(true);
     // The condition on wrong1 + wrong2 lets SQLite read only the missed words' index.
-    q.prepare(QStringLiteral("SELECT w.latin, w.category, "
-                             "SUM(CASE s.side WHEN 1 THEN w.wrong1 ELSE w.wrong2 END) AS n "
-                             "FROM sides s JOIN games g ON g.id = s.game JOIN words w ON w.game = s.game "
-                             "WHERE s.player = ? AND g.started >= ? AND w.wrong1 + w.wrong2 > 0 "
-                             "GROUP BY w.latin, w.category HAVING n > 0 ORDER BY n DESC, w.latin LIMIT ?"));
+    q.prepare(
+        QStringLiteral("SELECT w.latin, w.category, "
+                       "SUM(CASE s.side WHEN 1 THEN w.wrong1 ELSE w.wrong2 END) AS n "
+                       "FROM sides s JOIN games g ON g.id = s.game JOIN words w ON w.game = s.game "
+                       "WHERE s.player = ? AND g.started >= ? AND g.kind = ? AND w.wrong1 + w.wrong2 > 0 "
+                       "GROUP BY w.latin, w.category HAVING n > 0 ORDER BY n DESC, w.latin LIMIT ?"));
     q.addBindValue(player);
     q.addBindValue(msecs(since));
+    q.addBindValue(kindText(kind));
     q.addBindValue(count);
     if (!run(q)) return out;
     while (q.next())

@@ -54,6 +54,7 @@ struct GameRecord {
     double wordsPerGame = 0;
     int playerCount = 1;
     int winner = 1;
+    QString kind; // what was asked: empty for words, "formae" for forms (each word a form)
     std::vector<SideRecord> sides;
     std::vector<AskedWord> words;
 };
@@ -76,6 +77,7 @@ struct PlayedGame {
     QString vocabulary, language, classes, frequencies;
     int speed = 0;
     double wordsPerGame = 0;
+    QString kind; // as GameRecord::kind
 };
 
 struct MissedCount {
@@ -86,7 +88,7 @@ struct MissedCount {
 class HistoryStore {
   public:
     // The version the program writes; older databases are brought up to it.
-    static constexpr int schemaVersion = 1;
+    static constexpr int schemaVersion = 2;
 
     enum class State {
         Closed,
@@ -126,11 +128,14 @@ class HistoryStore {
 
     // The player's games from `since` on (all with a null date), oldest
     // first; their texts (vocabulary, language, classes) only with `details`.
-    QList<PlayedGame> games(const QString &player, const QDateTime &since, bool details = false) const;
+    // Only the games of one kind: those of words (the default) or of forms.
+    QList<PlayedGame> games(const QString &player, const QDateTime &since, bool details = false,
+                            const QString &kind = QString()) const;
     // The days on which she mastered words, from `since` on.
     QList<QDate> masteredDays(const QString &player, const QDate &since) const;
     // Her most missed words from `since` on, most missed first.
-    QList<MissedCount> mostMissed(const QString &player, const QDateTime &since, int count) const;
+    QList<MissedCount> mostMissed(const QString &player, const QDateTime &since, int count,
+                                  const QString &kind = QString()) const;
     // The name under which a damaged database made on `day` is set aside.
     static QString asideName(const QString &path, QDate day);
 

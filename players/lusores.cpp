@@ -243,6 +243,7 @@ void Lusores::gameStarting(const game::Choices &c) {
     g.speed = c.speed;
     g.wordsPerGame = c.wordsPerGame;
     g.playerCount = c.playerCount;
+    g.kind = c.kind;
     for (int side = 1; side <= c.playerCount; ++side)
         g.sides.push_back({side, player(side).id, player(side).name, 0, 0, 0});
     showNames();

@@ -169,14 +169,10 @@ void Impostazioni::createControls() {
     for (int k = 1; k <= 6; ++k) {
         auto *p = make<PictureBox>(w, QStringLiteral("foto"), k, {120 + 1110.0f * (k - 1), 5685, 1050, 1050});
         p->setFocusPolicy(Qt::NoFocus);
-        p->setPicture(portrait(k));
+        p->setPicture(Picture::load(QStringLiteral("foto%1").arg(k), QSize(70, 70)));
         p->setShown(false);
         foto.add(k, p);
     }
-}
-
-Picture Impostazioni::portrait(int n) {
-    return Picture::load(QStringLiteral("foto%1").arg(n), QSize(70, 70));
 }
 
 void Impostazioni::connectHandlers() {

@@ -47,17 +47,6 @@ class Impostazioni : public ui::Form {
     // quotation, 3 victory line, 4 defeat line (row 0 and column 0 empty).
     std::array<std::array<QString, 5>, 7> persone;
 
-    // What a window made for the board's start-up would hold, without making
-    // one (its controls are not needed before the first game): the stored
-    // sounds and music, and the language its list would select.
-    struct StartupChoices {
-        int sounds = 0, music = 0;
-        int language = 0;
-    };
-    static StartupChoices startupChoices();
-    // The portrait of character `n` (1..6) that the store `foto` shows.
-    static ui::Picture portrait(int n);
-
     // ---- handlers (also run by a change of the control's value from code)
     void Chclassi_Click(int index);
     void Chfreq_Click(int index);

@@ -112,13 +112,6 @@ void Impostazioni::riempilingue(const QString &name) {
         Lingue->addItem(language);
 }
 
-Impostazioni::StartupChoices Impostazioni::startupChoices() {
-    // Before the first game the load reads the store (the board's Tag is
-    // empty then).
-    const StoredSettings s = StoredSettings::read(SettingsStore());
-    return {s.sounds, s.music, chosenLanguage(s.language, languageNames().size())};
-}
-
 void Impostazioni::selezionaquverbi() {
     quverbi->setListIndex(1);
     const double x = val(quverbi->tag()) / 10;

@@ -12,7 +12,10 @@
 
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <linux/capability.h>
 #include <random>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace certamen;
 
@@ -36,7 +39,8 @@ game::Choices choices() {
             .language = {},
             .languageIndex = 1,
             .soundsOn = true,
-            .characters = {}};
+            .characters = {},
+            .kind = {}};
 }
 
 // The draw without shuffling: entrant i at place i.
@@ -114,6 +118,19 @@ void finishMatch(Traduci &b, bool leftWins) {
         answer(b, true, leftWins ? 2 : 1);
     QVERIFY(b.state.gameOver);
     emit b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->tick();
+}
+
+// Runs `f` on this thread without root's power to read any file, so that a
+// file's permissions hold also where the tests run as root.
+template <typename F> void obeyingPermissions(F f) {
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct held[2]{}, fewer[2]{};
+    const bool capable = syscall(SYS_capget, &head, held) == 0;
+    std::copy(std::begin(held), std::end(held), std::begin(fewer));
+    fewer[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    if (capable) syscall(SYS_capset, &head, fewer);
+    f();
+    if (capable) syscall(SYS_capset, &head, held);
 }
 
 void playMatch(Traduci &b, bool leftWins) {
@@ -286,21 +303,25 @@ class TestCertamen : public QObject {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("played");
-        QTest::newRow("knockout before its first match") << int(Kind::Eliminatio) << 5 << 0;
-        QTest::newRow("knockout in its second round") << int(Kind::Eliminatio) << 6 << 3;
-        QTest::newRow("knockout over") << int(Kind::Eliminatio) << 3 << 2;
-        QTest::newRow("league half way") << int(Kind::Orbis) << 4 << 3;
+        QTest::addColumn<bool>("forms");
+        QTest::newRow("knockout before its first match") << int(Kind::Eliminatio) << 5 << 0 << false;
+        QTest::newRow("knockout in its second round") << int(Kind::Eliminatio) << 6 << 3 << false;
+        QTest::newRow("knockout over") << int(Kind::Eliminatio) << 3 << 2 << false;
+        QTest::newRow("league half way") << int(Kind::Orbis) << 4 << 3 << false;
+        QTest::newRow("league on forms half way") << int(Kind::Orbis) << 4 << 3 << true;
     }
     void stateRoundTrip() {
         QFETCH(int, kind);
         QFETCH(int, n);
         QFETCH(int, played);
+        QFETCH(bool, forms);
         QList<Entrant> people = entrants(n);
         people[0] = {QStringLiteral("Zoë \"la rossa\", 3ª B"), QStringLiteral("Catullus")};
         people[1].character = QStringLiteral("Seneca");
         std::mt19937 rng(7);
         game::Choices c = choices();
         c.excludeSimilar = true;
+        if (forms) c.kind = QStringLiteral("formae");
         Tournament t =
             Tournament::draw(Kind(kind), people, c, [&](int k) { return static_cast<int>(rng() % k); });
         for (int i = 0; i < played; ++i) {
@@ -317,6 +338,7 @@ class TestCertamen : public QObject {
         QCOMPARE(back->entrants().at(1).character, QStringLiteral("Seneca"));
         QVERIFY(back->choices().excludeSimilar && back->choices().soundsOn && !back->choices().musicOn);
         QCOMPARE(back->choices().frequencies, QStringLiteral("1011"));
+        QCOMPARE(back->choices().kind, c.kind);
         for (qsizetype k = 0; k < bytes.size(); ++k)
             QVERIFY2(!Tournament::load(bytes.left(k)), qPrintable(QStringLiteral("cut at %1").arg(k)));
     }
@@ -672,6 +694,33 @@ class TestCertamen : public QObject {
         startGame(fx, GameChoice{.players = 2});
         QVERIFY(b.playing());
         QCOMPARE(fx.platform.messages.size(), 1);
+    }
+
+    // An intact state file the program may not read is not a damaged one: it
+    // is named as unreadable, once, and stays where it is.
+    void unreadableState() {
+        const QString path = Certamen::statePath();
+        QDir dir(QFileInfo(path).absolutePath());
+        dir.mkpath(QStringLiteral("."));
+        for (const QString &f : dir.entryList({QStringLiteral("certamen*")}))
+            dir.remove(f);
+        const QByteArray bytes = Tournament::draw(Kind::Orbis, entrants(3), choices(), unshuffled).save();
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        f.close();
+        QVERIFY(f.setPermissions({}));
+        BoardFixture fx;
+        obeyingPermissions([&] {
+            fx.board();
+            QCoreApplication::processEvents();
+        });
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(fx.platform.messages.size(), 1);
+        QVERIFY2(fx.platform.messages.first().text.startsWith(QStringLiteral("Impossibile leggere")),
+                 qPrintable(fx.platform.messages.first().text));
+        QCOMPARE(dir.entryList({QStringLiteral("certamen*")}), QStringList{QStringLiteral("certamen.txt")});
+        QCOMPARE(readAll(path), bytes);
+        QVERIFY(!fx.board().findChild<QAction *>(QStringLiteral("Perge"))->isEnabled());
     }
 };
 

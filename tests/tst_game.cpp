@@ -314,6 +314,53 @@ class TestGame : public QObject {
         QVERIFY(b.state.answering == 1 && !b.state.gameOver && b.isVisible());
     }
 
+    // The pool is kept from game to game only while the table it came from
+    // stands: another list chosen, or the list's file rewritten without a
+    // word, and the next game plays the new words alone. A pool built again
+    // reports its record out of class again; a kept one does not.
+    void aChangedListIsPlayed_data() {
+        QTest::addColumn<QString>("change"); // "edit": verbum3 deleted from the file; "import": list B
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("gone"); // a word of the old pool never in the new one
+        QTest::addColumn<int>("reports");  // of the record out of class, at the second start
+        QTest::addRow("words deleted from the list played") << "edit" << 39 << "verbum3" << 1;
+        QTest::addRow("another list imported") << "import" << 25 << "verbum1" << 0;
+        QTest::addRow("the list unchanged: the pool kept") << "" << 40 << "" << 0;
+    }
+    void aChangedListIsPlayed() {
+        QFETCH(QString, change);
+        QFETCH(int, count);
+        QFETCH(QString, gone);
+        QFETCH(int, reports);
+        BoardFixture fx;
+        QByteArray a = makeVocabulary(40) + "9;1;novem;nove;nine\r\n";
+        fx.write(QStringLiteral("a.txt"), a);
+        fx.write(QStringLiteral("b.txt"), makeVocabulary(25).replace("verbum", "vox"));
+        Traduci &b = fx.board();
+        b.setPersonalVocabulary(fx.path() + QStringLiteral("/a.txt"));
+        startGame(fx, {.tweak = [](Impostazioni *w) { w->Chfreq(0)->setValue(1); }});
+        QCOMPARE(b.vocabolo->listCount(), 40);
+        if (change == QLatin1String("edit"))
+            fx.write(QStringLiteral("a.txt"), a.replace("3;3;verbum3;parola3;word3\r\n", ""));
+        else if (change == QLatin1String("import"))
+            b.setPersonalVocabulary(fx.path() + QStringLiteral("/b.txt"));
+        fx.platform.messages.clear();
+        startGame(fx, {}); // the list stays chosen
+        const QStringList pool = b.vocabolo->items();
+        QCOMPARE(pool.size(), count);
+        QCOMPARE(b.Labelsotto2->caption(), QString::number(count) + " vocabula");
+        QCOMPARE(int(std::ranges::count_if(
+                     fx.platform.messages,
+                     [](const RecordedMessage &m) { return m.title.startsWith("Record fuori"); })),
+                 reports);
+        if (!gone.isEmpty()) QVERIFY(!pool.contains(gone));
+        // no word asked in the whole game is one the new list lacks
+        for (int i = 0; i < 10 && !b.state.gameOver; ++i) {
+            QVERIFY(pool.contains(b.Parola->caption()));
+            answer(b, true);
+        }
+    }
+
     void gameStartedDuringAWordsPauseKeepsItsTime() {
         BoardFixture fx;
         startGame(fx, {});

@@ -5,9 +5,28 @@
 #include "ui/language.h"
 
 #include <QAbstractButton>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <cstdio>
+
+namespace {
+
+// Qt's own catalogue of `language`, from Debian's qt6-translations-l10n: where
+// it is absent, the test of the toolkit's words is skipped, saying why.
+bool qtCatalogue(const QString &language) {
+    const QString file =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm").arg(language);
+    if (QFile::exists(file)) return true;
+    std::printf("%s is absent (qt6-translations-l10n not installed): Qt's own words not checked\n",
+                qPrintable(file));
+    return false;
+}
+
+} // namespace
 
 class TestLanguage : public QObject {
     Q_OBJECT
@@ -32,12 +51,14 @@ class TestLanguage : public QObject {
         row("de", "de_AT", "Datei vocabula.txt fehlt oder ist fehlerhaft", "Abbrechen");
         row("fr", "fr_FR", "Fichier vocabula.txt absent ou défectueux", "Annuler");
         row("es", "es_MX", "Archivo vocabula.txt ausente o defectuoso", "Cancelar");
-        row("it", "C", "File vocabula.txt assente o difettoso", "Cancel");
+        row("it", "C", "File vocabula.txt assente o difettoso", "Annulla");
     }
     void messagesInEachLanguage() {
         QFETCH(QString, locale);
         QFETCH(QString, missingFile);
         QFETCH(QString, cancel);
+        if (locale == QLatin1String("C") && !qtCatalogue(QStringLiteral("it")))
+            QSKIP("Qt's Italian catalogue is absent");
         QCOMPARE(ui::installTranslation(QLocale(locale)), QString::fromLatin1(QTest::currentDataTag()));
         BoardFixture fx;
         Traduci &b = fx.board();
@@ -52,6 +73,38 @@ class TestLanguage : public QObject {
                  QStringLiteral("Fabula acta est: In perpetuum, amice mi, ave atque vale."));
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), cancel); // some themes add access keys
+    }
+
+    // Qt's own dialogs speak the interface language too: its file dialog and its
+    // standard buttons, words the program's catalogues do not carry.
+    void toolkitWordsInEachLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<QString>("discard");
+        QTest::newRow("it") << "C"
+                            << "Salva come"
+                            << "Scarta";
+        QTest::newRow("de") << "de_DE"
+                            << "Speichern unter"
+                            << "Verwerfen";
+        QTest::newRow("fr") << "fr_CA"
+                            << "Enregistrer sous"
+                            << "Ne pas tenir compte";
+        QTest::newRow("es") << "es_ES"
+                            << "Guardar como"
+                            << "Descartar";
+    }
+    void toolkitWordsInEachLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, saveAs);
+        QFETCH(QString, discard);
+        const QString language = QString::fromLatin1(QTest::currentDataTag());
+        if (!qtCatalogue(language)) QSKIP("Qt's catalogue of the language is absent");
+        QCOMPARE(ui::installTranslation(QLocale(locale)), language);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), saveAs);
+        QDialogButtonBox box(QDialogButtonBox::Discard);
+        QCOMPARE(box.button(QDialogButtonBox::Discard)->text().remove('&'), discard);
+        ui::installTranslation(QLocale(QLocale::C));
     }
 };
 

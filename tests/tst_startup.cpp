@@ -8,6 +8,7 @@
 #include "ui/multimedia.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 
 class TestStartup : public QObject {
@@ -18,15 +19,16 @@ class TestStartup : public QObject {
         fx.store(QStringLiteral("Lingua"), QStringLiteral("1"));
         fx.store(QStringLiteral("Musica"), QStringLiteral("0"));
         Traduci &b = fx.board();
-        // the stored language, music and sounds (absent: on)
+        // the stored language, music and sounds (absent: on), read through the settings window
         QCOMPARE(b.state.vocabularyTable[1][3], QStringLiteral("word1"));
         QCOMPARE(b.state.musicOn, 0);
         QCOMPARE(b.state.soundsOn, -1);
         // ticking each second, shown once the start-up and its warnings are over
         QVERIFY(b.Timer1->enabled() && b.Timer1->interval() == 1000 && !b.isVisible());
-        // neither the start-up nor the idle board makes the settings window
+        QVERIFY(!b.hasImpostazioni()); // the settings window read at start-up is closed again
         b.Timer1_Timer();
-        QVERIFY(!b.hasImpostazioni());
+        QVERIFY(b.hasImpostazioni()); // and the idle tick makes it again, hidden, for its portraits
+        QVERIFY(!b.impostazioni()->isVisible());
         // The guard: a file not found lets the next step run; any other failure shows its code and ends.
         QVERIFY(runUnderGuard([] { throw ui::RuntimeError(53, "file not found"); }));
         QVERIFY(fx.platform.messages.isEmpty()); // nor any at start-up
@@ -35,6 +37,85 @@ class TestStartup : public QObject {
         QCOMPARE(fx.platform.messages[0].text, QStringLiteral("errore  7"));
         QCOMPARE(fx.platform.messages[0].icon, ui::Icon::None);
         QCOMPARE(fx.platform.endCount, 1);
+    }
+
+    // The settings window made at start-up loads the store before the loader
+    // runs: its refusals come first, one for each class group all cleared.
+    void startupMessagesInTheWindowsOrder_data() {
+        QTest::addColumn<QString>("stored"); // key=text, joined by "&"
+        QTest::addColumn<QByteArray>("extra");
+        QTest::addColumn<QStringList>("messages"); // title: text
+        const QString noli = QStringLiteral(": Noli omnia auferre!");
+        const QString bad = QStringLiteral("Record difettosi nel file  vocabula.txt: bad line\r\n");
+        QTest::addRow("both groups cleared, then the defects")
+            << "Frequenze=0000&Classiscelte=0000" << QByteArray("bad line\r\n")
+            << QStringList{noli, noli, bad};
+        QTest::addRow("frequencies cleared") << "Frequenze=0000" << QByteArray() << QStringList{noli};
+        QTest::addRow("classes cleared, then the defects")
+            << "Classiscelte=0000" << QByteArray("bad line\r\n") << QStringList{noli, bad};
+    }
+    void startupMessagesInTheWindowsOrder() {
+        QFETCH(QString, stored);
+        QFETCH(QByteArray, extra);
+        QFETCH(QStringList, messages);
+        BoardFixture fx(makeVocabulary(150) + extra);
+        for (const QString &kv : stored.split('&'))
+            fx.store(kv.section('=', 0, 0), kv.section('=', 1));
+        fx.board();
+        QStringList shown;
+        for (const RecordedMessage &m : fx.platform.messages)
+            shown << m.title + ": " + m.text;
+        QCOMPARE(shown, messages);
+        QCOMPARE(fx.platform.messages.first().icon, ui::Icon::Critical);
+        QCOMPARE(fx.platform.endCount, 0);
+    }
+
+    // The store reaches a game through the settings window: a window made by
+    // an idle tick is the one the next game start shows, and a window left
+    // with Exit is discarded, so the next idle tick reads the store anew.
+    // Steps: t an idle tick, s the store changed (one player), x a game start
+    // left with Exit; then a game start shows the window.
+    void storeReadByTheWindowOfTheIdleTick_data() {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("seen"); // the change shows in the window of the game start
+        QTest::addRow("changed before the first idle tick") << "st" << true;
+        QTest::addRow("changed after the first idle tick") << "ts" << false;
+        QTest::addRow("changed after a start left with Exit, then a tick") << "txst" << true;
+        QTest::addRow("changed after the tick that followed Exit") << "txts" << false;
+        QTest::addRow("changed after Exit, no tick since") << "txs" << true;
+    }
+    void storeReadByTheWindowOfTheIdleTick() {
+        QFETCH(QString, steps);
+        QFETCH(bool, seen);
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QPointer<Impostazioni> made; // by the last idle tick
+        QPointer<Impostazioni> shownWindow;
+        bool onePlayer = false;
+        fx.platform.onModal = [&](ui::Form *f) {
+            shownWindow = qobject_cast<Impostazioni *>(f);
+            onePlayer = shownWindow->Giocatori(1)->value();
+            shownWindow->okay(1)->press();
+        };
+        for (const QChar step : steps) {
+            if (step == 't') {
+                b.Timer1_Timer();
+                QVERIFY(b.hasImpostazioni()); // made by the tick itself
+                made = b.impostazioni();
+            } else if (step == 's') {
+                fx.store(QStringLiteral("Giocatori"), QStringLiteral("1"));
+            } else {
+                b.Imposta_Click();
+                QCOMPARE(shownWindow.data(), made.data()); // the idle tick's window, then discarded
+                QVERIFY(!b.hasImpostazioni());
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
+        }
+        const bool tickLast = steps.lastIndexOf('t') > steps.lastIndexOf('x');
+        b.Imposta_Click();
+        QCOMPARE(onePlayer, seen);
+        if (tickLast) QCOMPARE(shownWindow.data(), made.data());
+        QVERIFY(b.tag().isEmpty()); // no game was set up
     }
 
     // With real devices on SDL's dummy driver and short files: the music

@@ -4,8 +4,7 @@
 
 #include <QLoggingCategory>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "ui/sdlapi.h"
 
 #include <cstring>
 #include <utility>

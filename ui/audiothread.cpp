@@ -4,8 +4,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "ui/sdlapi.h"
 
 #include <cstdio>
 #include <dlfcn.h>
@@ -81,7 +80,7 @@ void AudioEngine::run() {
     closeAudio();
     // SDL keeps its error text per thread and frees it by itself only for
     // threads it started.
-    SDL_TLSCleanup();
+    if (sdl::loaded()) SDL_TLSCleanup();
     {
         std::lock_guard lock(jobsMutex_);
         ended_ = true;
@@ -91,6 +90,12 @@ void AudioEngine::run() {
 
 bool AudioEngine::openAudio() {
     if (audio_ != Audio::Unknown) return audio_ == Audio::Ready;
+    // The libraries are opened here, at the first sound, not with the program.
+    if (!sdl::api()) {
+        sayNoSound(sdl::failure().constData());
+        audio_ = Audio::Failed;
+        return false;
+    }
     // Without this hint SDL installs its own SIGINT/SIGTERM handlers and the
     // program no longer ends on Ctrl+C or a plain kill.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");

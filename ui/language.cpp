@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -33,8 +34,20 @@ QStringList catalogued() {
     QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
 };
 
-std::unique_ptr<QTranslator> installed;
+std::unique_ptr<QTranslator> installed, installedToolkit;
 QString current = QStringLiteral("it");
+
+// Qt's own catalogue of the language (Debian's qt6-translations-l10n): the
+// file, print and message dialogs, the standard buttons, the context menus of
+// the text fields. Without it they speak English whatever the program speaks.
+void installToolkitTranslation(const QString &language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    installedToolkit = std::move(translator);
+}
 
 } // namespace
 
@@ -54,14 +67,22 @@ QString interfaceLanguage(const QStringList &uiLanguages) {
 QString installTranslation(const QLocale &locale) {
     const QString language =
         locale.language() == QLocale::C ? italian : interfaceLanguage(locale.uiLanguages());
-    if (installed) {
-        QCoreApplication::removeTranslator(installed.get());
-        installed.reset();
-    }
+    for (auto *t : {&installed, &installedToolkit})
+        if (*t) {
+            QCoreApplication::removeTranslator(t->get());
+            t->reset();
+        }
     current = italian;
-    if (language == italian) return language;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(catalogueFolder + QStringLiteral("lessicorsa_%1.qm").arg(language))) return italian;
+    if (language != italian &&
+        !translator->load(catalogueFolder + QStringLiteral("lessicorsa_%1.qm").arg(language))) {
+        installToolkitTranslation(italian);
+        return italian;
+    }
+    // Installed first, so that the program's own entries for the toolkit's
+    // words (searched first, as the last installed) win over Qt's.
+    installToolkitTranslation(language);
+    if (language == italian) return language;
     QCoreApplication::installTranslator(translator.get());
     installed = std::move(translator);
     current = language;

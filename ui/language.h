@@ -16,10 +16,10 @@ namespace ui {
 QString interfaceLanguage(const QStringList &uiLanguages);
 
 // Installs on the running application the catalogue of the interface language
-// for `locale`'s preferred languages (Italian needs none) and returns the
-// language. A C or POSIX locale gives Italian whatever else is asked for (as
-// with gettext, LANGUAGE is not heeded there). Installing again replaces the
-// earlier catalogue.
+// for `locale`'s preferred languages (Italian needs none), and Qt's own for the
+// same language where the system has it, and returns the language. A C or POSIX locale gives Italian whatever
+// else is asked for (as with gettext, LANGUAGE is not heeded there). Installing again replaces the earlier
+// catalogue.
 QString installTranslation(const QLocale &locale = QLocale::system());
 
 // The interface language installed last ("it" before any).

@@ -1,10 +1,10 @@
 #include "ui/picturecache.h"
+#include "ui/wholefile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <cstring>
@@ -33,14 +33,16 @@ std::optional<QString> keptFolderSet;
 
 void writeKept(const QString &folder, const QString &file, const QImage &image) {
     if (!QDir().mkpath(folder)) return;
-    QSaveFile f(file); // whole or not at all, also beside another instance
-    if (!f.open(QIODevice::WriteOnly)) return;
     const qint32 w = image.width(), h = image.height();
-    f.write(keptMagic, sizeof keptMagic);
-    f.write(reinterpret_cast<const char *>(&w), sizeof w);
-    f.write(reinterpret_cast<const char *>(&h), sizeof h);
-    f.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
-    if (!f.commit()) return;
+    QByteArray bytes;
+    bytes.reserve(qsizetype(sizeof keptMagic + 2 * sizeof w) + image.sizeInBytes());
+    bytes.append(keptMagic, sizeof keptMagic);
+    bytes.append(reinterpret_cast<const char *>(&w), sizeof w);
+    bytes.append(reinterpret_cast<const char *>(&h), sizeof h);
+    bytes.append(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    // Whole or not at all, also beside another instance; a rendering not
+    // kept is only rendered again at the next start.
+    if (!writeWhole(file, bytes)) return;
     const QFileInfoList kept =
         QDir(folder).entryInfoList({QStringLiteral("*.argb")}, QDir::Files, QDir::Time);
     for (qsizetype i = keptOnDiskFiles; i < kept.size(); ++i)

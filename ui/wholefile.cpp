@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,8 +29,16 @@ QString reasonOf(int error) {
         return QCoreApplication::translate("ui", "mancano i permessi di scrittura");
     case EROFS:
         return QCoreApplication::translate("ui", "il disco è di sola lettura");
+    case ENOENT:
+    case ENOTDIR:
+        return QCoreApplication::translate("ui", "la cartella non esiste");
+    case EISDIR:
+        return QCoreApplication::translate("ui", "al suo posto c'è una cartella");
+    case EIO:
+        return QCoreApplication::translate("ui", "errore del disco");
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        // The system's own words would be English in an Italian sentence.
+        return QCoreApplication::translate("ui", "errore di sistema %1").arg(error);
     }
 }
 
@@ -48,11 +55,23 @@ void setWriteFailureForTest(std::function<bool(qint64, qint64)> allow) {
 }
 
 QString keptAsItWas(const QString &path) {
+    // A file saved for the first time has no earlier state to keep.
+    if (!QFileInfo::exists(path))
+        return QCoreApplication::translate("ui", "Il file %1 non è stato creato.")
+            .arg(QDir::toNativeSeparators(path));
     return QCoreApplication::translate("ui", "Il file %1 resta com'era.").arg(QDir::toNativeSeparators(path));
 }
 
+QString whyAndKept(const WriteResult &failed, const QString &path) {
+    return QCoreApplication::translate("ui", "Causa: %1.").arg(failed.reason) + QLatin1Char(' ') +
+           keptAsItWas(path);
+}
+
 WriteResult writeWhole(const QString &path, const QByteArray &bytes) {
-    const QFileInfo target(path);
+    // A symbolic link stays one: the file it points to is replaced.
+    QFileInfo target(path);
+    if (target.isSymLink()) target.setFile(target.symLinkTarget());
+    if (target.isDir()) return failed(-1, {}, EISDIR);
     const QString folder = target.absolutePath();
     // The temporary file sits in the target's folder so that the rename
     // replaces the target atomically on the same file system.

@@ -27,6 +27,10 @@ WriteResult writeWhole(const QString &path, const QByteArray &bytes);
 // failed: the old file is untouched.
 QString keptAsItWas(const QString &path);
 
+// The reason a save failed and keptAsItWas(), as the sentences a store's own
+// message ends with: "Causa: il disco è pieno. Il file ... resta com'era."
+QString whyAndKept(const WriteResult &failed, const QString &path);
+
 // Test seam: when set, called before each write with the bytes written so far
 // and the size of the next chunk; returning false fails that write as a full
 // disk would (ENOSPC).

@@ -47,10 +47,8 @@ void Traduci::aprivocaboli(const QString &fv) {
         platform().endProgram(0);
         return;
     }
-    // The language the settings window selects; at start-up, before there is
-    // one, the language a window made then would select.
-    int language =
-        hasImpostazioni() ? impostazioni()->Lingue->listIndex() : Impostazioni::startupChoices().language;
+    // The language the settings window selects (made, hidden, when there is none).
+    int language = impostazioni()->Lingue->listIndex();
     if (fv == QStringLiteral("vocpers.txt"))
         language = 0; // the personal vocabulary always translates in its fourth field
     // With no language selected the first one is read, never the Latin field.
@@ -93,6 +91,7 @@ void Traduci::aprivocaboli(const QString &fv) {
             return;
         }
         state.vocabularyTable = std::move(parsed.rows);
+        ++tablesRead_;
         state.vocabularyRowStarts = std::move(parsed.rowStarts);
         state.vocabularyUtf8 = parsed.utf8;
         report = parsed.report;

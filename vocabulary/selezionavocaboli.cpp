@@ -16,8 +16,12 @@ void Traduci::BuildingPool::row(int r) {
 
 void Traduci::selezionavocaboli() {
     Impostazioni *settings = impostazioni();
-    // Nothing changed since the last game: the pool stands.
-    if (tag() == QStringLiteral("giaimpostato") && settings->Frame2->tag().isEmpty()) return;
+    // Nothing changed since the last game, neither a choice nor the table
+    // read (another list, or the list's file edited): the pool stands.
+    if (tag() == QStringLiteral("giaimpostato") && settings->Frame2->tag().isEmpty() &&
+        poolTable_ == tablesRead_)
+        return;
+    poolTable_ = tablesRead_;
     BuildingPool building(*this);
     Parola->setCaption(tr("Attendere caricamento"));
     vocabolo->clear();

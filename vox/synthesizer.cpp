@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <espeak-ng/espeak_ng.h>
+#include "vox/espeakapi.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -57,6 +57,7 @@ void pointAt(const QString &folder) {
 // itself (its installed folder, or $ESPEAK_DATA_PATH).
 QString dataFolder(Library &l, const QString &dataPath) {
     if (dataPath.isEmpty()) {
+        if (l.installed.isNull() && !espeak::api()) l.installed = QStringLiteral("");
         if (l.installed.isNull()) {
             espeak_ng_InitializePath(nullptr);
             const char *found = nullptr;
@@ -77,6 +78,9 @@ bool setUp(Library &l, const QString &folder) {
     // even asked, since it would read the tables of another folder.
     if (l.failed || !QFileInfo(folder + QStringLiteral("/phontab")).isFile()) return false;
     if (!l.initialized) {
+        // The library is opened here, when a word is first spoken.
+        l.failed = !espeak::api();
+        if (l.failed) return false;
         pointAt(folder);
         // Through espeak_ng_Initialize, not espeak_Initialize: the latter ends
         // the whole program when the data is missing.

@@ -59,7 +59,9 @@ void Vox::say(const QString &text, const QString &voice, int leadMs) {
 }
 
 void Vox::wordAsked(const game::Word &w) {
-    if (word_->isChecked()) say(spokenForm(w.latin), latinVoice);
+    // A word look that knows the vowel lengths gives them: the Latin voice
+    // stresses by them.
+    if (word_->isChecked()) say(w.spoken.isEmpty() ? spokenForm(w.latin) : w.spoken, latinVoice);
 }
 
 void Vox::strikeJudged(const game::Strike &s) {

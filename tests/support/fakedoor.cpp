@@ -8,8 +8,9 @@ namespace {
 
 class FakePool final : public game::Pool {
   public:
-    FakePool(std::vector<game::Word> &words, QList<int> &order, const game::Listener *requester)
-        : words_(words), order_(order), requester_(requester) {}
+    FakePool(std::vector<game::Word> &words, QList<int> &order, QString &kind,
+             const game::Listener *requester)
+        : words_(words), order_(order), kind_(kind), requester_(requester) {}
     int count() const override { return static_cast<int>(words_.size()); }
     game::Word word(int k) const override { return words_.at(k); }
     const game::Listener *requester() const override { return requester_; }
@@ -21,11 +22,14 @@ class FakePool final : public game::Pool {
         return count() - 1;
     }
     void setOrder(const QList<int> &order) override { order_ = order; }
+    void setKind(const QString &kind) override { kind_ = kind; }
+    QString kindAsked() const override { return {}; }
     void row(int) override {}
 
   private:
     std::vector<game::Word> &words_;
     QList<int> &order_;
+    QString &kind_;
     const game::Listener *requester_;
 };
 
@@ -54,13 +58,15 @@ std::vector<game::Word> FakeDoor::start(game::Choices choices, const game::Liste
     order.clear();
     for (size_t r = 1; r < loaded_.rows.size(); ++r) {
         const vocabulary::Record &row = loaded_.rows[r];
-        pool.push_back({static_cast<int>(pool.size()), row[0], row[1], row[2], row[3]});
+        pool.push_back({static_cast<int>(pool.size()), row[0], row[1], row[2], row[3], {}});
     }
-    FakePool p(pool, order, requester);
+    QString kind;
+    FakePool p(pool, order, kind, requester);
     for (game::Listener *l : listeners)
         l->poolReady(p);
     if (choices.wordsChosen == 0) choices.wordsChosen = choices.wordsPerGame;
     choices_ = choices;
+    choices_.kind = kind;
     playing_ = true;
     for (game::Listener *l : listeners)
         l->gameStarting(choices_);

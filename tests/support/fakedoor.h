@@ -37,7 +37,10 @@ class FakeDoor : public game::Door {
         return start;
     }
 
+    void setWordLook(const game::WordLook *l) override { look = l; }
+
     std::vector<game::Listener *> listeners;
+    const game::WordLook *look = nullptr;
     std::vector<game::Word> pool;
     QList<int> order;
     QStringList names;
