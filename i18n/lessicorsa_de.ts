@@ -70,6 +70,10 @@ Ja: abbrechen; es wird von vorn noch einmal gespielt.
 Nein: das Programm beenden; das Certamen geht bei diesem Spiel weiter.
 Abbrechen: weiterspielen.</translation>
     </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Die Certamen-Datei %1 kann nicht gelesen werden (die Leserechte fehlen): Sie bleibt, wie sie ist, und dieses Certamen kann nicht fortgesetzt werden; ein neues Certamen würde sie ersetzen. Es wird wie immer gespielt.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -242,6 +246,17 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+</context>
+<context>
     <name>QGnomeTheme</name>
     <message>
         <source>&amp;OK</source>
@@ -358,6 +373,33 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Zeigt die langen Vokale mit dem Längenzeichen (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Das Formenlexikon kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+Das Formenspiel bleibt ausgeschaltet; das Vokabelspiel läuft wie immer weiter.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 Wörter der Liste stehen nicht im Lexikon: Das Formenspiel lässt sie aus.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Keines der gewählten Wörter hat Formen zum Abfragen: Ändere die Auswahl der Klassen oder der Formen.</translation>
+    </message>
+</context>
+<context>
     <name>frmAuxilium</name>
     <message>
         <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
@@ -402,6 +444,10 @@ Abbrechen: weiterspielen.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Geschätzte Dauer: die Spiele mal die übliche Dauer eines Spiels mit diesen Wörtern und dieser Geschwindigkeit. Es lässt sich auf mehrere Stunden verteilen: Das Certamen geht dort weiter, wo es aufgehört hat</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Jedes Spiel fragt die Formen der Wörter statt ihrer Bedeutung ab</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -416,6 +462,81 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Alle falsch beantworteten Wörter aus der Liste löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Die Formen der Substantive abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Die Formen der Adjektive abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Die Formen der Pronomen abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Die Formen der Verben abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Die Formen des Indikativs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Die Formen des Konjunktivs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Die Formen des Imperativs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Die Formen des Infinitivs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Die Formen des Präsens abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Die Formen des Imperfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Die Formen des Futurs I abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Die Formen des Perfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Die Formen des Plusquamperfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Die Formen des Futurs II abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Die aktiven Formen abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Die passiven Formen (und die der Deponentien) abfragen</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Diese Auswahl für die Formenspiele behalten</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Schließen, ohne die Auswahl zu ändern</translation>
     </message>
 </context>
 <context>
@@ -599,6 +720,10 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Die Datei %1 kann nicht gespeichert werden: %2. Die bisherige Datei bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +954,34 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Il file %1 resta com&apos;era.</source>
         <translation>Die Datei %1 bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa ist mit den Daten dieses Benutzers schon geöffnet: Diese zweite Kopie wird geschlossen, damit die beiden Kopien einander nicht die falsch beantworteten Wörter, die Spieler und das Certamen löschen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>an ihrer Stelle steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>Fehler des Datenträgers</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>Die Datei %1 wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Ursache: %1.</translation>
     </message>
 </context>
 <context>

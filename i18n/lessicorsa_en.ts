@@ -70,6 +70,10 @@ Yes: break it off; it will be played again from the start.
 No: quit the program; the tournament will resume at this match.
 Cancel: go on playing.</translation>
     </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Cannot read the certamen file %1 (read permission is missing): it is left as it is and that certamen cannot be resumed; a new certamen would replace it. The game goes on as usual.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -242,6 +246,17 @@ Cancel: go on playing.</translation>
     </message>
 </context>
 <context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>it is not a file</translation>
+    </message>
+</context>
+<context>
     <name>QGnomeTheme</name>
     <message>
         <source>&amp;OK</source>
@@ -358,6 +373,33 @@ Cancel: go on playing.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Shows the long vowels with the length mark (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Cannot read the lexicon of forms.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+The forms game stays off; the vocabulary game goes on as usual.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 words of the list are not in the lexicon: the forms game leaves them out.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>None of the chosen words has forms to ask: change the choice of classes or forms.</translation>
+    </message>
+</context>
+<context>
     <name>frmAuxilium</name>
     <message>
         <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
@@ -402,6 +444,10 @@ Cancel: go on playing.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Estimated length: the matches times a match&apos;s usual length with these words and this speed. It can be split over several lessons: the tournament resumes where it stopped</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Each match asks for the forms of the words instead of their meaning</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -416,6 +462,81 @@ Cancel: go on playing.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Delete every missed word from the list?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Ask for the forms of nouns</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Ask for the forms of adjectives</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Ask for the forms of pronouns</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Ask for the forms of verbs</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Ask for the forms of the indicative mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Ask for the forms of the subjunctive mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Ask for the forms of the imperative mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Ask for the forms of the infinitive</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Ask for the forms of the present</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Ask for the forms of the imperfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Ask for the forms of the future</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Ask for the forms of the perfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Ask for the forms of the pluperfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Ask for the forms of the future perfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Ask for the active forms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Ask for the passive forms (and those of deponents)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Keep these choices for the games of forms</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Close without changing the choices</translation>
     </message>
 </context>
 <context>
@@ -599,6 +720,10 @@ Cancel: go on playing.</translation>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Cannot save the file %1: %2. The previous file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Cannot save the file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +954,34 @@ Cancel: go on playing.</translation>
     <message>
         <source>Il file %1 resta com&apos;era.</source>
         <translation>The file %1 is left as it was.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa is already open with this user&apos;s data: this second copy closes, so that the two copies do not wipe out each other&apos;s missed words, players and certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>there is a folder in its place</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>The file %1 has not been created.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Reason: %1.</translation>
     </message>
 </context>
 <context>

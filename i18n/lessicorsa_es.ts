@@ -70,6 +70,10 @@ Sí: interrumpirla; se volverá a jugar desde el principio.
 No: salir del programa; el torneo se reanudará en esta partida.
 Cancelar: seguir jugando.</translation>
     </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>No se puede leer el archivo del certamen %1 (faltan los permisos de lectura): queda como está y ese certamen no se puede reanudar; un nuevo certamen lo sustituiría. Se juega como siempre.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -242,6 +246,17 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>no es un archivo</translation>
+    </message>
+</context>
+<context>
     <name>QGnomeTheme</name>
     <message>
         <source>&amp;OK</source>
@@ -358,6 +373,33 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Muestra las vocales largas con el signo de longitud (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>No se puede leer el léxico de las formas.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+El juego de las formas queda desactivado; el juego de vocabulario sigue como siempre.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 palabras de la lista no están en el léxico: el juego de las formas las deja fuera.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Ninguna palabra elegida tiene formas que preguntar: cambia la elección de las clases o de las formas.</translation>
+    </message>
+</context>
+<context>
     <name>frmAuxilium</name>
     <message>
         <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
@@ -402,6 +444,10 @@ Cancelar: seguir jugando.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Duración estimada: las partidas por la duración habitual de una partida con estas palabras y esta velocidad. Se puede repartir en varias clases: el torneo se reanuda donde se detuvo</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Cada partida pregunta las formas de las palabras en lugar de su significado</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -416,6 +462,81 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>¿Borrar de la lista todas las palabras falladas?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Preguntar las formas de los sustantivos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Preguntar las formas de los adjetivos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Preguntar las formas de los pronombres</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Preguntar las formas de los verbos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Preguntar las formas del modo indicativo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Preguntar las formas del modo subjuntivo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Preguntar las formas del modo imperativo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Preguntar las formas del infinitivo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Preguntar las formas del presente</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Preguntar las formas del imperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Preguntar las formas del futuro imperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Preguntar las formas del perfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Preguntar las formas del pluscuamperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Preguntar las formas del futuro perfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Preguntar las formas activas</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Preguntar las formas pasivas (y las de los deponentes)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Conservar estas elecciones para las partidas de formas</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Cerrar sin cambiar las elecciones</translation>
     </message>
 </context>
 <context>
@@ -599,6 +720,10 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>No se puede guardar el archivo %1: %2. El archivo anterior queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>No se puede guardar el archivo %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +954,34 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Il file %1 resta com&apos;era.</source>
         <translation>El archivo %1 queda como estaba.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa ya está abierto con los datos de este usuario: esta segunda copia se cierra, para que las dos copias no se borren mutuamente las palabras falladas, los jugadores y el certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>en su lugar hay una carpeta</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>error del disco</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>error del sistema %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>El archivo %1 no se ha creado.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Causa: %1.</translation>
     </message>
 </context>
 <context>

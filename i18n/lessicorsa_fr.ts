@@ -70,6 +70,10 @@ Oui : l&apos;interrompre ; il sera rejoué depuis le début.
 Non : quitter le programme ; le tournoi reprendra à ce match.
 Annuler : continuer à jouer.</translation>
     </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Impossible de lire le fichier du certamen %1 (il manque les droits de lecture)&#xa0;: il reste tel quel et ce certamen ne peut pas être repris&#xa0;; un nouveau certamen le remplacerait. On joue comme d&apos;habitude.</translation>
+    </message>
 </context>
 <context>
     <name>Errata</name>
@@ -242,6 +246,17 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+</context>
+<context>
     <name>QGnomeTheme</name>
     <message>
         <source>&amp;OK</source>
@@ -358,6 +373,33 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Affiche les voyelles longues avec le signe de longueur (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Impossible de lire le lexique des formes.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+Le jeu des formes reste désactivé&#xa0;; le jeu de vocabulaire continue comme d&apos;habitude.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 mots de la liste ne sont pas dans le lexique&#xa0;: le jeu des formes les laisse de côté.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Aucun mot choisi n&apos;a de formes à demander&#xa0;: change le choix des classes ou des formes.</translation>
+    </message>
+</context>
+<context>
     <name>frmAuxilium</name>
     <message>
         <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
@@ -402,6 +444,10 @@ Annuler : continuer à jouer.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Durée estimée : les matchs multipliés par la durée habituelle d&apos;un match avec ces mots et cette vitesse. On peut la répartir sur plusieurs leçons : le tournoi reprend là où il s&apos;est arrêté</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Chaque match demande les formes des mots au lieu de leur sens</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -416,6 +462,81 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Effacer de la liste tous les mots manqués ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Demander les formes des noms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Demander les formes des adjectifs</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Demander les formes des pronoms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Demander les formes des verbes</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Demander les formes du mode indicatif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Demander les formes du mode subjonctif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Demander les formes du mode impératif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Demander les formes du mode infinitif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Demander les formes du présent</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Demander les formes de l&apos;imparfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Demander les formes du futur simple</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Demander les formes du parfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Demander les formes du plus-que-parfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Demander les formes du futur antérieur</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Demander les formes actives</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Demander les formes passives (et celles des déponents)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Garder ces choix pour les parties de formes</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Fermer sans changer les choix</translation>
     </message>
 </context>
 <context>
@@ -599,6 +720,10 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Impossible d&apos;enregistrer le fichier %1&#xa0;: %2. L&apos;ancien fichier reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -829,6 +954,34 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Il file %1 resta com&apos;era.</source>
         <translation>Le fichier %1 reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa est déjà ouvert avec les données de cet utilisateur&#xa0;: cette deuxième copie se ferme, pour que les deux copies ne s&apos;effacent pas mutuellement les mots manqués, les joueurs et le certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>il y a un dossier à sa place</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>erreur du disque</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>erreur système %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>Le fichier %1 n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Cause&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
