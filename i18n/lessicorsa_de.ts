@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>Das Handbuch des Spiels für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>Das Handbuch ist nicht im Ordner %1: Das Spiel neu installieren, um es wiederzubekommen. Das Spiel läuft wie immer weiter.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>Das Handbuch %1 kann nicht gelesen werden. Das Spiel läuft wie immer weiter.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -54,6 +69,10 @@ Annulla: continuare a giocare.</source>
 Ja: abbrechen; es wird von vorn noch einmal gespielt.
 Nein: das Programm beenden; das Certamen geht bei diesem Spiel weiter.
 Abbrechen: weiterspielen.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Die Certamen-Datei %1 kann nicht gelesen werden (die Leserechte fehlen): Sie bleibt, wie sie ist, und dieses Certamen kann nicht fortgesetzt werden; ein neues Certamen würde sie ersetzen. Es wird wie immer gespielt.</translation>
     </message>
 </context>
 <context>
@@ -183,8 +202,12 @@ Abbrechen: weiterspielen.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +231,29 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>Den Spieler %1 entfernen? Seine Spielhistorie und seine falsch beantworteten Wörter werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>Die Spielerliste %1 ist beschädigt oder stammt nicht von LessiCorsa: Sie wurde als %2 beiseitegelegt. Die Spieler, die gelesen werden konnten, bleiben; die anderen stehen in der beiseitegelegten Datei.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Die Spielerliste %1 ist beschädigt oder stammt nicht von LessiCorsa, und sie konnte nicht beiseitegelegt werden: Sie bleibt, wie sie ist, und die Änderungen an den Spielern gelten nur, bis das Spiel geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Die Spielerliste %1 kann nicht gelesen werden: Sie bleibt, wie sie ist, und die Änderungen an den Spielern gelten nur, bis das Spiel geschlossen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>es ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -327,6 +373,44 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Zeigt die langen Vokale mit dem Längenzeichen (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Das Formenlexikon kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+Das Formenspiel bleibt ausgeschaltet; das Vokabelspiel läuft wie immer weiter.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 Wörter der Liste stehen nicht im Lexikon: Das Formenspiel lässt sie aus.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Keines der gewählten Wörter hat Formen zum Abfragen: Ändere die Auswahl der Klassen oder der Formen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Ein Wort eingeben und die Eingabetaste drücken, um es im Handbuch zu finden</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Inhalt: Ein Klick führt zum Kapitel</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -360,6 +444,10 @@ Abbrechen: weiterspielen.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Geschätzte Dauer: die Spiele mal die übliche Dauer eines Spiels mit diesen Wörtern und dieser Geschwindigkeit. Es lässt sich auf mehrere Stunden verteilen: Das Certamen geht dort weiter, wo es aufgehört hat</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Jedes Spiel fragt die Formen der Wörter statt ihrer Bedeutung ab</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -374,6 +462,81 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Alle falsch beantworteten Wörter aus der Liste löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Die Formen der Substantive abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Die Formen der Adjektive abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Die Formen der Pronomen abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Die Formen der Verben abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Die Formen des Indikativs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Die Formen des Konjunktivs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Die Formen des Imperativs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Die Formen des Infinitivs abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Die Formen des Präsens abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Die Formen des Imperfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Die Formen des Futurs I abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Die Formen des Perfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Die Formen des Plusquamperfekts abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Die Formen des Futurs II abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Die aktiven Formen abfragen</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Die passiven Formen (und die der Deponentien) abfragen</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Diese Auswahl für die Formenspiele behalten</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Schließen, ohne die Auswahl zu ändern</translation>
     </message>
 </context>
 <context>
@@ -413,6 +576,10 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 Wörter zum Importieren</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importiert auch die %1 Einträge, die die Datei als deaktiviert kennzeichnet</translation>
     </message>
 </context>
 <context>
@@ -554,6 +721,10 @@ Abbrechen: weiterspielen.</translation>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Die Datei %1 kann nicht gespeichert werden: %2. Die bisherige Datei bleibt, wie sie war.</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
@@ -567,6 +738,41 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>Modifica</source>
         <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>ein Element wird mit einem anderen Namen geschlossen als dem, mit dem es geöffnet wurde</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>nach dem Ende des Dokuments steht noch weiterer Text</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>ein Zeichen, das XML nicht zulässt</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>Text in einer anderen als der angegebenen Kodierung</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>ein im selben Element wiederholtes Attribut</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>eine nicht deklarierte oder ungültige XML-Entität</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>eine unbekannte Kodierung in der XML-Deklaration</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>das Dokument hat kein Wurzelelement</translation>
     </message>
 </context>
 <context>
@@ -593,10 +799,6 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>Zeile %1: ein Eintrag ohne Nummer (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>Zeile %1: Den Eintrag %2 gibt es schon, der letzte gilt</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +839,26 @@ Abbrechen: weiterspielen.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>Zeile %1: Der Eintrag %2 hat keinen Text</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>Ungültiges XML: Die Datei endet, bevor die offenen Elemente geschlossen sind</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>Ungültiges XML: ein Zeichen an der falschen Stelle (Spalte %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>Zeile %1: Den Eintrag %2 gibt es schon: Beide werden behalten</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>die Lektionen oder Wortarten sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>es ist eine KVTML-1-Datei, die älteste Version des Formats: Gelesen werden KVTML-2-Dateien</translation>
     </message>
 </context>
 <context>
@@ -679,24 +901,87 @@ Abbrechen: weiterspielen.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>Die Spielhistorie (%1) war beschädigt: Sie wurde als %2 beiseitegelegt, und eine neue wurde begonnen. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>Die Spielhistorie (%1) war beschädigt und wurde als %2 beiseitegelegt, aber eine neue kann nicht begonnen werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>Die Spielhistorie (%1) kann nicht geschrieben werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter werden getrennt gespeichert.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>Die Spielhistorie (%1) wurde von einer neueren Version von LessiCorsa geschrieben: Sie bleibt, wie sie ist, und die heutigen Spiele werden nicht darin gespeichert.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>Der Datenträger ist voll: Das Spiel wurde nicht in die Spielhistorie (%1) aufgenommen. Es wird mit dem nächsten eingetragen, wenn Platz ist.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>Die Spielhistorie (%1) war beschädigt</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>Die Spielhistorie (%1) war die Datei eines anderen Programms</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>Die Spielhistorie (%1) stammt von einer Version von LessiCorsa, die dieses Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: Sie wurde als %2 beiseitegelegt, und eine neue wurde begonnen. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: Sie wurde als %2 beiseitegelegt, aber eine neue kann nicht begonnen werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter; die falsch beantworteten Wörter bleiben unberührt.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>Die Spielhistorie (%1) kann nicht geschrieben werden: Die Spiele werden nicht gespeichert. Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>Die Spielhistorie (%1) kann nicht gelesen werden: Sie bleibt, wie sie ist, und die Spiele werden nicht darin gespeichert. Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>Der Datenträger ist voll: Die Spielhistorie (%1) kann nicht angelegt werden. Die Spiele werden darin eingetragen, sobald Platz ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>die Schreibrechte fehlen</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>Die Datei %1 bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa ist mit den Daten dieses Benutzers schon geöffnet: Diese zweite Kopie wird geschlossen, damit die beiden Kopien einander nicht die falsch beantworteten Wörter, die Spieler und das Certamen löschen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>an ihrer Stelle steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>Fehler des Datenträgers</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>Die Datei %1 wurde nicht angelegt.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Ursache: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>The game&apos;s manual for teachers</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>The manual is not in the folder %1: reinstall the game to get it back. The game goes on as usual.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>The manual %1 cannot be read. The game goes on as usual.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -54,6 +69,10 @@ Annulla: continuare a giocare.</source>
 Yes: break it off; it will be played again from the start.
 No: quit the program; the tournament will resume at this match.
 Cancel: go on playing.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Cannot read the certamen file %1 (read permission is missing): it is left as it is and that certamen cannot be resumed; a new certamen would replace it. The game goes on as usual.</translation>
     </message>
 </context>
 <context>
@@ -183,8 +202,12 @@ Cancel: go on playing.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +231,29 @@ Cancel: go on playing.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>Remove the player %1? Their history and missed words will be deleted.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>The list of players %1 is damaged or does not come from LessiCorsa: it has been set aside as %2. The players that could be read stay; the others are in the file set aside.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>The list of players %1 is damaged or does not come from LessiCorsa, and it could not be set aside: it is left as it is, and the changes to the players last only until the game is closed.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Cannot read the list of players %1: it is left as it is, and the changes to the players last only until the game is closed.</translation>
+    </message>
+</context>
+<context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>it is not a file</translation>
     </message>
 </context>
 <context>
@@ -327,6 +373,44 @@ Cancel: go on playing.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Shows the long vowels with the length mark (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Cannot read the lexicon of forms.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+The forms game stays off; the vocabulary game goes on as usual.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 words of the list are not in the lexicon: the forms game leaves them out.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>None of the chosen words has forms to ask: change the choice of classes or forms.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Type a word and press Enter to find it in the manual</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Contents: a click leads to the chapter</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -360,6 +444,10 @@ Cancel: go on playing.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Estimated length: the matches times a match&apos;s usual length with these words and this speed. It can be split over several lessons: the tournament resumes where it stopped</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Each match asks for the forms of the words instead of their meaning</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -374,6 +462,81 @@ Cancel: go on playing.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Delete every missed word from the list?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Ask for the forms of nouns</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Ask for the forms of adjectives</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Ask for the forms of pronouns</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Ask for the forms of verbs</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Ask for the forms of the indicative mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Ask for the forms of the subjunctive mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Ask for the forms of the imperative mood</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Ask for the forms of the infinitive</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Ask for the forms of the present</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Ask for the forms of the imperfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Ask for the forms of the future</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Ask for the forms of the perfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Ask for the forms of the pluperfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Ask for the forms of the future perfect</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Ask for the active forms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Ask for the passive forms (and those of deponents)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Keep these choices for the games of forms</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Close without changing the choices</translation>
     </message>
 </context>
 <context>
@@ -413,6 +576,10 @@ Cancel: go on playing.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 words to import</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Also imports the %1 entries that the file marks as switched off</translation>
     </message>
 </context>
 <context>
@@ -554,6 +721,10 @@ Cancel: go on playing.</translation>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Cannot save the file %1: %2. The previous file is left as it was.</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Cannot save the file %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
@@ -567,6 +738,41 @@ Cancel: go on playing.</translation>
     <message>
         <source>Modifica</source>
         <translation>Edit</translation>
+    </message>
+</context>
+<context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>an element is closed with a different name from the one it was opened with</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>there is more text after the end of the document</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>a character that XML does not allow</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>text in an encoding other than the declared one</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>an attribute repeated in the same element</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>an undeclared or invalid XML entity</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>an unknown encoding in the XML declaration</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>the document has no root element</translation>
     </message>
 </context>
 <context>
@@ -593,10 +799,6 @@ Cancel: go on playing.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>line %1: an entry without a number (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>line %1: the entry %2 is there already; the last one counts</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +839,26 @@ Cancel: go on playing.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>line %1: the entry %2 has no text</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>Invalid XML: the file ends before the open elements are closed</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>Invalid XML: a character in the wrong place (column %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>line %1: the entry %2 is there already: both are kept</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>the lessons or word types are nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>it is a KVTML 1 file, the oldest version of the format: KVTML 2 files can be read</translation>
     </message>
 </context>
 <context>
@@ -679,24 +901,87 @@ Cancel: go on playing.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>The history of games (%1) was damaged: it has been set aside as %2 and a new one has been started. The game goes on; the missed words are not touched.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>The history of games (%1) was damaged and has been set aside as %2, but a new one cannot be started: games are not recorded. The game goes on; the missed words are not touched.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>Cannot write the history of games (%1): games are not recorded. The game goes on; the missed words are saved separately.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>The history of games (%1) was written by a newer version of LessiCorsa: it is left as it is and today&apos;s games are not recorded in it.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>The disk is full: the game did not go into the history (%1). It will be written there with the next one, if there is room.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>The history of games (%1) was damaged</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>The history of games (%1) was the file of another program</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>The history of games (%1) comes from a version of LessiCorsa that this program does not know</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: it has been set aside as %2 and a new one has been started. The game goes on; the missed words are not touched.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: it has been set aside as %2, but a new one cannot be started: games are not recorded. The game goes on; the missed words are not touched.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>Cannot write the history of games (%1): games are not recorded. The game goes on.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>Cannot read the history of games (%1): it is left as it is and games are not recorded in it. The game goes on.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>The disk is full: the history of games (%1) cannot be started. Games will be written in it when there is room.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>write permission is missing</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>The file %1 is left as it was.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa is already open with this user&apos;s data: this second copy closes, so that the two copies do not wipe out each other&apos;s missed words, players and certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>there is a folder in its place</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>disk error</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>system error %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>The file %1 has not been created.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Reason: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>El manual del juego para los profesores</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>El manual no está en la carpeta %1: reinstalar el juego para tenerlo de nuevo. El juego sigue como siempre.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>El manual %1 no se puede leer. El juego sigue como siempre.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -54,6 +69,10 @@ Annulla: continuare a giocare.</source>
 Sí: interrumpirla; se volverá a jugar desde el principio.
 No: salir del programa; el torneo se reanudará en esta partida.
 Cancelar: seguir jugando.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>No se puede leer el archivo del certamen %1 (faltan los permisos de lectura): queda como está y ese certamen no se puede reanudar; un nuevo certamen lo sustituiría. Se juega como siempre.</translation>
     </message>
 </context>
 <context>
@@ -183,8 +202,12 @@ Cancelar: seguir jugando.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +231,29 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>¿Quitar al jugador %1? Su historial y sus palabras falladas se borrarán.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>La lista de jugadores %1 está dañada o no es de LessiCorsa: se ha apartado como %2. Los jugadores que se han podido leer se quedan; los demás están en el archivo apartado.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>La lista de jugadores %1 está dañada o no es de LessiCorsa, y no se ha podido apartar: queda como está, y los cambios en los jugadores solo valen hasta que se cierre el juego.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>No se puede leer la lista de jugadores %1: queda como está, y los cambios en los jugadores solo valen hasta que se cierre el juego.</translation>
+    </message>
+</context>
+<context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>
@@ -327,6 +373,44 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Muestra las vocales largas con el signo de longitud (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>No se puede leer el léxico de las formas.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+El juego de las formas queda desactivado; el juego de vocabulario sigue como siempre.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 palabras de la lista no están en el léxico: el juego de las formas las deja fuera.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Ninguna palabra elegida tiene formas que preguntar: cambia la elección de las clases o de las formas.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Escribir una palabra y pulsar Intro para encontrarla en el manual</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Índice: un clic lleva al capítulo</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -360,6 +444,10 @@ Cancelar: seguir jugando.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Duración estimada: las partidas por la duración habitual de una partida con estas palabras y esta velocidad. Se puede repartir en varias clases: el torneo se reanuda donde se detuvo</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Cada partida pregunta las formas de las palabras en lugar de su significado</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -374,6 +462,81 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>¿Borrar de la lista todas las palabras falladas?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Preguntar las formas de los sustantivos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Preguntar las formas de los adjetivos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Preguntar las formas de los pronombres</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Preguntar las formas de los verbos</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Preguntar las formas del modo indicativo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Preguntar las formas del modo subjuntivo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Preguntar las formas del modo imperativo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Preguntar las formas del infinitivo</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Preguntar las formas del presente</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Preguntar las formas del imperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Preguntar las formas del futuro imperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Preguntar las formas del perfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Preguntar las formas del pluscuamperfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Preguntar las formas del futuro perfecto</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Preguntar las formas activas</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Preguntar las formas pasivas (y las de los deponentes)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Conservar estas elecciones para las partidas de formas</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Cerrar sin cambiar las elecciones</translation>
     </message>
 </context>
 <context>
@@ -413,6 +576,10 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 palabras que importar</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importa también las %1 entradas que el archivo marca como desactivadas</translation>
     </message>
 </context>
 <context>
@@ -554,6 +721,10 @@ Cancelar: seguir jugando.</translation>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>No se puede guardar el archivo %1: %2. El archivo anterior queda como estaba.</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>No se puede guardar el archivo %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
@@ -567,6 +738,41 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>Modifica</source>
         <translation>Modificación</translation>
+    </message>
+</context>
+<context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>un elemento se cierra con un nombre distinto de aquel con el que se abre</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>hay más texto después del final del documento</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>un carácter que el XML no admite</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>texto en una codificación distinta de la declarada</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>un atributo repetido en el mismo elemento</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>una entidad XML no declarada o no válida</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>una codificación desconocida en la declaración XML</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>el documento no tiene un elemento principal</translation>
     </message>
 </context>
 <context>
@@ -593,10 +799,6 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>línea %1: una entrada sin número (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>línea %1: la entrada %2 ya existe, vale la última</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +839,26 @@ Cancelar: seguir jugando.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>línea %1: la entrada %2 no tiene texto</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>XML no válido: el archivo termina antes de que se cierren los elementos abiertos</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>XML no válido: un signo en el lugar equivocado (columna %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>línea %1: la entrada %2 ya existe: se conservan las dos</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>las lecciones o los tipos de palabra están anidados en más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>es un archivo KVTML 1, la versión más antigua del formato: se leen los archivos KVTML 2</translation>
     </message>
 </context>
 <context>
@@ -679,24 +901,87 @@ Cancelar: seguir jugando.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>El historial de partidas (%1) estaba dañado: se ha apartado como %2 y se ha empezado uno nuevo. El juego continúa; las palabras falladas no se tocan.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>El historial de partidas (%1) estaba dañado y se ha apartado como %2, pero no se puede empezar uno nuevo: las partidas no se registran. El juego continúa; las palabras falladas no se tocan.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>No se puede escribir el historial de partidas (%1): las partidas no se registran. El juego continúa; las palabras falladas se guardan aparte.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>El historial de partidas (%1) lo escribió una versión más reciente de LessiCorsa: queda como está y las partidas de hoy no se registran en él.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>El disco está lleno: la partida no ha entrado en el historial (%1). Se escribirá con la próxima, si hay sitio.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>El historial de partidas (%1) estaba dañado</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>El historial de partidas (%1) era el archivo de otro programa</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>El historial de partidas (%1) es de una versión de LessiCorsa que este programa no conoce</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: se ha apartado como %2 y se ha empezado uno nuevo. El juego continúa; las palabras falladas no se tocan.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1: se ha apartado como %2, pero no se puede empezar uno nuevo: las partidas no se registran. El juego continúa; las palabras falladas no se tocan.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>No se puede escribir el historial de partidas (%1): las partidas no se registran. El juego continúa.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>No se puede leer el historial de partidas (%1): queda como está y las partidas no se registran en él. El juego continúa.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>El disco está lleno: el historial de partidas (%1) no se puede empezar. Las partidas se escribirán en él cuando haya sitio.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>faltan los permisos de escritura</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>el disco es de solo lectura</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>El archivo %1 queda como estaba.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa ya está abierto con los datos de este usuario: esta segunda copia se cierra, para que las dos copias no se borren mutuamente las palabras falladas, los jugadores y el certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>en su lugar hay una carpeta</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>error del disco</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>error del sistema %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>El archivo %1 no se ha creado.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Causa: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="it">
 <context>
+    <name>Auxilium</name>
+    <message>
+        <source>Il manuale del gioco per gli insegnanti</source>
+        <translation>Le manuel du jeu pour les enseignants</translation>
+    </message>
+    <message>
+        <source>Il manuale non si trova nella cartella %1: reinstallare il gioco per averlo di nuovo. Il gioco prosegue come sempre.</source>
+        <translation>Le manuel ne se trouve pas dans le dossier %1&#xa0;: réinstaller le jeu pour le retrouver. Le jeu continue comme d&apos;habitude.</translation>
+    </message>
+    <message>
+        <source>Il manuale %1 non si può leggere. Il gioco prosegue come sempre.</source>
+        <translation>Le manuel %1 ne peut pas être lu. Le jeu continue comme d&apos;habitude.</translation>
+    </message>
+</context>
+<context>
     <name>Certamen</name>
     <message>
         <source>Il file del certamen %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. Si gioca come sempre, ma quel certamen non si può riprendere.</source>
@@ -54,6 +69,10 @@ Annulla: continuare a giocare.</source>
 Oui : l&apos;interrompre ; il sera rejoué depuis le début.
 Non : quitter le programme ; le tournoi reprendra à ce match.
 Annuler : continuer à jouer.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file del certamen %1 (mancano i permessi di lettura): resta com&apos;è e quel certamen non si può riprendere; un nuovo certamen lo sostituirebbe. Si gioca come sempre.</source>
+        <translation>Impossible de lire le fichier du certamen %1 (il manque les droits de lecture)&#xa0;: il reste tel quel et ce certamen ne peut pas être repris&#xa0;; un nouveau certamen le remplacerait. On joue comme d&apos;habitude.</translation>
     </message>
 </context>
 <context>
@@ -183,8 +202,12 @@ Annuler : continuer à jouer.</translation>
         <translation>LessiCorsa! Exporta</translation>
     </message>
     <message>
-        <source>CSV (*.csv);;KVTML (*.kvtml)</source>
-        <translation>CSV (*.csv);;KVTML (*.kvtml)</translation>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
     </message>
 </context>
 <context>
@@ -208,6 +231,29 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Togliere il giocatore %1? La sua storia e i suoi vocaboli sbagliati saranno cancellati.</source>
         <translation>Retirer le joueur %1&#xa0;? Son historique et ses mots manqués seront effacés.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa: è stato messo da parte come %2. I giocatori che si sono potuti leggere restano; gli altri sono nel file messo da parte.</source>
+        <translation>La liste des joueurs %1 est endommagée ou n&apos;est pas de LessiCorsa&#xa0;: elle a été mise de côté sous le nom %2. Les joueurs qui ont pu être lus restent&#xa0;; les autres sont dans le fichier mis de côté.</translation>
+    </message>
+    <message>
+        <source>L&apos;elenco dei giocatori %1 è danneggiato o non è di LessiCorsa, e non si è potuto metterlo da parte: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>La liste des joueurs %1 est endommagée ou n&apos;est pas de LessiCorsa, et elle n&apos;a pas pu être mise de côté&#xa0;: elle reste telle quelle, et les modifications des joueurs ne valent que jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere l&apos;elenco dei giocatori %1: resta com&apos;è, e le modifiche ai giocatori valgono solo fino alla chiusura del gioco.</source>
+        <translation>Impossible de lire la liste des joueurs %1&#xa0;: elle reste telle quelle, et les modifications des joueurs ne valent que jusqu&apos;à la fermeture du jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>MissedList</name>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>non è un file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
@@ -327,6 +373,44 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>formae::Formae</name>
+    <message>
+        <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>
+        <translation>Affiche les voyelles longues avec le signe de longueur (amīcus)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il lessico delle forme.</source>
+        <translation>Impossible de lire le lexique des formes.</translation>
+    </message>
+    <message>
+        <source>
+
+Il gioco delle forme resta spento; il gioco dei vocaboli continua come sempre.</source>
+        <translation>
+
+Le jeu des formes reste désactivé&#xa0;; le jeu de vocabulaire continue comme d&apos;habitude.</translation>
+    </message>
+    <message>
+        <source>%1 vocaboli dell&apos;elenco non sono nel lessico: il gioco delle forme li lascia fuori.</source>
+        <translation>%1 mots de la liste ne sont pas dans le lexique&#xa0;: le jeu des formes les laisse de côté.</translation>
+    </message>
+    <message>
+        <source>Nessun vocabolo scelto ha forme da chiedere: cambia le scelte delle classi o delle forme.</source>
+        <translation>Aucun mot choisi n&apos;a de formes à demander&#xa0;: change le choix des classes ou des formes.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAuxilium</name>
+    <message>
+        <source>Scrivere una parola e premere Invio per trovarla nel manuale</source>
+        <translation>Écrire un mot et appuyer sur Entrée pour le trouver dans le manuel</translation>
+    </message>
+    <message>
+        <source>Indice: un clic porta al capitolo</source>
+        <translation>Sommaire&#xa0;: un clic mène au chapitre</translation>
+    </message>
+</context>
+<context>
     <name>frmCertamen</name>
     <message>
         <source>Un nome per riga: da 3 a 32 alunni o squadre</source>
@@ -360,6 +444,10 @@ Annuler : continuer à jouer.</translation>
         <source>Durata stimata: le partite per la durata tipica di una partita con queste parole e questa velocità. Si può dividere in più lezioni: il certamen riprende da dove si è fermato</source>
         <translation>Durée estimée : les matchs multipliés par la durée habituelle d&apos;un match avec ces mots et cette vitesse. On peut la répartir sur plusieurs leçons : le tournoi reprend là où il s&apos;est arrêté</translation>
     </message>
+    <message>
+        <source>Ogni partita chiede le forme delle parole invece del loro significato</source>
+        <translation>Chaque match demande les formes des mots au lieu de leur sens</translation>
+    </message>
 </context>
 <context>
     <name>frmErrata</name>
@@ -374,6 +462,81 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Cancellare dall&apos;elenco tutti i vocaboli sbagliati?</source>
         <translation>Effacer de la liste tous les mots manqués ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmFormae</name>
+    <message>
+        <source>Chiedi le forme dei nomi</source>
+        <translation>Demander les formes des noms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme degli aggettivi</source>
+        <translation>Demander les formes des adjectifs</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei pronomi</source>
+        <translation>Demander les formes des pronoms</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dei verbi</source>
+        <translation>Demander les formes des verbes</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo indicativo</source>
+        <translation>Demander les formes du mode indicatif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo congiuntivo</source>
+        <translation>Demander les formes du mode subjonctif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo imperativo</source>
+        <translation>Demander les formes du mode impératif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del modo infinito</source>
+        <translation>Demander les formes du mode infinitif</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del presente</source>
+        <translation>Demander les formes du présent</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme dell&apos;imperfetto</source>
+        <translation>Demander les formes de l&apos;imparfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro semplice</source>
+        <translation>Demander les formes du futur simple</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del perfetto</source>
+        <translation>Demander les formes du parfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del piuccheperfetto</source>
+        <translation>Demander les formes du plus-que-parfait</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme del futuro anteriore</source>
+        <translation>Demander les formes du futur antérieur</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme attive</source>
+        <translation>Demander les formes actives</translation>
+    </message>
+    <message>
+        <source>Chiedi le forme passive (e dei deponenti)</source>
+        <translation>Demander les formes passives (et celles des déponents)</translation>
+    </message>
+    <message>
+        <source>Conserva queste scelte per le partite di forme</source>
+        <translation>Garder ces choix pour les parties de formes</translation>
+    </message>
+    <message>
+        <source>Chiudi senza cambiare le scelte</source>
+        <translation>Fermer sans changer les choix</translation>
     </message>
 </context>
 <context>
@@ -413,6 +576,10 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>%1 vocaboli da importare</source>
         <translation>%1 mots à importer</translation>
+    </message>
+    <message>
+        <source>Importa anche le %1 voci che il file segna come disattivate</source>
+        <translation>Importe aussi les %1 entrées que le fichier marque comme désactivées</translation>
     </message>
 </context>
 <context>
@@ -554,6 +721,10 @@ Annuler : continuer à jouer.</translation>
         <source>Impossibile salvare il file %1: %2. Il file di prima resta com&apos;era.</source>
         <translation>Impossible d&apos;enregistrer le fichier %1&#xa0;: %2. L&apos;ancien fichier reste tel qu&apos;il était.</translation>
     </message>
+    <message>
+        <source>Impossibile salvare il file %1: %2.</source>
+        <translation>Impossible d&apos;enregistrer le fichier %1&#xa0;: %2.</translation>
+    </message>
 </context>
 <context>
     <name>lists::AddCommand</name>
@@ -567,6 +738,41 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>Modifica</source>
         <translation>Modification</translation>
+    </message>
+</context>
+<context>
+    <name>lists::Kvtml</name>
+    <message>
+        <source>un elemento si chiude con un nome diverso da quello con cui si apre</source>
+        <translation>un élément se ferme avec un autre nom que celui avec lequel il s&apos;ouvre</translation>
+    </message>
+    <message>
+        <source>c&apos;è altro testo dopo la fine del documento</source>
+        <translation>il y a encore du texte après la fin du document</translation>
+    </message>
+    <message>
+        <source>un carattere che l&apos;XML non ammette</source>
+        <translation>un caractère que le XML n&apos;admet pas</translation>
+    </message>
+    <message>
+        <source>testo in una codifica diversa da quella dichiarata</source>
+        <translation>du texte dans un codage différent de celui déclaré</translation>
+    </message>
+    <message>
+        <source>un attributo ripetuto nello stesso elemento</source>
+        <translation>un attribut répété dans le même élément</translation>
+    </message>
+    <message>
+        <source>un&apos;entità XML non dichiarata o non valida</source>
+        <translation>une entité XML non déclarée ou non valide</translation>
+    </message>
+    <message>
+        <source>una codifica sconosciuta nella dichiarazione XML</source>
+        <translation>un codage inconnu dans la déclaration XML</translation>
+    </message>
+    <message>
+        <source>il documento non ha un elemento principale</source>
+        <translation>le document n&apos;a pas d&apos;élément principal</translation>
     </message>
 </context>
 <context>
@@ -593,10 +799,6 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>riga %1: una voce senza numero (id)</source>
         <translation>ligne %1&#xa0;: une entrée sans numéro (id)</translation>
-    </message>
-    <message>
-        <source>riga %1: la voce %2 c&apos;è già, vale l&apos;ultima</source>
-        <translation>ligne %1&#xa0;: l&apos;entrée %2 existe déjà, la dernière compte</translation>
     </message>
     <message>
         <source>Lezione alla riga %1</source>
@@ -637,6 +839,26 @@ Annuler : continuer à jouer.</translation>
     <message>
         <source>riga %1: la voce %2 non ha testo</source>
         <translation>ligne %1&#xa0;: l&apos;entrée %2 n&apos;a pas de texte</translation>
+    </message>
+    <message>
+        <source>XML non valido: il file finisce prima che si chiudano gli elementi aperti</source>
+        <translation>XML non valide&#xa0;: le fichier se termine avant que les éléments ouverts soient fermés</translation>
+    </message>
+    <message>
+        <source>XML non valido: un segno al posto sbagliato (colonna %1)</source>
+        <translation>XML non valide&#xa0;: un signe au mauvais endroit (colonne %1)</translation>
+    </message>
+    <message>
+        <source>riga %1: la voce %2 c&apos;è già: si tengono tutte e due</source>
+        <translation>ligne %1&#xa0;: l&apos;entrée %2 existe déjà&#xa0;: les deux sont gardées</translation>
+    </message>
+    <message>
+        <source>le lezioni o i tipi di parola sono annidati più di %1 livelli</source>
+        <translation>les leçons ou les types de mot sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>è un file KVTML 1, la versione più vecchia del formato: si leggono i file KVTML 2</source>
+        <translation>c&apos;est un fichier KVTML 1, la plus ancienne version du format&#xa0;: on lit les fichiers KVTML 2</translation>
     </message>
 </context>
 <context>
@@ -679,24 +901,87 @@ Annuler : continuer à jouer.</translation>
 <context>
     <name>players::HistoryWorker</name>
     <message>
-        <source>La storia delle partite (%1) era danneggiata: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>L&apos;historique des parties (%1) était endommagé&#xa0;: il a été mis de côté sous le nom %2 et un nouveau a été commencé. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) era danneggiata ed è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
-        <translation>L&apos;historique des parties (%1) était endommagé et a été mis de côté sous le nom %2, mais il est impossible d&apos;en commencer un nouveau&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati sono salvati a parte.</source>
-        <translation>Impossible d&apos;écrire l&apos;historique des parties (%1)&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués sont enregistrés à part.</translation>
-    </message>
-    <message>
-        <source>La storia delle partite (%1) è stata scritta da una versione più recente di LessiCorsa: resta com&apos;è e le partite di oggi non vi vengono registrate.</source>
-        <translation>L&apos;historique des parties (%1) a été écrit par une version plus récente de LessiCorsa&#xa0;: il reste tel quel et les parties d&apos;aujourd&apos;hui n&apos;y sont pas enregistrées.</translation>
-    </message>
-    <message>
         <source>Il disco è pieno: la partita non è entrata nella storia (%1). Vi sarà scritta con la prossima, se ci sarà posto.</source>
         <translation>Le disque est plein&#xa0;: la partie n&apos;est pas entrée dans l&apos;historique (%1). Elle y sera écrite avec la suivante, s&apos;il y a de la place.</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era danneggiata</source>
+        <translation>L&apos;historique des parties (%1) était endommagé</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) era il file di un altro programma</source>
+        <translation>L&apos;historique des parties (%1) était le fichier d&apos;un autre programme</translation>
+    </message>
+    <message>
+        <source>La storia delle partite (%1) è di una versione di LessiCorsa che questo programma non conosce</source>
+        <translation>L&apos;historique des parties (%1) vient d&apos;une version de LessiCorsa que ce programme ne connaît pas</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2 e ne è stata cominciata una nuova. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1&#xa0;: il a été mis de côté sous le nom %2 et un nouveau a été commencé. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>%1: è stata messa da parte come %2, ma non se ne può cominciare una nuova: le partite non vengono registrate. Il gioco continua; i vocaboli sbagliati non sono toccati.</source>
+        <translation>%1&#xa0;: il a été mis de côté sous le nom %2, mais il est impossible d&apos;en commencer un nouveau&#xa0;: les parties ne sont pas enregistrées. Le jeu continue&#xa0;; les mots manqués ne sont pas touchés.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere la storia delle partite (%1): le partite non vengono registrate. Il gioco continua.</source>
+        <translation>Impossible d&apos;écrire l&apos;historique des parties (%1)&#xa0;: les parties ne sont pas enregistrées. Le jeu continue.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere la storia delle partite (%1): resta com&apos;è e le partite non vi vengono registrate. Il gioco continua.</source>
+        <translation>Impossible de lire l&apos;historique des parties (%1)&#xa0;: il reste tel quel et les parties n&apos;y sont pas enregistrées. Le jeu continue.</translation>
+    </message>
+    <message>
+        <source>Il disco è pieno: la storia delle partite (%1) non si può cominciare. Le partite vi saranno scritte quando ci sarà posto.</source>
+        <translation>Le disque est plein&#xa0;: l&apos;historique des parties (%1) ne peut pas être commencé. Les parties y seront écrites quand il y aura de la place.</translation>
+    </message>
+</context>
+<context>
+    <name>ui</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>mancano i permessi di scrittura</source>
+        <translation>il manque les droits d&apos;écriture</translation>
+    </message>
+    <message>
+        <source>il disco è di sola lettura</source>
+        <translation>le disque est en lecture seule</translation>
+    </message>
+    <message>
+        <source>Il file %1 resta com&apos;era.</source>
+        <translation>Le fichier %1 reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>LessiCorsa è già aperto con i dati di questo utente: questa seconda copia si chiude, perché le due copie non si cancellino a vicenda i vocaboli sbagliati, i giocatori e il certamen.</source>
+        <translation>LessiCorsa est déjà ouvert avec les données de cet utilisateur&#xa0;: cette deuxième copie se ferme, pour que les deux copies ne s&apos;effacent pas mutuellement les mots manqués, les joueurs et le certamen.</translation>
+    </message>
+    <message>
+        <source>la cartella non esiste</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>al suo posto c&apos;è una cartella</source>
+        <translation>il y a un dossier à sa place</translation>
+    </message>
+    <message>
+        <source>errore del disco</source>
+        <translation>erreur du disque</translation>
+    </message>
+    <message>
+        <source>errore di sistema %1</source>
+        <translation>erreur système %1</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è stato creato.</source>
+        <translation>Le fichier %1 n&apos;a pas été créé.</translation>
+    </message>
+    <message>
+        <source>Causa: %1.</source>
+        <translation>Cause&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
