@@ -106,26 +106,78 @@ QString abbreviate(const QList<Reading> &readings) {
     return out.join(QStringLiteral("; "));
 }
 
+// Readings that share all but one or two of their terms are written once,
+// with the differing terms joined by "/", so that even a form of four
+// readings stands in two lines of a box: "gen./dat. sing. / nom./voc. plur.",
+// "3ª plur. fut. ant. ind./perf. cong. att.".
 QString describe(const QList<Reading> &readings, Language language) {
     const Terms &t = school[std::min(int(language), 4)];
     QList<Reading> sorted = readings;
     std::sort(sorted.begin(), sorted.end());
-    QStringList out;
+    const auto term = [](const char *s) { return QString::fromUtf8(s); };
+
+    // A group: what its readings share (the key) and what tells them apart.
+    struct Group {
+        QString key;
+        QStringList parts;
+        QString head, tail;        // the shared terms before and after the parts
+        QStringList tenses, moods; // a verb's parts, term by term
+    };
+    QList<Group> groups;
+    const auto addTo = [&groups](const QString &key, const QString &head, const QString &part,
+                                 const QString &tail, const QString &tense = {}, const QString &mood = {}) {
+        for (Group &g : groups)
+            if (g.key == key) {
+                if (!g.parts.contains(part)) {
+                    g.parts.append(part);
+                    g.tenses.append(tense);
+                    g.moods.append(mood);
+                }
+                return;
+            }
+        groups.append({key, {part}, head, tail, {tense}, {mood}});
+    };
+
     for (qsizetype i = 0; i < sorted.size();) {
         const Reading &r = sorted.at(i);
-        QString text = words(r, t, false, " ");
-        // Readings that differ only in gender share one entry: "nom. pl. m./f.".
-        QStringList genders;
-        qsizetype j = i;
-        while (j < sorted.size() && sorted.at(j).gender != Gender::None &&
-               sorted.at(j).grammaticalCase == r.grammaticalCase && sorted.at(j).number == r.number &&
-               sorted.at(j).mood == Mood::None) {
-            genders.append(QString::fromUtf8(t.genders[int(sorted.at(j).gender)]));
-            ++j;
+        if (r.mood == Mood::None) {
+            // Readings that differ only in gender first share one entry: "nom. pl. m./f.".
+            QStringList genders;
+            qsizetype j = i;
+            while (j < sorted.size() && sorted.at(j).gender != Gender::None &&
+                   sorted.at(j).grammaticalCase == r.grammaticalCase && sorted.at(j).number == r.number &&
+                   sorted.at(j).mood == Mood::None) {
+                genders.append(term(t.genders[int(sorted.at(j).gender)]));
+                ++j;
+            }
+            QString tail = term(t.numbers[int(r.number)]);
+            if (!genders.isEmpty()) tail += u' ' + genders.join(u'/');
+            addTo(QStringLiteral("n:") + tail, QString(), term(t.cases[int(r.grammaticalCase)]), tail);
+            i = std::max(j, i + 1);
+            continue;
         }
-        if (!genders.isEmpty()) text += u' ' + genders.join(u'/');
-        out.append(text);
-        i = std::max(j, i + 1);
+        const QString voice = term(t.voices[int(r.voice)]);
+        const QString tense = term(t.tenses[int(r.tense)]), mood = term(t.moods[int(r.mood)]);
+        const QString tenseMood = tense + u' ' + mood;
+        if (r.mood == Mood::Inf) {
+            addTo(QStringLiteral("i:") + voice, QString(), tenseMood, voice, tense, mood);
+        } else {
+            const QString head = term(t.persons[r.person]) + u' ' + term(t.numbers[int(r.number)]);
+            addTo(QStringLiteral("v:") + head + u'|' + voice, head, tenseMood, voice, tense, mood);
+        }
+        ++i;
+    }
+
+    QStringList out;
+    for (const Group &g : groups) {
+        QStringList words;
+        if (!g.head.isEmpty()) words.append(g.head);
+        // A verb's readings of one tense name the tense once: "pres. ind./imperat.".
+        const bool oneTense = g.parts.size() > 1 && !g.tenses.first().isEmpty() &&
+                              g.tenses.count(g.tenses.first()) == g.tenses.size();
+        words.append(oneTense ? g.tenses.first() + u' ' + g.moods.join(u'/') : g.parts.join(u'/'));
+        if (!g.tail.isEmpty()) words.append(g.tail);
+        out.append(words.join(u' '));
     }
     return out.join(QStringLiteral(" / "));
 }

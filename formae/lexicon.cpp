@@ -1,5 +1,6 @@
 #include "formae/lexicon.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -546,18 +547,14 @@ std::shared_ptr<const Lexicon> Lexicon::load(const QString &path, QString *error
     const QString name = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.exists())
-        return fail(QStringLiteral("Manca il lessico delle forme \"%1\": il gioco delle forme resta spento.")
-                        .arg(name));
+        return fail(QCoreApplication::translate("formae", "Manca il lessico delle forme \"%1\".").arg(name));
     if (!file.open(QIODevice::ReadOnly))
-        return fail(
-            QStringLiteral(
-                "Il lessico delle forme \"%1\" non si può leggere: il gioco delle forme resta spento.")
-                .arg(name));
+        return fail(QCoreApplication::translate("formae", "Il lessico delle forme \"%1\" non si può leggere.")
+                        .arg(name));
     const QByteArray bytes = file.readAll();
     auto damaged = [&](int line) {
         return fail(
-            QStringLiteral("Il lessico delle forme \"%1\" è danneggiato (riga %2): il gioco delle forme "
-                           "resta spento.")
+            QCoreApplication::translate("formae", "Il lessico delle forme \"%1\" è danneggiato (riga %2).")
                 .arg(name)
                 .arg(line));
     };

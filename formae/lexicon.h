@@ -123,9 +123,10 @@ class Lexicon {
 enum class Language : quint8 { Italian, English, German, French, Spanish };
 
 // The readings of one form as a box shows them, in the school terms of the
-// language, compact enough for two lines of a box: "gen. sing. / dat. sing. /
-// nom. pl." ("/" between readings, readings that differ only in gender
-// merged: "nom. pl. m./f.").
+// language, compact enough for two lines of a box: "gen./dat. sing. /
+// nom./voc. plur." (readings that share their other terms written once, the
+// terms that differ joined by "/": "nom. pl. m./f.", "3ª plur. fut. ant.
+// ind./perf. cong. att.").
 QString describe(const QList<Reading> &readings, Language language);
 
 // The fixed English abbreviation of one reading used by the dump and the

@@ -373,6 +373,21 @@ Abbrechen: weiterspielen.</translation>
     </message>
 </context>
 <context>
+    <name>formae</name>
+    <message>
+        <source>Manca il lessico delle forme &quot;%1&quot;.</source>
+        <translation>Das Formenlexikon &quot;%1&quot; fehlt.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; non si può leggere.</source>
+        <translation>Das Formenlexikon &quot;%1&quot; kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; è danneggiato (riga %2).</source>
+        <translation>Das Formenlexikon &quot;%1&quot; ist beschädigt (Zeile %2).</translation>
+    </message>
+</context>
+<context>
     <name>formae::Formae</name>
     <message>
         <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>

@@ -373,6 +373,21 @@ Cancel: go on playing.</translation>
     </message>
 </context>
 <context>
+    <name>formae</name>
+    <message>
+        <source>Manca il lessico delle forme &quot;%1&quot;.</source>
+        <translation>The lexicon of forms &quot;%1&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; non si può leggere.</source>
+        <translation>The lexicon of forms &quot;%1&quot; cannot be read.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; è danneggiato (riga %2).</source>
+        <translation>The lexicon of forms &quot;%1&quot; is damaged (line %2).</translation>
+    </message>
+</context>
+<context>
     <name>formae::Formae</name>
     <message>
         <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>

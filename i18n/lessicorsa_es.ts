@@ -373,6 +373,21 @@ Cancelar: seguir jugando.</translation>
     </message>
 </context>
 <context>
+    <name>formae</name>
+    <message>
+        <source>Manca il lessico delle forme &quot;%1&quot;.</source>
+        <translation>Falta el léxico de las formas &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; non si può leggere.</source>
+        <translation>El léxico de las formas &quot;%1&quot; no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; è danneggiato (riga %2).</source>
+        <translation>El léxico de las formas &quot;%1&quot; está dañado (línea %2).</translation>
+    </message>
+</context>
+<context>
     <name>formae::Formae</name>
     <message>
         <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>

@@ -373,6 +373,21 @@ Annuler : continuer à jouer.</translation>
     </message>
 </context>
 <context>
+    <name>formae</name>
+    <message>
+        <source>Manca il lessico delle forme &quot;%1&quot;.</source>
+        <translation>Le lexique des formes « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; non si può leggere.</source>
+        <translation>Le lexique des formes « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Il lessico delle forme &quot;%1&quot; è danneggiato (riga %2).</source>
+        <translation>Le lexique des formes « %1 » est abîmé (ligne %2).</translation>
+    </message>
+</context>
+<context>
     <name>formae::Formae</name>
     <message>
         <source>Mostra le vocali lunghe con il segno di lunghezza (amīcus)</source>

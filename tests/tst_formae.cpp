@@ -290,19 +290,21 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("text");
         QTest::newRow("rosae it") << "rosa, -ae f."
                                   << "1"
-                                  << "rosae" << int(Language::Italian)
-                                  << "gen. sing. / dat. sing. / nom. plur. / voc. plur.";
+                                  << "rosae" << int(Language::Italian) << "gen./dat. sing. / nom./voc. plur.";
         QTest::newRow("boni it") << "bonus, -a, -um"
                                  << "2"
                                  << "boni" << int(Language::Italian)
-                                 << "gen. sing. m./n. / nom. plur. m. / voc. plur. m.";
+                                 << "gen. sing. m./n. / nom./voc. plur. m.";
         QTest::newRow("bonis es") << "bonus, -a, -um"
                                   << "2"
-                                  << "bonis" << int(Language::Spanish) << "dat. pl. / abl. pl.";
+                                  << "bonis" << int(Language::Spanish) << "dat./abl. pl.";
         QTest::newRow("amamini de") << "amo, -as, amavi, amatum, -are"
                                     << "3"
-                                    << "amamini" << int(Language::German)
-                                    << "2. Pl. Präs. Ind. Pass. / 2. Pl. Präs. Imp. Pass.";
+                                    << "amamini" << int(Language::German) << "2. Pl. Präs. Ind./Imp. Pass.";
+        QTest::newRow("amaverint it")
+            << "amo, -as, amavi, amatum, -are"
+            << "3"
+            << "amaverint" << int(Language::Italian) << "3ª plur. perf. cong./fut. ant. ind. att.";
         QTest::newRow("amavisse fr") << "amo, -as, amavi, amatum, -are"
                                      << "3"
                                      << "amavisse" << int(Language::French) << "parf. inf. act.";
