@@ -222,6 +222,12 @@ bool HistoryStore::migrate() {
             return false;
         }
     }
+    // One of an earlier version is ours only with our tables: another
+    // program's file stamped with that version is never changed.
+    if (from > 0 && !ours()) {
+        why_ = Aside::Foreign;
+        return false;
+    }
     for (int v = from; v < schemaVersion; ++v) {
         q.finish();
         if (!db_.transaction()) return false;

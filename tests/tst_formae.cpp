@@ -304,7 +304,7 @@ class TestFormae : public QObject {
         QTest::newRow("amaverint it")
             << "amo, -as, amavi, amatum, -are"
             << "3"
-            << "amaverint" << int(Language::Italian) << "3ª plur. perf. cong./fut. ant. ind. att.";
+            << "amaverint" << int(Language::Italian) << "3ª plur. fut. ant. ind./perf. cong. att.";
         QTest::newRow("amavisse fr") << "amo, -as, amavi, amatum, -are"
                                      << "3"
                                      << "amavisse" << int(Language::French) << "parf. inf. act.";
