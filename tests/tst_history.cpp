@@ -252,30 +252,48 @@ class TestHistory : public QObject {
         QCOMPARE(s.takeSetAside(), QString());
     }
 
-    // A disk full at the first start: no history can be made, and nothing
-    // is set aside or left behind; once there is room, it is made. On a small
-    // file system of its own (mounting one needs root).
-    void fullDiskAtFirstStart() {
+    // A full disk, at the first start (no history can be made) or at a later
+    // game (the history open): the game is not written, nothing is set aside
+    // or left behind; once there is room the next game goes in, and the disk
+    // is no longer called full. On a small file system of its own (mounting
+    // one needs root).
+    void fullDisk_data() {
+        QTest::addColumn<int>("before"); // games written before the disk fills
+        QTest::newRow("at the first start") << 0;
+        QTest::newRow("at a later game") << 1;
+    }
+    void fullDisk() {
+        QFETCH(int, before);
         QTemporaryDir dir;
         QProcess mount;
         mount.start("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", dir.path()});
         if (!mount.waitForFinished() || mount.exitCode() != 0)
             QSKIP("A small tmpfs could not be mounted here (not root?): the full disk is not tried.");
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        const QString path = dir.filePath("historia.sqlite");
+        HistoryStore s(path);
+        for (int m = 0; m < before; ++m) {
+            QVERIFY(s.add(game("a", m, {"amo:1+"})));
+            QVERIFY(!s.full());
+        }
+        QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) << "filler";
+        files.sort();
         QFile filler(dir.filePath("filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(512, 'f')) == 512) {
         }
         filler.close();
-        const QString path = dir.filePath("historia.sqlite");
-        HistoryStore s(path);
-        QVERIFY(!s.open());
+        QStringList words;
+        for (int w = 0; w < 200; ++w)
+            words << QStringLiteral("verbum%1:1-1+").arg(w);
+        QVERIFY(!s.add(game("a", 30, words)));
         QVERIFY(s.full());
         QVERIFY(s.takeSetAside().isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(filler.remove());
-        QVERIFY2(s.add(game("a", 0, {"amo:1+"})), qPrintable(s.lastError()));
-        QCOMPARE(s.games("a", QDateTime()).size(), 1);
+        QVERIFY2(s.add(game("a", 40, {"amo:1+"})), qPrintable(s.lastError()));
+        QVERIFY(!s.full());
+        QCOMPARE(s.games("a", QDateTime()).size(), before + 1);
     }
 };
 
