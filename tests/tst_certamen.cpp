@@ -85,13 +85,14 @@ Certamen &certamenOf(Traduci &b) {
 
 // Sets a tournament of `names` up through the set-up window, its matches of
 // ten words chosen in the settings window.
-void setUp(BoardFixture &fx, const QString &names, bool league = false) {
-    fx.platform.onModal = [&fx, names, league](ui::Form *f) {
+void setUp(BoardFixture &fx, const QString &names, bool league = false, bool excludeSimilar = false) {
+    fx.platform.onModal = [&fx, names, league, excludeSimilar](ui::Form *f) {
         auto *w = qobject_cast<frmCertamen *>(f);
         QVERIFY(w);
         w->nominaText->setPlainText(names);
         (league ? w->Orbis : w->Eliminatio)->setValue(true);
-        answerSettings(fx.platform, GameChoice{.players = 1, .words = 10, .speed = 4});
+        answerSettings(fx.platform,
+                       GameChoice{.players = 1, .words = 10, .speed = 4, .excludeSimilar = excludeSimilar});
         w->okay->press();
     };
     fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
@@ -351,6 +352,36 @@ class TestCertamen : public QObject {
         QVERIFY(!Tournament::load(sealed(body.replace(from, to))));
     }
 
+    // The seal stands on a line of its own and covers every byte before it,
+    // whatever the number of its digits.
+    void seal_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        Tournament t = Tournament::draw(Kind::Eliminatio, entrants(3), choices(), unshuffled);
+        QVERIFY(t.record(1, {1, {6, 1}, {0, 0}, 30}));
+        const QByteArray saved = t.save();
+        const QByteArray body = saved.left(saved.lastIndexOf("finis "));
+        QTest::newRow("the seal on the last result's line") << sealed(body.chopped(1)) << false;
+        QTest::newRow("a figure changed under the seal")
+            << QByteArray(saved).replace("eventus 1 1 6", "eventus 1 1 5") << false;
+        QList<Entrant> people = entrants(3);
+        for (int k = 0;; ++k) {
+            people[0].name = QStringLiteral("Anna %1").arg(k);
+            const QByteArray b = Tournament::draw(Kind::Orbis, people, choices(), unshuffled).save();
+            if (qChecksum(b.left(b.lastIndexOf("finis "))) < 0x1000) {
+                QTest::newRow("a seal of three digits, zero-padded") << b << true;
+                break;
+            }
+        }
+    }
+    void seal() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        const std::optional<Tournament> t = Tournament::load(bytes);
+        QCOMPARE(bool(t), loads);
+        if (t) QCOMPARE(t->save(), bytes);
+    }
+
     void csv() {
         QList<Entrant> people = entrants(3);
         people[2].name = QStringLiteral("Rossi, \"Tito\"");
@@ -596,6 +627,25 @@ class TestCertamen : public QObject {
             QCOMPARE(QString(r->caption()).replace('\n', ' '), right);
             QCOMPARE(QString(l->caption()).replace('\n', ' '), left);
         }
+    }
+
+    // A match is played with the choices made at the set-up, the look-alikes
+    // (the same first two letters in Latin and Italian) left out or kept.
+    void matchKeepsTheChoices_data() {
+        QTest::addColumn<bool>("excludeSimilar");
+        QTest::newRow("look-alikes left out") << true;
+        QTest::newRow("look-alikes kept") << false;
+    }
+    void matchKeepsTheChoices() {
+        QFETCH(bool, excludeSimilar);
+        QFile::remove(Certamen::statePath());
+        BoardFixture fx(makeVocabulary(150) + "1;3;amo;amare;to love\r\n");
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), false, excludeSimilar);
+        startMatch(b);
+        QCOMPARE(b.vocabolo->items().contains(QStringLiteral("amo")), !excludeSimilar);
+        QCOMPARE(b.vocabolo->listCount(), 151 - excludeSimilar);
     }
 
     // A match broken off is not a result: a game started by hand in the middle
