@@ -178,6 +178,21 @@ class TestCertamen : public QObject {
         }
     }
 
+    // The draw favours no place on the list: over many draws, each of five
+    // entrants is given one of the three byes about three times in five.
+    void drawFavoursNoPlace() {
+        std::mt19937 rng(11);
+        QList<int> byes(5, 0);
+        for (int d = 0; d < 200; ++d) {
+            const Tournament t = Tournament::draw(Kind::Eliminatio, entrants(5), choices(),
+                                                  [&](int k) { return static_cast<int>(rng() % k); });
+            for (const Match &m : t.matches())
+                if (m.bye) ++byes[m.side[0]];
+        }
+        for (int b : byes)
+            QVERIFY2(b > 80 && b < 160, qPrintable(QString::number(b)));
+    }
+
     void leagueDraw_data() {
         QTest::addColumn<int>("n");
         for (int n = Tournament::minEntrants; n <= Tournament::maxLeague; ++n)
@@ -339,6 +354,13 @@ class TestCertamen : public QObject {
             << QByteArray("lusor \t") << QByteArray("lusor Plato\t");
         QTest::newRow("speed out of range") << QByteArray("optiones 3;") << QByteArray("optiones 6;");
         QTest::newRow("words per game not a choice") << QByteArray(";10;") << QByteArray(";15;");
+        QTest::newRow("a class neither chosen nor not") << QByteArray(";1111;") << QByteArray(";1121;");
+        QTest::newRow("a language out of range") << QByteArray(";1011;1;") << QByteArray(";1011;100;");
+        QTest::newRow("sounds neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;2;0;0;");
+        QTest::newRow("music neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;2;0;");
+        QTest::newRow("look-alikes neither out nor in") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;0;2;");
+        QTest::newRow("a vocabulary not the game's")
+            << QByteArray(";vocabula.txt") << QByteArray(";../x.txt");
     }
     void stateRefused() {
         QFETCH(QByteArray, from);

@@ -2,6 +2,7 @@
 // day, the history's round trip through its database, and databases that
 // cannot be used, set aside with the history starting again.
 
+#include "players/history.h"
 #include "players/historystore.h"
 #include "players/progress.h"
 #include "players/schedule.h"
@@ -253,29 +254,35 @@ class TestHistory : public QObject {
     }
 
     // A full disk, at the first start (no history can be made) or at a later
-    // game (the history open): the game is not written, nothing is set aside
-    // or left behind; once there is room the next game goes in, and the disk
-    // is no longer called full. On a small file system of its own (mounting
-    // one needs root).
+    // game: one message, nothing set aside or left behind, and the game kept
+    // to be written with the next one once there is room. On a small file
+    // system of its own (mounting one needs root).
     void fullDisk_data() {
         QTest::addColumn<int>("before"); // games written before the disk fills
-        QTest::newRow("at the first start") << 0;
-        QTest::newRow("at a later game") << 1;
+        QTest::addColumn<QString>("told");
+        QTest::newRow("at the first start") << 0 << "Il disco è pieno: la storia delle partite";
+        QTest::newRow("at a later game") << 2 << "Il disco è pieno: la partita non è entrata";
     }
     void fullDisk() {
         QFETCH(int, before);
+        QFETCH(QString, told);
         QTemporaryDir dir;
         QProcess mount;
         mount.start("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", dir.path()});
         if (!mount.waitForFinished() || mount.exitCode() != 0)
             QSKIP("A small tmpfs could not be mounted here (not root?): the full disk is not tried.");
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
-        const QString path = dir.filePath("historia.sqlite");
-        HistoryStore s(path);
-        for (int m = 0; m < before; ++m) {
-            QVERIFY(s.add(game("a", m, {"amo:1+"})));
-            QVERIFY(!s.full());
-        }
+        History h(dir.filePath("historia.sqlite"));
+        QStringList messages;
+        connect(&h, &History::trouble, this, [&](const QString &text) { messages << text; });
+        const auto settle = [&] {
+            h.flush();
+            QCoreApplication::processEvents();
+        };
+        for (int m = 0; m < before; ++m)
+            h.record(game("a", m, {"amo:1+"}));
+        settle();
+        QCOMPARE(messages, QStringList());
         QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) << "filler";
         files.sort();
         QFile filler(dir.filePath("filler"));
@@ -286,14 +293,18 @@ class TestHistory : public QObject {
         QStringList words;
         for (int w = 0; w < 200; ++w)
             words << QStringLiteral("verbum%1:1-1+").arg(w);
-        QVERIFY(!s.add(game("a", 30, words)));
-        QVERIFY(s.full());
-        QVERIFY(s.takeSetAside().isEmpty());
+        h.record(game("a", 30, words));
+        settle();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(told), qPrintable(messages[0]));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(filler.remove());
-        QVERIFY2(s.add(game("a", 40, {"amo:1+"})), qPrintable(s.lastError()));
-        QVERIFY(!s.full());
-        QCOMPARE(s.games("a", QDateTime()).size(), before + 1);
+        h.record(game("a", 40, {"amo:1+"}));
+        settle();
+        QCOMPARE(messages.size(), 1);
+        qsizetype games = -1;
+        h.read([&](const HistoryStore &s) { games = s.games("a", QDateTime()).size(); });
+        QCOMPARE(games, before + 2);
     }
 };
 
