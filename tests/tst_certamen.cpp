@@ -529,6 +529,11 @@ class TestCertamen : public QObject {
             // The second match: the left-hand pupil wins; then it is played again.
             const int second = c.tournament()->next();
             playMatch(b, true);
+            // The choice given up: nothing asked, nothing changed.
+            answerChoice = -1;
+            const qsizetype shown = fx.platform.messages.size();
+            QTest::keyClick(c.tabula(), Qt::Key_I);
+            QCOMPARE(fx.platform.messages.size(), shown);
             answerChoice = 0; // the latest first
             fx.platform.answers.enqueue(ui::Answer::Cancel);
             QTest::keyClick(c.tabula(), Qt::Key_I);
