@@ -274,8 +274,9 @@ class TestPlayers : public QObject {
         QCOMPARE(lusoresMessages(fx.platform), 1);
     }
 
-    // The progress window over a player's games: the charts' points, her
-    // most missed words, and the CSV written by "Exporta".
+    // The progress window over a player's games: the words right per minute
+    // shown first, the charts' points, her most missed words, and the CSV
+    // written by "Exporta".
     void progressWindow() {
         BoardFixture fx;
         Traduci &b = fx.board();
@@ -283,10 +284,12 @@ class TestPlayers : public QObject {
         playGame(fx, 1, 2);
         playGame(fx, 1, 0);
         std::array<qsizetype, 4> points{};
-        QString shownPlayer, written = QDir(fx.path()).filePath(QStringLiteral("h.csv"));
+        QString shownPlayer, shownCharts, written = QDir(fx.path()).filePath(QStringLiteral("h.csv"));
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmProgressus *>(f);
             shownPlayer = w->lusor->currentText();
+            for (int k = 0; k < 4; ++k)
+                if (w->tabula(k)->shown()) shownCharts += QString::number(k);
             for (int k = 0; k < 2; ++k)
                 points[k] = qobject_cast<QXYSeries *>(w->tabula(k)->chart()->series().first())->count();
             auto *bars = qobject_cast<QAbstractBarSeries *>(w->tabula(3)->chart()->series().first());
@@ -299,6 +302,7 @@ class TestPlayers : public QObject {
         };
         trigger(b, "Progressus");
         QCOMPARE(shownPlayer, QStringLiteral("Iulia, \"minor\""));
+        QCOMPARE(shownCharts, QStringLiteral("0"));
         QCOMPARE(points, (std::array<qsizetype, 4>{2, 2, 0, 1}));
         QFile f(written);
         QVERIFY(f.open(QIODevice::ReadOnly));
