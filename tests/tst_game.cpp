@@ -110,9 +110,13 @@ class TestGame : public QObject {
             void poolReady(game::Pool &p) override {
                 p.clear();
                 QList<int> order;
-                for (int i = 0; i < 12; ++i)
-                    order.prepend(p.add(
-                        {-1, "1", "1", QStringLiteral("vox%1").arg(i), QStringLiteral("voce%1").arg(i)}));
+                for (int i = 0; i < 12; ++i) {
+                    game::Word w;
+                    w.frequency = w.category = QStringLiteral("1");
+                    w.latin = QStringLiteral("vox%1").arg(i);
+                    w.translation = QStringLiteral("voce%1").arg(i);
+                    order.prepend(p.add(w));
+                }
                 p.setOrder(order);
             }
         } supplier;
