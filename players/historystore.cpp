@@ -94,6 +94,14 @@ bool HistoryStore::run(QSqlQuery &q) const {
     return false;
 }
 
+bool HistoryStore::commit() {
+    // Through a query of our own: Qt's commit keeps no error code, and a disk
+    // that fills at the commit must be told from a damaged database.
+    QSqlQuery q(db_);
+    q.prepare(QStringLiteral("COMMIT"));
+    return run(q);
+}
+
 bool HistoryStore::damaging() const {
     for (int c : {sqlitePerm, sqliteReadOnly, sqliteIoErr, sqliteCorrupt, sqliteCantOpen, sqliteNotADb})
         if (errorCode_ == c) return true;
@@ -240,11 +248,7 @@ bool HistoryStore::migrate() {
             q.prepare(QStringLiteral("PRAGMA user_version=%1").arg(v + 1));
             ok = run(q);
         }
-        if (ok && !db_.commit()) {
-            ok = false;
-            errorCode_ = db_.lastError().nativeErrorCode().toInt() & 0xff;
-            lastError_ = db_.lastError().text();
-        }
+        if (ok) ok = commit();
         if (!ok) {
             db_.rollback();
             return false;
@@ -286,7 +290,7 @@ bool HistoryStore::write(const std::function<bool()> &work) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (state_ != State::Open && !(attempt == 0 ? open() : (setAside() && openOnce()))) return false;
         errorCode_ = 0;
-        if (db_.transaction() && work() && db_.commit()) return true;
+        if (db_.transaction() && work() && commit()) return true;
         if (!errorCode_) {
             errorCode_ = db_.lastError().nativeErrorCode().toInt() & 0xff;
             lastError_ = db_.lastError().text();

@@ -148,6 +148,8 @@ class HistoryStore {
     bool write(const std::function<bool()> &work);
     // Runs a prepared query, keeping its error.
     bool run(QSqlQuery &q) const;
+    // Commits the open transaction, keeping its error.
+    bool commit();
     bool damaging() const;
 
     QString path_, connection_;

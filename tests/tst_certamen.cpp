@@ -89,13 +89,14 @@ Certamen &certamenOf(Traduci &b) {
 
 // Sets a tournament of `names` up through the set-up window, its matches of
 // ten words chosen in the settings window.
-void setUp(BoardFixture &fx, const QString &names, bool league = false) {
-    fx.platform.onModal = [&fx, names, league](ui::Form *f) {
+void setUp(BoardFixture &fx, const QString &names, bool league = false, bool excludeSimilar = false) {
+    fx.platform.onModal = [&fx, names, league, excludeSimilar](ui::Form *f) {
         auto *w = qobject_cast<frmCertamen *>(f);
         QVERIFY(w);
         w->nominaText->setPlainText(names);
         (league ? w->Orbis : w->Eliminatio)->setValue(true);
-        answerSettings(fx.platform, GameChoice{.players = 1, .words = 10, .speed = 4});
+        answerSettings(fx.platform,
+                       GameChoice{.players = 1, .words = 10, .speed = 4, .excludeSimilar = excludeSimilar});
         w->okay->press();
     };
     fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
@@ -192,6 +193,21 @@ class TestCertamen : public QObject {
                 for (int k = 0; k < size / 2; k += 2)
                     QVERIFY(!(t.matches()[k].bye && t.matches()[k + 1].bye));
         }
+    }
+
+    // The draw favours no place on the list: over many draws, each of five
+    // entrants is given one of the three byes about three times in five.
+    void drawFavoursNoPlace() {
+        std::mt19937 rng(11);
+        QList<int> byes(5, 0);
+        for (int d = 0; d < 200; ++d) {
+            const Tournament t = Tournament::draw(Kind::Eliminatio, entrants(5), choices(),
+                                                  [&](int k) { return static_cast<int>(rng() % k); });
+            for (const Match &m : t.matches())
+                if (m.bye) ++byes[m.side[0]];
+        }
+        for (int b : byes)
+            QVERIFY2(b > 80 && b < 160, qPrintable(QString::number(b)));
     }
 
     void leagueDraw_data() {
@@ -360,6 +376,13 @@ class TestCertamen : public QObject {
             << QByteArray("lusor \t") << QByteArray("lusor Plato\t");
         QTest::newRow("speed out of range") << QByteArray("optiones 3;") << QByteArray("optiones 6;");
         QTest::newRow("words per game not a choice") << QByteArray(";10;") << QByteArray(";15;");
+        QTest::newRow("a class neither chosen nor not") << QByteArray(";1111;") << QByteArray(";1121;");
+        QTest::newRow("a language out of range") << QByteArray(";1011;1;") << QByteArray(";1011;100;");
+        QTest::newRow("sounds neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;2;0;0;");
+        QTest::newRow("music neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;2;0;");
+        QTest::newRow("look-alikes neither out nor in") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;0;2;");
+        QTest::newRow("a vocabulary not the game's")
+            << QByteArray(";vocabula.txt") << QByteArray(";../x.txt");
     }
     void stateRefused() {
         QFETCH(QByteArray, from);
@@ -371,6 +394,36 @@ class TestCertamen : public QObject {
         QVERIFY(Tournament::load(sealed(body)));
         QVERIFY(body.contains(from));
         QVERIFY(!Tournament::load(sealed(body.replace(from, to))));
+    }
+
+    // The seal stands on a line of its own and covers every byte before it,
+    // whatever the number of its digits.
+    void seal_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("loads");
+        Tournament t = Tournament::draw(Kind::Eliminatio, entrants(3), choices(), unshuffled);
+        QVERIFY(t.record(1, {1, {6, 1}, {0, 0}, 30}));
+        const QByteArray saved = t.save();
+        const QByteArray body = saved.left(saved.lastIndexOf("finis "));
+        QTest::newRow("the seal on the last result's line") << sealed(body.chopped(1)) << false;
+        QTest::newRow("a figure changed under the seal")
+            << QByteArray(saved).replace("eventus 1 1 6", "eventus 1 1 5") << false;
+        QList<Entrant> people = entrants(3);
+        for (int k = 0;; ++k) {
+            people[0].name = QStringLiteral("Anna %1").arg(k);
+            const QByteArray b = Tournament::draw(Kind::Orbis, people, choices(), unshuffled).save();
+            if (qChecksum(b.left(b.lastIndexOf("finis "))) < 0x1000) {
+                QTest::newRow("a seal of three digits, zero-padded") << b << true;
+                break;
+            }
+        }
+    }
+    void seal() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, loads);
+        const std::optional<Tournament> t = Tournament::load(bytes);
+        QCOMPARE(bool(t), loads);
+        if (t) QCOMPARE(t->save(), bytes);
     }
 
     void csv() {
@@ -498,6 +551,11 @@ class TestCertamen : public QObject {
             // The second match: the left-hand pupil wins; then it is played again.
             const int second = c.tournament()->next();
             playMatch(b, true);
+            // The choice given up: nothing asked, nothing changed.
+            answerChoice = -1;
+            const qsizetype shown = fx.platform.messages.size();
+            QTest::keyClick(c.tabula(), Qt::Key_I);
+            QCOMPARE(fx.platform.messages.size(), shown);
             answerChoice = 0; // the latest first
             fx.platform.answers.enqueue(ui::Answer::Cancel);
             QTest::keyClick(c.tabula(), Qt::Key_I);
@@ -618,6 +676,25 @@ class TestCertamen : public QObject {
             QCOMPARE(QString(r->caption()).replace('\n', ' '), right);
             QCOMPARE(QString(l->caption()).replace('\n', ' '), left);
         }
+    }
+
+    // A match is played with the choices made at the set-up, the look-alikes
+    // (the same first two letters in Latin and Italian) left out or kept.
+    void matchKeepsTheChoices_data() {
+        QTest::addColumn<bool>("excludeSimilar");
+        QTest::newRow("look-alikes left out") << true;
+        QTest::newRow("look-alikes kept") << false;
+    }
+    void matchKeepsTheChoices() {
+        QFETCH(bool, excludeSimilar);
+        QFile::remove(Certamen::statePath());
+        BoardFixture fx(makeVocabulary(150) + "1;3;amo;amare;to love\r\n");
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), false, excludeSimilar);
+        startMatch(b);
+        QCOMPARE(b.vocabolo->items().contains(QStringLiteral("amo")), !excludeSimilar);
+        QCOMPARE(b.vocabolo->listCount(), 151 - excludeSimilar);
     }
 
     // A match broken off is not a result: a game started by hand in the middle

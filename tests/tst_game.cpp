@@ -103,6 +103,36 @@ class TestGame : public QObject {
         QCOMPARE(b.state.answering, 1); // the game goes on
     }
 
+    // A pool a feature supplies is asked in the order it gives, by the
+    // indices the board returned for its words.
+    void suppliedPoolAskedInItsOrder() {
+        struct Supplier : game::Listener {
+            void poolReady(game::Pool &p) override {
+                p.clear();
+                QList<int> order;
+                for (int i = 0; i < 12; ++i) {
+                    game::Word w;
+                    w.frequency = w.category = QStringLiteral("1");
+                    w.latin = QStringLiteral("vox%1").arg(i);
+                    w.translation = QStringLiteral("voce%1").arg(i);
+                    order.prepend(p.add(w));
+                }
+                p.setOrder(order);
+            }
+        } supplier;
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        b.addListener(&supplier);
+        startGame(fx, {});
+        QCOMPARE(b.Labelsotto2->caption(), QStringLiteral("12 vocabula"));
+        QStringList asked;
+        for (int i = 0; i < 3; ++i) {
+            asked << b.Parola->caption() + '=' + b.sign(b.state.correctCandidate)->caption();
+            answer(b, true);
+        }
+        QCOMPARE(asked, (QStringList{"vox11=voce11", "vox10=voce10", "vox9=voce9"}));
+    }
+
     void rightBoxAndDistractors() {
         BoardFixture fx;
         Traduci &b = fx.board();

@@ -2,6 +2,7 @@
 // day, the history's round trip through its database, and databases that
 // cannot be used, set aside with the history starting again.
 
+#include "players/history.h"
 #include "players/historystore.h"
 #include "players/progress.h"
 #include "players/schedule.h"
@@ -252,30 +253,58 @@ class TestHistory : public QObject {
         QCOMPARE(s.takeSetAside(), QString());
     }
 
-    // A disk full at the first start: no history can be made, and nothing
-    // is set aside or left behind; once there is room, it is made. On a small
-    // file system of its own (mounting one needs root).
-    void fullDiskAtFirstStart() {
+    // A full disk, at the first start (no history can be made) or at a later
+    // game: one message, nothing set aside or left behind, and the game kept
+    // to be written with the next one once there is room. On a small file
+    // system of its own (mounting one needs root).
+    void fullDisk_data() {
+        QTest::addColumn<int>("before"); // games written before the disk fills
+        QTest::addColumn<QString>("told");
+        QTest::newRow("at the first start") << 0 << "Il disco è pieno: la storia delle partite";
+        QTest::newRow("at a later game") << 2 << "Il disco è pieno: la partita non è entrata";
+    }
+    void fullDisk() {
+        QFETCH(int, before);
+        QFETCH(QString, told);
         QTemporaryDir dir;
         QProcess mount;
         mount.start("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", dir.path()});
         if (!mount.waitForFinished() || mount.exitCode() != 0)
             QSKIP("A small tmpfs could not be mounted here (not root?): the full disk is not tried.");
         const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {dir.path()}); });
+        History h(dir.filePath("historia.sqlite"));
+        QStringList messages;
+        connect(&h, &History::trouble, this, [&](const QString &text) { messages << text; });
+        const auto settle = [&] {
+            h.flush();
+            QCoreApplication::processEvents();
+        };
+        for (int m = 0; m < before; ++m)
+            h.record(game("a", m, {"amo:1+"}));
+        settle();
+        QCOMPARE(messages, QStringList());
+        QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) << "filler";
+        files.sort();
         QFile filler(dir.filePath("filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(512, 'f')) == 512) {
         }
         filler.close();
-        const QString path = dir.filePath("historia.sqlite");
-        HistoryStore s(path);
-        QVERIFY(!s.open());
-        QVERIFY(s.full());
-        QVERIFY(s.takeSetAside().isEmpty());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"filler"});
+        QStringList words;
+        for (int w = 0; w < 200; ++w)
+            words << QStringLiteral("verbum%1:1-1+").arg(w);
+        h.record(game("a", 30, words));
+        settle();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(told), qPrintable(messages[0]));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), files);
         QVERIFY(filler.remove());
-        QVERIFY2(s.add(game("a", 0, {"amo:1+"})), qPrintable(s.lastError()));
-        QCOMPARE(s.games("a", QDateTime()).size(), 1);
+        h.record(game("a", 40, {"amo:1+"}));
+        settle();
+        QCOMPARE(messages.size(), 1);
+        qsizetype games = -1;
+        h.read([&](const HistoryStore &s) { games = s.games("a", QDateTime()).size(); });
+        QCOMPARE(games, before + 2);
     }
 };
 

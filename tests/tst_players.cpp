@@ -121,12 +121,14 @@ class TestPlayers : public QObject {
     // A roster whose count of players is missing, wrong or absurd, or that
     // holds an id this program did not make (a file name is built from it),
     // is set aside whole with one message, its sound players kept; a roster
-    // saved as UTF-16 reads as such. The next change writes the roster anew,
-    // and QSettings reads it as it read the old one.
+    // saved as UTF-16 reads as such; a named player is never on both sides.
+    // The next change writes the roster anew, and QSettings reads it as it
+    // read the old one.
     void damagedRoster_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<bool>("setAside");
+        QTest::addColumn<QString>("sides"); // the right-hand player, the left-hand one
         // As QSettings writes it: quotes, escapes, a leading @, UTF-8.
         const QByteArray whole = "[General]\ndexter=ab1\nsinister=hospes\n\n[lusores]\n"
                                  "1\\id=ab0\n1\\nomen=\"Iulia, \\\"minor\\\"\"\n"
@@ -136,23 +138,27 @@ class TestPlayers : public QObject {
         auto changed = [&](const QByteArray &from, const QByteArray &to) {
             return QByteArray(whole).replace(from, to);
         };
-        QTest::newRow("whole") << whole << all << false;
+        const QString sides = "@home|Hospes";
+        QTest::newRow("whole") << whole << all << false << sides;
+        QTest::newRow("one player on both sides")
+            << changed("sinister=hospes", "sinister=ab1") << all << false << sides;
         QTest::newRow("saved as UTF-16")
             << QByteArray("\xff\xfe") +
                    QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
                               QString::fromUtf8(whole).size() * 2)
-            << all << false;
-        QTest::newRow("size missing") << changed("size=4\n", "") << all << true;
-        QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true;
-        QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true;
-        QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true;
-        QTest::newRow("an id not of ours")
-            << changed("2\\id=ab1", "2\\id=../../x") << QStringList{all[0], all[2], all[3]} << true;
+            << all << false << sides;
+        QTest::newRow("size missing") << changed("size=4\n", "") << all << true << sides;
+        QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
+        QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
+        QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true << sides;
+        QTest::newRow("an id not of ours") << changed("2\\id=ab1", "2\\id=../../x")
+                                           << QStringList{all[0], all[2], all[3]} << true << "Hospes|Hospes";
     }
     void damagedRoster() {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, names);
         QFETCH(bool, setAside);
+        QFETCH(QString, sides);
         BoardFixture fx;
         QDir().mkpath(dataFolder());
         const QString path = QDir(dataFolder()).filePath("lusores.ini");
@@ -166,6 +172,7 @@ class TestPlayers : public QObject {
         for (const Player &p : lusores(b).roster().players().mid(1))
             read << p.name;
         QCOMPARE(read, names);
+        QCOMPARE(lusores(b).player(1).name + '|' + lusores(b).player(2).name, sides);
         const QStringList aside = QDir(dataFolder()).entryList({"lusores-*.ini"});
         QCOMPARE(aside.size(), setAside ? 1 : 0);
         if (setAside) QCOMPARE(QFile(QDir(dataFolder()).filePath(aside[0])).size(), file.size());
@@ -267,8 +274,9 @@ class TestPlayers : public QObject {
         QCOMPARE(lusoresMessages(fx.platform), 1);
     }
 
-    // The progress window over a player's games: the charts' points, her
-    // most missed words, and the CSV written by "Exporta".
+    // The progress window over a player's games: the words right per minute
+    // shown first, the charts' points, her most missed words, and the CSV
+    // written by "Exporta".
     void progressWindow() {
         BoardFixture fx;
         Traduci &b = fx.board();
@@ -276,10 +284,12 @@ class TestPlayers : public QObject {
         playGame(fx, 1, 2);
         playGame(fx, 1, 0);
         std::array<qsizetype, 4> points{};
-        QString shownPlayer, written = QDir(fx.path()).filePath(QStringLiteral("h.csv"));
+        QString shownPlayer, shownCharts, written = QDir(fx.path()).filePath(QStringLiteral("h.csv"));
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmProgressus *>(f);
             shownPlayer = w->lusor->currentText();
+            for (int k = 0; k < 4; ++k)
+                if (w->tabula(k)->shown()) shownCharts += QString::number(k);
             for (int k = 0; k < 2; ++k)
                 points[k] = qobject_cast<QXYSeries *>(w->tabula(k)->chart()->series().first())->count();
             auto *bars = qobject_cast<QAbstractBarSeries *>(w->tabula(3)->chart()->series().first());
@@ -292,6 +302,7 @@ class TestPlayers : public QObject {
         };
         trigger(b, "Progressus");
         QCOMPARE(shownPlayer, QStringLiteral("Iulia, \"minor\""));
+        QCOMPARE(shownCharts, QStringLiteral("0"));
         QCOMPARE(points, (std::array<qsizetype, 4>{2, 2, 0, 1}));
         QFile f(written);
         QVERIFY(f.open(QIODevice::ReadOnly));
