@@ -51,7 +51,8 @@ certamen::Tournament tournament(int players) {
                           .language = {},
                           .languageIndex = 1,
                           .soundsOn = true,
-                          .characters = {}};
+                          .characters = {},
+                          .kind = {}};
     return certamen::Tournament::draw(certamen::Kind::Orbis, l, c, [](int n) { return n - 1; });
 }
 
