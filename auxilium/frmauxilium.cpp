@@ -29,14 +29,7 @@ constexpr QRectF quaereRect(1035, 120, 2565, 330), indexRect(120, 570, 3480, 709
 
 frmAuxilium::frmAuxilium(const QString &path)
     : Form(QStringLiteral("frmAuxilium"), Border::FixedDialog, 12000, 8400) {
-    setCaption(QStringLiteral("LessiCorsa! Auxilium"));
-    setBackColor(windowBack);
-    setForeColor(red);
-    QFont f(arial);
-    f.setPointSizeF(8.25);
-    setFont(f);
-    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
-    setDiscardOnClose(true);
+    palette::dressWindow(*this, QStringLiteral("LessiCorsa! Auxilium"));
     QWidget *w = client();
 
     QPalette p;

@@ -72,14 +72,7 @@ class ErrataModel : public QAbstractTableModel {
 frmErrata::frmErrata(Errata *errata, const QString &language)
     : Form(QStringLiteral("frmErrata"), Border::FixedDialog, 8115, 4710), errata_(errata),
       language_(language) {
-    setCaption(QStringLiteral("LessiCorsa! Errata"));
-    setBackColor(windowBack);
-    setForeColor(red);
-    QFont f(arial);
-    f.setPointSizeF(8.25);
-    setFont(f);
-    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
-    setDiscardOnClose(true);
+    palette::dressWindow(*this, QStringLiteral("LessiCorsa! Errata"));
     QWidget *w = client();
 
     elenco = new QTreeView(w);

@@ -27,14 +27,7 @@ struct Box {
 
 frmFormae::frmFormae(const formae::Asks &a)
     : Form(QStringLiteral("frmFormae"), Border::FixedDialog, 6915, 2430) {
-    setCaption(QStringLiteral("LessiCorsa! Formae"));
-    setBackColor(windowBack);
-    setForeColor(red);
-    QFont f(arial);
-    f.setPointSizeF(8.25);
-    setFont(f);
-    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
-    setDiscardOnClose(true);
+    palette::dressWindow(*this, QStringLiteral("LessiCorsa! Formae"));
     QWidget *w = client();
 
     // A framed group of check boxes, one below the other.

@@ -13,14 +13,7 @@ using namespace palette;
 frmNomen::frmNomen(const QString &caption, const QString &name,
                    std::function<QString(const QString &)> problem)
     : Form(QStringLiteral("frmNomen"), Border::FixedDialog, 5310, 1560), problem_(std::move(problem)) {
-    setCaption(QStringLiteral("LessiCorsa! Nomen"));
-    setBackColor(windowBack);
-    setForeColor(red);
-    QFont f(arial);
-    f.setPointSizeF(8.25);
-    setFont(f);
-    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
-    setDiscardOnClose(true);
+    palette::dressWindow(*this, QStringLiteral("LessiCorsa! Nomen"));
     QWidget *w = client();
 
     auto *label = new Label(w, QStringLiteral("titulus"));

@@ -84,14 +84,7 @@ double highest(const QList<QPointF> &points) {
 frmProgressus::frmProgressus(History &history, const QList<Player> &players, const QString &playerId)
     : Form(QStringLiteral("frmProgressus"), Border::FixedDialog, 7035, 6300), history_(history),
       players_(players) {
-    setCaption(title);
-    setBackColor(windowBack);
-    setForeColor(red);
-    QFont f(arial);
-    f.setPointSizeF(8.25);
-    setFont(f);
-    setWindowIcon(ui::Picture::load(QStringLiteral("icon")).icon());
-    setDiscardOnClose(true);
+    palette::dressWindow(*this, title);
     QWidget *w = client();
 
     auto *caption = new Label(w, QStringLiteral("titulusLusor"));
