@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 #include <algorithm>
 
 using namespace ui;
@@ -80,7 +79,7 @@ Formae::Formae(game::Door &door, QObject *parent, Loader load) : QObject(parent)
     asks_ = Asks::read(store_);
     if (!load) load = defaultLoader();
     if (!load) load = [] { return loadLexicon(Lexicon::defaultPath(QDir::currentPath())); };
-    loading_ = std::async(std::launch::async, std::move(load)).share();
+    load_ = std::move(load);
 
     QMenu *m = door.addFeatureMenu(QStringLiteral("Formae1"), QStringLiteral("&Formae"));
     Ludus = m->addAction(QStringLiteral("&Ludus formarum…"));
@@ -89,11 +88,9 @@ Formae::Formae(game::Door &door, QObject *parent, Loader load) : QObject(parent)
     Optiones->setObjectName(QStringLiteral("OptionesFormarum"));
     connect(Ludus, &QAction::triggered, this, &Formae::LudusFormarum_Click);
     connect(Optiones, &QAction::triggered, this, &Formae::OptionesFormarum_Click);
-    // The forms of the list are made while the player opens the menu and
-    // chooses the game's settings.
+    // The lexicon is read, and the forms of the list made, while the player
+    // opens the menu and chooses the game's settings.
     connect(m, &QMenu::aboutToShow, this, &Formae::warm);
-    // And from the start, once the board has loaded its vocabulary.
-    QTimer::singleShot(0, this, &Formae::warm);
 
     QMenu *view = door.viewMenu();
     view->addSeparator();
@@ -101,10 +98,12 @@ Formae::Formae(game::Door &door, QObject *parent, Loader load) : QObject(parent)
     Quantitates->setObjectName(quantitatesKey);
     Quantitates->setCheckable(true);
     Quantitates->setChecked(store_.read(quantitatesKey, QStringLiteral("0")) == QStringLiteral("1"));
+    // The board shows the lengths from its first game: the lexicon is read now.
+    if (Quantitates->isChecked()) startLoading();
     Quantitates->setToolTip(tr("Mostra le vocali lunghe con il segno di lunghezza (amīcus)"));
     connect(Quantitates, &QAction::toggled, this, [this](bool on) {
         store_.write(quantitatesKey, on ? QStringLiteral("1") : QStringLiteral("0"));
-        if (on) source(); // a lexicon that cannot be read is told now
+        if (on) source(); // read now; a lexicon that cannot be read is told now
     });
 }
 
@@ -121,12 +120,22 @@ void Formae::programEnding() {
     if (warming_.valid()) warming_.wait();
 }
 
+void Formae::startLoading() {
+    if (!loading_.valid()) loading_ = std::async(std::launch::async, load_).share();
+}
+
+void Formae::gameStarting(const game::Choices &) {
+    // Any game may use the lengths: the voice says every word with them.
+    startLoading();
+}
+
 bool Formae::quantitates() const {
     return Quantitates->isChecked();
 }
 
 const Source *Formae::source() {
     if (off_) return nullptr;
+    startLoading();
     const Loaded &l = loading_.get();
     if (!l.source) {
         turnOff(l.error);
@@ -162,6 +171,7 @@ std::shared_ptr<const std::optional<Paradigm>> Formae::paradigm(const QString &l
 
 void Formae::warm() {
     if (off_ || (warming_.valid() && !ready(warming_))) return;
+    startLoading();
     const game::Vocabulary v = door_.vocabulary();
     if (!v.table || v.file == warmed_) return;
     warmed_ = v.file;
@@ -284,8 +294,9 @@ void Formae::poolReady(game::Pool &pool) {
 
 game::Shown Formae::look(const game::Word &w) const {
     if (ours_ && w.index >= 0 && w.index < notes_.size()) return {w.latin, notes_[w.index], spoken_[w.index]};
-    // A word of the game of words: its lengths once the lexicon is read.
-    if (off_ || !ready(loading_) || !loading_.get().source) return {w.latin, {}, {}};
+    // A word of the game of words: its lengths from the lexicon, which the
+    // game's start began to read (the first word waits for it, once).
+    if (off_ || !loading_.valid() || !loading_.get().source) return {w.latin, {}, {}};
     const QString longer = loading_.get().source->withLengths(w.latin, w.category);
     return {quantitates() ? longer : w.latin, {}, longer == w.latin ? QString() : vox::spokenForm(longer)};
 }

@@ -14,8 +14,10 @@
 // headword beneath the form, and the macrons wherever the board shows Latin;
 // the voice always gets the vowel lengths the lexicon knows.
 //
-// The lexicon is read on a worker thread from the start, and the forms of the
-// list's words are made there too, so that a game of forms starts at once. A
+// The lexicon is read on a worker thread when it is first wanted (the menu
+// "Formae" opened, a game started, the lengths shown), not at the program's
+// start, which it would slow; the forms of the list's words are made there
+// too while the player opens the menu, so that a game of forms starts at once. A
 // lexicon missing or damaged turns the game of forms off with one message;
 // the game of words plays on.
 
@@ -81,6 +83,7 @@ class Formae : public QObject, public game::Listener, public game::WordLook {
     void OptionesFormarum_Click();
 
     // ---- the game events
+    void gameStarting(const game::Choices &) override;
     void poolReady(game::Pool &pool) override;
     void programEnding() override;
 
@@ -91,11 +94,14 @@ class Formae : public QObject, public game::Listener, public game::WordLook {
     // Makes the forms of every word of the vocabulary loaded now, on the worker.
     void warm();
     void turnOff(const QString &error);
+    // Starts reading the source on a worker, once.
+    void startLoading();
 
     game::Door &door_;
     SettingsStore store_;
     Asks asks_;
     QAction *Ludus = nullptr, *Optiones = nullptr, *Quantitates = nullptr;
+    Loader load_;
     std::shared_future<Loaded> loading_;
     bool off_ = false;
     // The paradigms made so far, by headword and class; the worker fills it too.

@@ -30,9 +30,11 @@ Lusores::Lusores(game::Door &door, QObject *parent) : QObject(parent), door_(doo
     connect(menu_, &QMenu::aboutToShow, this, &Lusores::fillMenu);
     fillMenu();
     showNames();
-    // The history is opened and checked on its own thread a little after the
-    // board is up, so that neither the start nor the first progress window waits for it.
-    QTimer::singleShot(3000, this, [this] { history().prepare(); });
+    // The history is opened and checked on its own thread when it is first
+    // wanted (a game starts, the menu opens), not at the start: the database
+    // and its driver are not loaded before then, and neither the game nor the
+    // first progress window waits for them.
+    connect(menu_, &QMenu::aboutToShow, this, [this] { history().prepare(); });
     // Told once the board shows, so that the message stands in front of it.
     if (loaded != Roster::Loaded::Read) {
         warnedRoster_ = loaded != Roster::Loaded::SetAside; // it is not written: this says so
@@ -230,6 +232,7 @@ void Lusores::poolReady(game::Pool &pool) {
 }
 
 void Lusores::gameStarting(const game::Choices &c) {
+    history().prepare();
     // A game that did not end is not recorded: it was broken off.
     game_.reset();
     if (std::exchange(foreign_, false)) return; // its names and its record are its feature's
