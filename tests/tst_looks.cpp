@@ -88,7 +88,7 @@ void compareLook(const QImage &actual, const QString &name) {
 
 // A class of `n` pupils, in this order in the draw; two Alessandros whose
 // short names must differ, and a name of forty characters.
-certamen::Tournament classOf(int n, int played) {
+certamen::Tournament classOf(int n, int played, certamen::Kind kind = certamen::Kind::Eliminatio) {
     static const char *const names[] = {
         "Alessandro Bianchi", "Giulia Pagliaro",  "Alessandro Marino", "Pierfrancesco Ludovico Degli Esposti",
         "Sofia Greco",        "Leonardo Bruno",   "Aurora Gallo",      "Francesco Conti",
@@ -109,7 +109,7 @@ certamen::Tournament classOf(int n, int played) {
     c.classes = c.frequencies = QStringLiteral("1111");
     c.vocabularyFile = QStringLiteral("vocabula.txt");
     certamen::Tournament t =
-        certamen::Tournament::draw(certamen::Kind::Eliminatio, people, c, [](int k) { return k - 1; });
+        certamen::Tournament::draw(kind, people, c, [](int k) { return k - 1; });
     for (int i = 0; i < played; ++i) {
         const int m = t.next();
         const certamen::Match &x = t.matches()[m];
@@ -122,7 +122,8 @@ certamen::Tournament classOf(int n, int played) {
 }
 
 // The table of a class of `n` as the board shows it: at full screen or at 100 %.
-Tabula *showTabula(BoardFixture &fx, int n, bool full, int played) {
+Tabula *showTabula(BoardFixture &fx, int n, bool full, int played,
+                   certamen::Kind kind = certamen::Kind::Eliminatio) {
     fx.platform.area = QRect(0, 0, 1920, 1080);
     SettingsStore().write(viewstore::stepKey, QStringLiteral("100"));
     SettingsStore().write(viewstore::fullAreaKey, QStringLiteral("0"));
@@ -131,7 +132,7 @@ Tabula *showTabula(BoardFixture &fx, int n, bool full, int played) {
     QCoreApplication::processEvents();
     if (full) QTest::keyClick(&b, Qt::Key_F11);
     Certamen *c = b.findChild<Certamen *>(QStringLiteral("certamen"));
-    c->begin(classOf(n, played));
+    c->begin(classOf(n, played, kind));
     return c->tabula();
 }
 
@@ -200,29 +201,54 @@ class TestLooks : public QObject {
     }
 
     // The tournament's table for a small, a middling and a full class, at
-    // 100 % and at full screen 1920 x 1080.
+    // 100 % and at full screen 1920 x 1080; and a league's table of standings.
     void tabula_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<bool>("full");
         QTest::addColumn<int>("played");
+        QTest::addColumn<certamen::Kind>("kind");
+        const auto knockout = certamen::Kind::Eliminatio;
         for (int n : {4, 13, 32})
             for (bool full : {false, true})
-                QTest::addRow("tabula%d-%s", n, full ? "full" : "100") << n << full << n / 3;
+                QTest::addRow("tabula%d-%s", n, full ? "full" : "100") << n << full << n / 3 << knockout;
         // The end: the champion, the last rounds, the results with a walkover.
-        QTest::addRow("tabula4-end-100") << 4 << false << 3;
+        QTest::addRow("tabula4-end-100") << 4 << false << 3 << knockout;
+        // A league half played (a walkover among its results), its next match marked.
+        for (bool full : {false, true})
+            QTest::addRow("orbis5-%s", full ? "full" : "100") << 5 << full << 4 << certamen::Kind::Orbis;
     }
     void tabula() {
         QFETCH(int, n);
         QFETCH(bool, full);
         QFETCH(int, played);
+        QFETCH(certamen::Kind, kind);
         QFile::remove(Certamen::statePath());
         BoardFixture fx;
-        Tabula *t = showTabula(fx, n, full, played);
+        Tabula *t = showTabula(fx, n, full, played, kind);
         QVERIFY(t && t->isVisible());
         if (full)
             QVERIFY2(t->isFullScreen() && t->pictura->height() > 1050,
                      qPrintable(QString::number(t->pictura->height())));
         compareLook(look(*t), QTest::currentDataTag());
+    }
+
+    // The standings as the printed results show them: a knockout's bracket
+    // and a league's table, each part way through.
+    void standings_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<certamen::Kind>("kind");
+        QTest::addRow("standings13") << 13 << certamen::Kind::Eliminatio;
+        QTest::addRow("standings-orbis5") << 5 << certamen::Kind::Orbis;
+    }
+    void standings() {
+        QFETCH(int, n);
+        QFETCH(certamen::Kind, kind);
+        QImage page(900, 640, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter p(&page);
+        certamen::paintStandings(p, QRectF(20, 20, 860, 600), classOf(n, n / 2 + 1, kind));
+        p.end();
+        compareLook(page, QTest::currentDataTag());
     }
 
     // Every name on the full-screen table, on every page it turns to, is

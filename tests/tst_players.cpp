@@ -165,6 +165,16 @@ class TestPlayers : public QObject {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
         f.close();
+        // Rosters set aside earlier, in this second and the next: kept beside the new one.
+        QStringList earlier;
+        for (int later : {0, 1})
+            if (setAside) {
+                earlier << QDir(dataFolder()).filePath(
+                    "lusores-damnati-" +
+                    QDateTime::currentDateTime().addSecs(later).toString("yyyyMMdd-hhmmss") + ".ini");
+                QFile e(earlier.last());
+                QVERIFY(e.open(QIODevice::WriteOnly) && e.write("prior") == 5);
+            }
         Traduci &b = fx.board();
         QCoreApplication::processEvents();
         QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
@@ -173,8 +183,13 @@ class TestPlayers : public QObject {
             read << p.name;
         QCOMPARE(read, names);
         QCOMPARE(lusores(b).player(1).name + '|' + lusores(b).player(2).name, sides);
-        const QStringList aside = QDir(dataFolder()).entryList({"lusores-*.ini"});
-        QCOMPARE(aside.size(), setAside ? 1 : 0);
+        QStringList aside = QDir(dataFolder()).entryList({"lusores-*.ini"});
+        QCOMPARE(aside.size(), setAside ? 3 : 0);
+        for (const QString &e : earlier) {
+            QFile prior(e);
+            QVERIFY(prior.open(QIODevice::ReadOnly) && prior.readAll() == "prior");
+            aside.removeOne(QFileInfo(e).fileName());
+        }
         if (setAside) QCOMPARE(QFile(QDir(dataFolder()).filePath(aside[0])).size(), file.size());
         typeNames(fx, {"Nova"});
         QSettings s(path, QSettings::IniFormat);
