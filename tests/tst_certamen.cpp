@@ -7,6 +7,7 @@
 #include "certamen/frmcertamen.h"
 #include "certamen/tabula.h"
 #include "certamen/tournament.h"
+#include "settings/impostazioni.h"
 #include "support/gamedriver.h"
 #include "ui/namefit.h"
 
@@ -89,14 +90,20 @@ Certamen &certamenOf(Traduci &b) {
 
 // Sets a tournament of `names` up through the set-up window, its matches of
 // ten words chosen in the settings window.
-void setUp(BoardFixture &fx, const QString &names, bool league = false, bool excludeSimilar = false) {
-    fx.platform.onModal = [&fx, names, league, excludeSimilar](ui::Form *f) {
+void setUp(BoardFixture &fx, const QString &names, bool league = false, bool excludeSimilar = false,
+           bool ownList = false) {
+    fx.platform.onModal = [&fx, names, league, excludeSimilar, ownList](ui::Form *f) {
         auto *w = qobject_cast<frmCertamen *>(f);
         QVERIFY(w);
         w->nominaText->setPlainText(names);
         (league ? w->Orbis : w->Eliminatio)->setValue(true);
-        answerSettings(fx.platform,
-                       GameChoice{.players = 1, .words = 10, .speed = 4, .excludeSimilar = excludeSimilar});
+        answerSettings(fx.platform, GameChoice{.players = 1,
+                                               .words = 10,
+                                               .speed = 4,
+                                               .excludeSimilar = excludeSimilar,
+                                               .tweak = [ownList](Impostazioni *s) {
+                                                   if (ownList) s->Chfreq(0)->setValue(true);
+                                               }});
         w->okay->press();
     };
     fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
@@ -679,22 +686,28 @@ class TestCertamen : public QObject {
     }
 
     // A match is played with the choices made at the set-up, the look-alikes
-    // (the same first two letters in Latin and Italian) left out or kept.
+    // (the same first two letters in Latin and Italian) left out or kept, the
+    // teacher's own list or the program's.
     void matchKeepsTheChoices_data() {
         QTest::addColumn<bool>("excludeSimilar");
-        QTest::newRow("look-alikes left out") << true;
-        QTest::newRow("look-alikes kept") << false;
+        QTest::addColumn<bool>("ownList");
+        QTest::newRow("look-alikes left out") << true << false;
+        QTest::newRow("look-alikes kept") << false << false;
+        QTest::newRow("the teacher's own list") << false << true;
     }
     void matchKeepsTheChoices() {
         QFETCH(bool, excludeSimilar);
+        QFETCH(bool, ownList);
         QFile::remove(Certamen::statePath());
         BoardFixture fx(makeVocabulary(150) + "1;3;amo;amare;to love\r\n");
+        fx.write(QStringLiteral("vocpers.txt"), makeVocabulary(40));
         Traduci &b = fx.board();
         QCoreApplication::processEvents();
-        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), false, excludeSimilar);
+        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), false, excludeSimilar, ownList);
         startMatch(b);
-        QCOMPARE(b.vocabolo->items().contains(QStringLiteral("amo")), !excludeSimilar);
-        QCOMPARE(b.vocabolo->listCount(), 151 - excludeSimilar);
+        QCOMPARE(b.vocabolo->items().contains(QStringLiteral("amo")), !excludeSimilar && !ownList);
+        QCOMPARE(b.vocabolo->listCount(), ownList ? 40 : 151 - excludeSimilar);
+        QCOMPARE(b.choices().vocabularyFile, ownList ? QString("vocpers.txt") : QString("vocabula.txt"));
     }
 
     // A match broken off is not a result: a game started by hand in the middle
