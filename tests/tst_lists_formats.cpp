@@ -87,6 +87,9 @@ class TestListsFormats : public QObject {
         row("csv, comma, quotes, a line break inside quotes, heading",
             "Latin,Italiano\r\n\"bonus, -a, -um\",\"buono, \"\"bravo\"\"\"\r\nsed,\"ma\r\nperò\"\r\n", 0,
             head + "0;2;bonus, -a, -um;buono, \"bravo\"|0;4;sed;ma però");
+        row("csv, the class first, by its heading and number",
+            "Classe;Latin;Italiano\r\n4;bene;bene\r\n1;rosa;rosa\r\n", 0,
+            head + "0;4;bene;bene|0;1;rosa;rosa");
         row("csv, semicolon, Windows-1252, no heading",
             "rex, regis m.;re;k\xf6nig\nsum, esse, fui;essere;sein\n", 0,
             head.chopped(1) + ";Lingua 3|0;1;rex, regis m.;re;könig|0;3;sum, esse, fui;essere;sein");
