@@ -3,6 +3,7 @@
 #include "board/traduci.h"
 #include "support/boardfixture.h"
 #include "ui/language.h"
+#include "ui/platform.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -73,6 +75,52 @@ class TestLanguage : public QObject {
                  QStringLiteral("Fabula acta est: In perpetuum, amice mi, ave atque vale."));
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'), cancel); // some themes add access keys
+    }
+
+    // The program's message box as the user meets it: its title (the
+    // program's when it has none), its icon, and the answer each key gives.
+    void messageBoxAnswers_data() {
+        QTest::addColumn<ui::Icon>("icon");
+        QTest::addColumn<ui::Buttons>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<QMessageBox::Icon>("shown");
+        QTest::addColumn<QString>("title");
+        using ui::Answer, ui::Buttons, ui::Icon;
+        QTest::newRow("critical, O.K.: Esc") << Icon::Critical << Buttons::Ok << int(Qt::Key_Escape)
+                                             << Answer::Ok << QMessageBox::Critical << "Errore";
+        QTest::newRow("exclamation, O.K. or cancel: Enter")
+            << Icon::Exclamation << Buttons::OkCancel << int(Qt::Key_Return) << Answer::Ok
+            << QMessageBox::Warning << "";
+        QTest::newRow("O.K. or cancel: Esc") << Icon::None << Buttons::OkCancel << int(Qt::Key_Escape)
+                                             << Answer::Cancel << QMessageBox::NoIcon << "";
+        QTest::newRow("yes, no or cancel: Enter") << Icon::None << Buttons::YesNoCancel << int(Qt::Key_Return)
+                                                  << Answer::Yes << QMessageBox::NoIcon << "Finis";
+        QTest::newRow("yes, no or cancel: Esc") << Icon::None << Buttons::YesNoCancel << int(Qt::Key_Escape)
+                                                << Answer::Cancel << QMessageBox::NoIcon << "";
+    }
+    void messageBoxAnswers() {
+        QFETCH(ui::Icon, icon);
+        QFETCH(ui::Buttons, buttons);
+        QFETCH(int, key);
+        QFETCH(ui::Answer, answer);
+        QFETCH(QMessageBox::Icon, shown);
+        QFETCH(QString, title);
+        QMessageBox::Icon seenIcon = QMessageBox::Question;
+        QString seenTitle, seenText;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seenIcon = box->icon();
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        ui::Platform real;
+        QCOMPARE(real.messageBox(QStringLiteral("Testo"), title, icon, buttons), answer);
+        QCOMPARE(seenIcon, shown);
+        QCOMPARE(seenTitle, title.isEmpty() ? ui::programTitle : title);
+        QCOMPARE(seenText, QStringLiteral("Testo"));
     }
 
     // Qt's own dialogs speak the interface language too: its file dialog and its
