@@ -52,6 +52,9 @@ class TstMissedFile : public QObject {
         QTest::newRow("a miss counts in place, a word mastered, hand-added lines kept")
             << h + entry(v1, "2") + mine + entry(v2, "1") << "miss verbum1 1,master verbum2 2"
             << h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine;
+        QTest::newRow("after a word mastered, a miss still counts in place")
+            << h + entry(v1, "2") + mine + entry(v2, "1") << "master verbum2 2,miss verbum1 1"
+            << h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine;
         QTest::newRow("a comment without its record is kept")
             << h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1") << ""
             << h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1");
