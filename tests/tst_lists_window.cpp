@@ -253,6 +253,20 @@ class TestListsWindow : public QObject {
         }
     }
 
+    // The system's print dialog decides: printed on its O.K., not on cancel.
+    void printDialogDecides() {
+        for (const auto &[key, printed] : {std::pair{Qt::Key_Escape, false}, {Qt::Key_Return, true}}) {
+            QTimer::singleShot(0, [key = key] {
+                QWidget *d = QApplication::activeModalWidget();
+                QVERIFY(d);
+                QTest::keyClick(d, key);
+            });
+            QPrinter printer;
+            printer.setOutputFileName(QDir::temp().filePath("lessicorsa-print-test.pdf"));
+            QCOMPARE(asking().print(&printer, nullptr), printed);
+        }
+    }
+
     // "Aperi" takes any vocabulary file but one the game would stop at; the recent lists are the
     // last five chosen, newest first, and one gone missing leaves them with a warning.
     void openAndRecent_data() {
