@@ -2,12 +2,15 @@
 // left alone, and the game of missed words.
 
 #include "board/traduci.h"
+#include "errata/frmerrata.h"
 #include "errata/missedlist.h"
 #include "players/schedule.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
 
+#include <QAbstractItemModel>
 #include <QMenu>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -135,6 +138,72 @@ class TestErrata : public QObject {
         QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == binary);
         QVERIFY(!b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled());
         QCOMPARE(QDir(fx.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // The window of the missed words: most missed first, in the language
+    // chosen; "Dele" empties the list only when confirmed; "Ludus errorum"
+    // closes it and plays these words.
+    void recenseWindow() {
+        BoardFixture fx;
+        fx.write(file, h + entry("0;3;verbum3;parola3;word3", 2, "2 2026-12-05", "2026-12-02") +
+                           entry("0;1;verbum5;parola5;word5", 12) + entry("0;2;verbum7;parola7;word7", 1));
+        Traduci &b = fx.board();
+        QAction *recense = b.findChild<QAction *>(QStringLiteral("Recense"));
+        // The rows as shown, then the count under them and whether a game may start.
+        const auto shown = [](frmErrata *w) {
+            QStringList rows;
+            const QAbstractItemModel *m = w->elenco->model();
+            for (int r = 0; r < m->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < m->columnCount(); ++c)
+                    cells << m->index(r, c).data().toString();
+                rows << cells.join(' ');
+            }
+            return rows << w->summa->caption() + (w->Ludus->isEnabled() && w->Dele->isEnabled() ? "+" : "-");
+        };
+        QStringList first, cancelled, emptied;
+        fx.platform.onModal = [&](ui::Form *f) {
+            auto *w = qobject_cast<frmErrata *>(f);
+            QVERIFY(w);
+            QCOMPARE(w->elenco->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Italiano"));
+            first = shown(w);
+            fx.platform.answers.enqueue(ui::Answer::Cancel);
+            w->Dele->press();
+            cancelled = shown(w);
+            fx.platform.answers.enqueue(ui::Answer::Ok);
+            w->Dele->press();
+            emptied = shown(w);
+            w->Exit->press();
+        };
+        emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
+        recense->trigger();
+        const QStringList three{"verbum5 parola5 12 2026-11-30 1 2026-12-01",
+                                "verbum3 parola3 2 2026-12-02 2 2026-12-05",
+                                "verbum7 parola7 1 2026-11-30 1 2026-12-01", "3 vocabula+"};
+        QCOMPARE(first, three);
+        QCOMPARE(cancelled, three);
+        QCOMPARE(emptied, QStringList{"0 vocabula-"});
+        MissedList after;
+        after.load(file);
+        QVERIFY(after.empty());
+        QVERIFY(!b.playing());
+
+        // "Ludus errorum": the window closes and a game of the missed words starts.
+        fx.write(file, h + entry("0;3;verbum3;parola3;word3", 2));
+        answerSettings(fx.platform, GameChoice{});
+        const auto settings = fx.platform.onModal;
+        fx.platform.onModal = [&](ui::Form *f) {
+            if (auto *w = qobject_cast<frmErrata *>(f)) {
+                QCOMPARE(shown(w).last(), QStringLiteral("1 vocabula+"));
+                w->Ludus->press();
+            } else {
+                settings(f);
+            }
+        };
+        emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
+        recense->trigger();
+        QVERIFY(b.playing());
+        QCOMPARE(b.Parola->caption(), QStringLiteral("verbum3"));
     }
 
     // A game of missed words: the words asked, each once, are the missed ones
