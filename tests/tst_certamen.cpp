@@ -5,6 +5,7 @@
 #include "board/traduci.h"
 #include "certamen/certamen.h"
 #include "certamen/frmcertamen.h"
+#include "certamen/paint.h"
 #include "certamen/tabula.h"
 #include "certamen/tournament.h"
 #include "settings/impostazioni.h"
@@ -12,6 +13,10 @@
 #include "ui/namefit.h"
 
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <linux/capability.h>
 #include <random>
@@ -445,6 +450,44 @@ class TestCertamen : public QObject {
                        "Errores sinister,Errores dexter,Secunda,Nota\r\n"
                        "1,Discipulus 1,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",4,6,2,0,75,\r\n"
                        "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61,\r\n"));
+    }
+
+    // The printed results of a whole knockout of 32: the champion, the
+    // bracket, every result in the order played, over as many pages as they
+    // need, each page headed and numbered.
+    void printedResults() {
+        Tournament t = Tournament::draw(Kind::Eliminatio, entrants(32), choices(), unshuffled);
+        for (int m = t.next(); m >= 0; m = t.next()) {
+            const int s = m % 2, loser = 9 + m % 6;
+            QVERIFY(t.record(m, {t.matches()[m].side[s], {s ? loser : 16, s ? 16 : loser}, {m % 3, 0}, 60 + m}));
+        }
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(dir.filePath("certamen.pdf"));
+        certamen::print(printer, t);
+        if (QProcess::execute("pdftotext", {"-raw", dir.filePath("certamen.pdf"), dir.filePath("c.txt")}) != 0)
+            QSKIP("pdftotext (poppler-utils) is needed to read the PDF back");
+        const QString text = QString::fromUtf8(readAll(dir.filePath("c.txt")));
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2); // 14 results under the bracket, the other 17 on the next page
+        for (int k = 0; k < 2; ++k) {
+            const QString head = pages[k].section('\n', 0, 0);
+            QVERIFY2(head.startsWith("LessiCorsa! Certamen") && head.endsWith(QString(" %1").arg(k + 1)),
+                     qPrintable(head));
+        }
+        QVERIFY(pages[0].simplified().contains("Victor certaminis " + t.entrants()[t.champions().value(0)].name));
+        qsizetype at = text.indexOf("Gradus Sinister");
+        int onFirst = 0;
+        for (const Entry &e : t.log()) {
+            const QString line = certamen::resultCells(t, e).join(' ');
+            const qsizetype found = text.indexOf(line, at);
+            QVERIFY2(found > at, qPrintable(line));
+            onFirst += found < text.indexOf('\f');
+            at = found;
+        }
+        QCOMPARE(onFirst, 14);
     }
 
     // The teacher's hand on a knockout of five (entrant i at place i; a bye
