@@ -459,7 +459,8 @@ class TestCertamen : public QObject {
         Tournament t = Tournament::draw(Kind::Eliminatio, entrants(32), choices(), unshuffled);
         for (int m = t.next(); m >= 0; m = t.next()) {
             const int s = m % 2, loser = 9 + m % 6;
-            QVERIFY(t.record(m, {t.matches()[m].side[s], {s ? loser : 16, s ? 16 : loser}, {m % 3, 0}, 60 + m}));
+            QVERIFY(
+                t.record(m, {t.matches()[m].side[s], {s ? loser : 16, s ? 16 : loser}, {m % 3, 0}, 60 + m}));
         }
         QTemporaryDir dir;
         QPrinter printer(QPrinter::HighResolution);
@@ -467,7 +468,8 @@ class TestCertamen : public QObject {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setOutputFileName(dir.filePath("certamen.pdf"));
         certamen::print(printer, t);
-        if (QProcess::execute("pdftotext", {"-raw", dir.filePath("certamen.pdf"), dir.filePath("c.txt")}) != 0)
+        if (QProcess::execute("pdftotext", {"-raw", dir.filePath("certamen.pdf"), dir.filePath("c.txt")}) !=
+            0)
             QSKIP("pdftotext (poppler-utils) is needed to read the PDF back");
         const QString text = QString::fromUtf8(readAll(dir.filePath("c.txt")));
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
@@ -477,7 +479,8 @@ class TestCertamen : public QObject {
             QVERIFY2(head.startsWith("LessiCorsa! Certamen") && head.endsWith(QString(" %1").arg(k + 1)),
                      qPrintable(head));
         }
-        QVERIFY(pages[0].simplified().contains("Victor certaminis " + t.entrants()[t.champions().value(0)].name));
+        QVERIFY(
+            pages[0].simplified().contains("Victor certaminis " + t.entrants()[t.champions().value(0)].name));
         qsizetype at = text.indexOf("Gradus Sinister");
         int onFirst = 0;
         for (const Entry &e : t.log()) {

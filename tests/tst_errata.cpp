@@ -165,7 +165,8 @@ class TestErrata : public QObject {
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmErrata *>(f);
             QVERIFY(w);
-            QCOMPARE(w->elenco->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Italiano"));
+            QCOMPARE(w->elenco->model()->headerData(1, Qt::Horizontal).toString(),
+                     QStringLiteral("Italiano"));
             first = shown(w);
             fx.platform.answers.enqueue(ui::Answer::Cancel);
             w->Dele->press();

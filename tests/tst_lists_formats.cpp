@@ -100,6 +100,11 @@ class TestListsFormats : public QObject {
             "#separator:tab\n#html:true\n#columns:Latin\tItalian\tDeck\n#Deck Column:3\n"
             "<b>amicus</b>, -i m.\tamico&nbsp;<br>compagno\tCaput I\n\"a; b\"\t\"x\ty\"\tCaput II\n",
             0, head + "0;1;amicus, -i m.;amico compagno", {"Caput I"});
+        row("anki, html: entities by name and number, a style left out, an unknown entity and a lone < kept",
+            "#separator:tab\n#html:true\n<style>b{x}</style>caf&#233;&#x00E8; &amp;&AMP;&foo;\tsi &lt; "
+            "<b>no</b>\n"
+            "ros&#0;a\tdue <3\n",
+            0, head + "0;4;caf\u00e9\u00e8 &&&foo,;si < no|0;2;ros&#0,a;due <3"); // ";" is the list's own
         row("anki, separator by character, no html, tags and guid left out",
             "#SEPARATOR:|\n#guid column:1\n#tags column:4\nq1|ego, mei|io|t1\nq2|<i>et</i>|e|t2\n", 0,
             head + "0;2;ego, mei;io|0;4;<i>et</i>;e");

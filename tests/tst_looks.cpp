@@ -108,8 +108,7 @@ certamen::Tournament classOf(int n, int played, certamen::Kind kind = certamen::
     c.wordsChosen = c.wordsPerGame = 30;
     c.classes = c.frequencies = QStringLiteral("1111");
     c.vocabularyFile = QStringLiteral("vocabula.txt");
-    certamen::Tournament t =
-        certamen::Tournament::draw(kind, people, c, [](int k) { return k - 1; });
+    certamen::Tournament t = certamen::Tournament::draw(kind, people, c, [](int k) { return k - 1; });
     for (int i = 0; i < played; ++i) {
         const int m = t.next();
         const certamen::Match &x = t.matches()[m];

@@ -169,9 +169,11 @@ class TestPlayers : public QObject {
         QStringList earlier;
         for (int later : {0, 1})
             if (setAside) {
-                earlier << QDir(dataFolder()).filePath(
-                    "lusores-damnati-" +
-                    QDateTime::currentDateTime().addSecs(later).toString("yyyyMMdd-hhmmss") + ".ini");
+                earlier << QDir(dataFolder())
+                               .filePath(
+                                   "lusores-damnati-" +
+                                   QDateTime::currentDateTime().addSecs(later).toString("yyyyMMdd-hhmmss") +
+                                   ".ini");
                 QFile e(earlier.last());
                 QVERIFY(e.open(QIODevice::WriteOnly) && e.write("prior") == 5);
             }
