@@ -588,7 +588,16 @@ class TestCertamen : public QObject {
             for (const Qt::Key k : {Qt::Key_X, Qt::Key_2, Qt::Key_Tab})
                 QTest::keyClick(c.tabula(), k);
             QVERIFY(!b.playing());
-            // Beppe (the right side) is absent, and the teacher confirms.
+            // The left side said absent, and the teacher thinks again.
+            const Match &m = c.tournament()->matches()[first];
+            answerChoice = 0;
+            fx.platform.answers.enqueue(ui::Answer::Cancel);
+            QTest::keyClick(c.tabula(), Qt::Key_A);
+            QCOMPARE(fx.platform.messages.last().text,
+                     c.tournament()->name(m.side[0]) + " è assente: la partita va a " +
+                         c.tournament()->name(m.side[1]) + " a tavolino. Confermare?");
+            QVERIFY(!m.played());
+            // The right side is absent, and the teacher confirms.
             answerChoice = 1;
             QTest::keyClick(c.tabula(), Qt::Key_A);
             QCOMPARE(c.tournament()->matches()[first].outcome->walkover, true);
