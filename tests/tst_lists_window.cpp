@@ -316,6 +316,7 @@ class TestListsWindow : public QObject {
         QCOMPARE(buildList(w.result().table, w.choice()),
                  QByteArray("Ordo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n0;3;laudo, "
                             "-are;lodo, io\r\n"));
+        QCOMPARE(w.summa->text() + (w.Importa->isEnabled() ? "+" : "-"), "2 vocaboli da importare+");
     }
 
     // Printed to a PDF, every page counted: the list as a table over several pages, or a test
