@@ -232,20 +232,30 @@ class TestLooks : public QObject {
     }
 
     // The standings as the printed results show them: a knockout's bracket
-    // and a league's table, each part way through.
+    // and a league's table, each part way through; and the table on a wide
+    // screen, the round beside the part of the bracket that holds the next match.
     void standings_data() {
         QTest::addColumn<int>("n");
+        QTest::addColumn<int>("played");
         QTest::addColumn<certamen::Kind>("kind");
-        QTest::addRow("standings13") << 13 << certamen::Kind::Eliminatio;
-        QTest::addRow("standings-orbis5") << 5 << certamen::Kind::Orbis;
+        QTest::addColumn<QSize>("wide"); // empty: the standings alone
+        QTest::addRow("standings13") << 13 << 7 << certamen::Kind::Eliminatio << QSize();
+        QTest::addRow("standings-orbis5") << 5 << 3 << certamen::Kind::Orbis << QSize();
+        QTest::addRow("wide32") << 32 << 10 << certamen::Kind::Eliminatio << QSize(1600, 900);
     }
     void standings() {
         QFETCH(int, n);
+        QFETCH(int, played);
         QFETCH(certamen::Kind, kind);
-        QImage page(900, 640, QImage::Format_RGB32);
+        QFETCH(QSize, wide);
+        QImage page(wide.isEmpty() ? QSize(900, 640) : wide, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter p(&page);
-        certamen::paintStandings(p, QRectF(20, 20, 860, 600), classOf(n, n / 2 + 1, kind));
+        if (wide.isEmpty())
+            certamen::paintStandings(p, QRectF(20, 20, 860, 600), classOf(n, played, kind));
+        else
+            certamen::paintTabula(p, page.rect(), classOf(n, played, kind), 0, QStringLiteral("Restant"),
+                                  QStringLiteral("Incipite!"), QString());
         p.end();
         compareLook(page, QTest::currentDataTag());
     }
