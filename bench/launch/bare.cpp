@@ -4,6 +4,7 @@
 // then (so that its start stays a bare window's), with the audio format the
 // game opens.
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -36,6 +37,8 @@ int main(int argc, char **argv) {
     QWidget w;
     w.setWindowTitle(QStringLiteral("LessiCorsa!"));
     w.resize(469, 420); // the board: 7035 x 6300 twips
+    if (argc > 1 && qstrcmp(argv[1], "--text") == 0)
+        (new QLabel(QStringLiteral("Verbum Latinum"), &w))->move(20, 20);
     w.show();
     if (argc > 2 && qstrcmp(argv[1], "--music") == 0) {
         const QByteArray file = argv[2];
