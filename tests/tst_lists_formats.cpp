@@ -227,6 +227,9 @@ class TestListsFormats : public QObject {
             "\xEF\xBB\xBFOrdo;Classis;Verbum latinum;Italiano\n0;1;aqua;acqua\n0;3;amo;amo\n0;4;et;e\n",
             "\xEF\xBB\xBFOrdo;Classis;Verbum latinum;Italiano\n0;1;aqua;acqua\n0;2;novus;nuovo \xC3\xA8\n"
             "0;4;et;e\n0;4;ita;cos\xC3\xAC\n");
+        row("lines ending as the first line ends, the others kept as they were",
+            "h;h;h;h\r\n0;1;aqua;acqua\n0;3;amo;amo\n0;4;et;e\n",
+            "h;h;h;h\r\n0;1;aqua;acqua\n0;2;novus;nuovo \xe8\r\n0;4;et;e\n0;4;ita;cos\xec\r\n");
         row("ASCII given a letter Windows-1252 lacks turns UTF-8",
             "h;h;h;h\r0;1;aqua;acqua\r0;3;amo;amo\r0;4;et;e\r",
             "h;h;h;h\r0;1;aqua;acqua\r0;2;novus;nuovo \xC3\xA8\r0;4;et;e\r0;4;ita;cos\xC3\xAC "
@@ -245,6 +248,34 @@ class TestListsFormats : public QObject {
         QCOMPARE(list.toBytes(), edited);
     }
 
+    // Finding walks the cells holding the text row by row and wraps round;
+    // backwards it walks the same cells in the reverse order.
+    void findBothWays() {
+        const WordList list = WordList::fromBytes(
+            "h;h;h;h\r\n0;1;amo;amare\r\n0;3;amicus;amico\r\n/ am\r\n0;1;aqua;acqua\r\n0;1;amor;amore\r\n");
+        QList<QPoint> ahead, back;
+        int row = 0, column = -1;
+        for (int k = 0; k < 7; ++k) {
+            row = list.find("AM", row, column, true);
+            ahead << QPoint(column, row);
+        }
+        QCOMPARE(ahead[6], ahead[0]); // amo, amare, amicus, amico, amor, amore, then amo again
+        QCOMPARE(QSet<QPoint>(ahead.begin(), ahead.end()).size(), 6);
+        QCOMPARE(ahead[4].y(), 3);
+        for (int k = 0; k < 6; ++k) {
+            row = list.find("am", row, column, false);
+            back << QPoint(column, row);
+        }
+        QCOMPARE(back, QList<QPoint>({ahead[5], ahead[4], ahead[3], ahead[2], ahead[1], ahead[0]}));
+        QCOMPARE(list.find("ignis", 1, column, true), -1);
+        // The only cell holding the text is found again from itself.
+        column = -1;
+        QCOMPARE(list.find("aqu", 0, column, true), 2);
+        const int first = column;
+        QCOMPARE(list.find("aqu", 2, column, true), 2);
+        QCOMPARE(column, first);
+    }
+
     // The rows the window marks are those the loader would not read, in any language.
     void marks() {
         const QByteArray bytes = "h;h;h;Italiano;English\r\n/c\r\n0;1;aqua;acqua;water\r\naqua acqua\r\n"
@@ -252,10 +283,12 @@ class TestListsFormats : public QObject {
         const WordList list = WordList::fromBytes(bytes);
         QStringList problems;
         for (int r = 0; r < list.rowCount(); ++r)
-            problems << list.problem(r).section(':', 0, 0);
+            problems << list.problem(r);
         QCOMPARE(problems,
-                 QStringList({"", "Record difettoso", "Record difettoso se si gioca in English",
-                              "Record fuori classe", "Record fuori classe", "Vocabolo latino vuoto"}));
+                 QStringList({"", "Record difettoso: mancano i tre «;» che separano i campi",
+                              "Record difettoso se si gioca in English: manca la traduzione",
+                              "Record fuori classe: ordine di frequenza 9",
+                              "Record fuori classe: classe grammaticale «5»", "Vocabolo latino vuoto"}));
         // The loader reads all but the defective ones, in Italian the English one too.
         QCOMPARE(static_cast<int>(vocabulary::parse(bytes, 0).rows.size()), 1 + 5);
         QCOMPARE(static_cast<int>(vocabulary::parse(bytes, 1).rows.size()), 1 + 4);

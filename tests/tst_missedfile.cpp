@@ -67,6 +67,10 @@ class TstMissedFile : public QObject {
             << h + "/ errores: 2; ultimus: 2026-11-30; capsa: 3; debetur: 2026-02-30\r\n" + v1 +
                    "\r\n/ errores: 1; ultimus: 2026-11-30; capsa: 3\r\n" + v2 + "\r\n"
             << "" << h + entry(v1, "2", "1 DAY+0") + entry(v2, "1", "1 DAY+0");
+        // "cælum" in Windows-1252 is the word the game misses in Unicode.
+        QTest::newRow("a Windows-1252 word with a letter beyond ASCII counts in place")
+            << h + entry("0;1;c\xE6lum;cielo", "2") << "miss c\xC3\xA6lum 1"
+            << h + entry("0;1;c\xE6lum;cielo", "3", "1 DAY+1", "DAY+0");
         QTest::newRow("a word mastered, then a later count past the largest int missed")
             << h + entry(v1, "1") + "/ note\r\n" + entry(v2, "99999999999")
             << "master verbum1 1,miss verbum2 2"
