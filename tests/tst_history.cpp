@@ -170,6 +170,8 @@ class TestHistory : public QObject {
         QTest::newRow("a negative schema version") << "version" << qint64(-1);
         QTest::newRow("another program's, stamped version 1") << "foreign" << qint64(1);
         QTest::newRow("another program's, version 0") << "foreign" << qint64(0);
+        QTest::newRow("another program's, stamped our version")
+            << "foreign" << qint64(HistoryStore::schemaVersion);
         for (qint64 at : {0, 4096, -4096})
             QTest::addRow("overwritten at %lld", static_cast<long long>(at)) << "overwrite" << at;
         for (qint64 at : {16, 99, 100, 1000, 4096, 4097, 8192, 10000, 16384, 20000, -4096, -1})

@@ -118,6 +118,45 @@ class TestPlayers : public QObject {
         QCOMPARE(r.side(1).name, made);
     }
 
+    // A player takes a new name as a new player could, her own name in other
+    // letters among them; the guest keeps his.
+    void renaming_data() {
+        QTest::addColumn<QString>("who");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("named"); // her name afterwards
+        QTest::newRow("a new name") << "Iulia"
+                                    << " Iulia Minor "
+                                    << "Iulia Minor";
+        QTest::newRow("her own in capitals") << "Iulia"
+                                             << "IULIA"
+                                             << "IULIA";
+        QTest::newRow("blank") << "Iulia"
+                               << "   "
+                               << "Iulia";
+        QTest::newRow("another's") << "Iulia"
+                                   << "marcus"
+                                   << "Iulia";
+        QTest::newRow("the guest's") << "Iulia"
+                                     << "Hospes"
+                                     << "Iulia";
+        QTest::newRow("thirty-one letters") << "Iulia" << QString(31, QLatin1Char('m')) << "Iulia";
+        QTest::newRow("the guest") << "Hospes"
+                                   << "Gaius" << Roster::guestName;
+    }
+    void renaming() {
+        QFETCH(QString, who);
+        QFETCH(QString, name);
+        QFETCH(QString, named);
+        BoardFixture fx;
+        Roster r;
+        r.load();
+        const QString iulia = r.add("Iulia");
+        QVERIFY(!r.add("Marcus").isEmpty());
+        const QString id = who == "Iulia" ? iulia : Roster::guestId;
+        QCOMPARE(r.rename(id, name), named != who);
+        QCOMPARE(r.find(id)->name, named);
+    }
+
     // A roster whose count of players is missing, wrong or absurd, or that
     // holds an id this program did not make (a file name is built from it),
     // is set aside whole with one message, its sound players kept; a roster
@@ -147,6 +186,10 @@ class TestPlayers : public QObject {
                    QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
                               QString::fromUtf8(whole).size() * 2)
             << all << false << sides;
+        QTest::newRow("not UTF-8") << changed("@@home", "@@ho\xffme") << QStringList() << true
+                                   << "Hospes|Hospes";
+        QTest::newRow("a zero in it")
+            << changed("@@home", QByteArray("@@ho\0me", 7)) << QStringList() << true << "Hospes|Hospes";
         QTest::newRow("size missing") << changed("size=4\n", "") << all << true << sides;
         QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
