@@ -11,6 +11,9 @@
 #include "certamen/hosted.h"
 #include "certamen/paint.h"
 #include "certamen/tabula.h"
+#include "lists/frmimprime.h"
+#include "lists/print.h"
+#include "lists/wordlist.h"
 #include "settings/impostazioni.h"
 #include "settings/viewstore.h"
 #include "support/gamedriver.h"
@@ -19,6 +22,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
 #include <QThreadPool>
 #include <QtTest>
 #include <cmath>
@@ -258,6 +264,31 @@ class TestLooks : public QObject {
                                   QStringLiteral("Incipite!"), QString());
         p.end();
         compareLook(page, QTest::currentDataTag());
+    }
+
+    // The printed list, page by page as it comes from the printer (its PDF
+    // drawn again at 40 dots an inch): the heading shaded on every page, the
+    // long words wrapped in their columns, the classes by name.
+    void printedList() {
+        BoardFixture fx;
+        QByteArray bytes = "Ordo;Classis;Verbum latinum;Italiano;English\r\n/ a note\r\n";
+        for (int i = 0; i < 34; ++i)
+            bytes += "0;" + QByteArray::number(1 + i % 4) + ";" +
+                     (i % 5 ? QByteArray("rosa") : "possum, potes, potui, posse, irregulare cum partibus") +
+                     QByteArray::number(i) + ";rosa, fiore del roseto;rose\r\n";
+        const lists::WordList list = lists::WordList::fromBytes(bytes);
+        frmImprime w(list, "Caput I");
+        w.Probatio->setChecked(false);
+        QPrinter printer(QPrinter::HighResolution);
+        const QString pdf = fx.path() + "/list.pdf";
+        lists::toPdf(printer, pdf);
+        QCOMPARE(w.printTo(printer).pages, 2);
+        if (QProcess::execute("pdftoppm", {"-r", "40", "-png", pdf, fx.path() + "/page"}) != 0)
+            QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
+        for (int page : {1, 2})
+            compareLook(
+                QImage(fx.path() + QString("/page-%1.png").arg(page)).convertToFormat(QImage::Format_RGB32),
+                QString("printed-list-%1").arg(page));
     }
 
     // Every name on the full-screen table, on every page it turns to, is
