@@ -244,10 +244,12 @@ class TestLooks : public QObject {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("played");
         QTest::addColumn<certamen::Kind>("kind");
-        QTest::addColumn<QSize>("wide"); // empty: the standings alone
+        QTest::addColumn<QSize>("wide"); // none: the standings alone; 0 x 0: the results
         QTest::addRow("standings13") << 13 << 7 << certamen::Kind::Eliminatio << QSize();
         QTest::addRow("standings-orbis5") << 5 << 3 << certamen::Kind::Orbis << QSize();
         QTest::addRow("wide32") << 32 << 10 << certamen::Kind::Eliminatio << QSize(1600, 900);
+        // The printed results' table: a walkover, a match played again struck through.
+        QTest::addRow("results8") << 8 << 5 << certamen::Kind::Eliminatio << QSize(0, 0);
     }
     void standings() {
         QFETCH(int, n);
@@ -257,7 +259,12 @@ class TestLooks : public QObject {
         QImage page(wide.isEmpty() ? QSize(900, 640) : wide, QImage::Format_RGB32);
         page.fill(Qt::white);
         QPainter p(&page);
-        if (wide.isEmpty())
+        if (wide == QSize(0, 0)) {
+            certamen::Tournament t = classOf(n, played, kind);
+            QVERIFY(t.replay(t.replayable().constLast()));
+            t.record(t.next(), {t.matches()[t.next()].side[1], {16, 3}, {0, 1}, 95});
+            certamen::paintResults(p, QRectF(20, 20, 860, 600), t, 0, int(t.log().size()));
+        } else if (wide.isEmpty())
             certamen::paintStandings(p, QRectF(20, 20, 860, 600), classOf(n, played, kind));
         else
             certamen::paintTabula(p, page.rect(), classOf(n, played, kind), 0, QStringLiteral("Restant"),
