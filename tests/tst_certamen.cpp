@@ -613,6 +613,8 @@ class TestCertamen : public QObject {
             // The second match: the left-hand pupil wins; then it is played again.
             const int second = c.tournament()->next();
             playMatch(b, true);
+            const Match &won = c.tournament()->matches()[second];
+            QCOMPARE(won.outcome->winner, won.side[0]);
             // The choice given up: nothing asked, nothing changed.
             answerChoice = -1;
             const qsizetype shown = fx.platform.messages.size();
@@ -621,6 +623,10 @@ class TestCertamen : public QObject {
             answerChoice = 0; // the latest first
             fx.platform.answers.enqueue(ui::Answer::Cancel);
             QTest::keyClick(c.tabula(), Qt::Key_I);
+            QCOMPARE(fx.platform.messages.last().text,
+                     "Il risultato di " + c.tournament()->name(won.side[0]) + " contro " +
+                         c.tournament()->name(won.side[1]) +
+                         " si annulla e la partita si gioca di nuovo. Confermare?");
             QVERIFY(c.tournament()->matches()[second].played());
             QTest::keyClick(c.tabula(), Qt::Key_I);
             QVERIFY(c.tournament()->matches()[second].ready());
