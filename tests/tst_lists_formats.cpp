@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -76,17 +77,27 @@ class TestListsFormats : public QObject {
             kvtml(latinItalian + entries + lessons + types), 0,
             head + "0;1;aqua, -ae f.;acqua|0;3;laudo, -as, -avi, -atum, -are;lodo|0;4;saepe;spesso",
             {"Caput I", "Caput I / Pars"});
-        row("kvtml, Latin named by a plain name in the second identifier",
-            kvtml(
-                "<identifiers><identifier id=\"0\"><name>Italiano</name><locale>Italian</locale>"
-                "</identifier><identifier id=\"1\"><name>Lingua</name><locale>Latin</locale></identifier>"
-                "</identifiers><entries><entry id=\"0\"><translation id=\"1\"><text>rex</text><comment>"
-                "regis m.</comment></translation><translation id=\"0\"><text>re</text></translation></entry>"
-                "</entries>"),
+        row("kvtml after blanks, Latin named by a plain name in the second identifier",
+            " \t\r\n" +
+                kvtml(
+                    "<identifiers><identifier id=\"0\"><name>Italiano</name><locale>Italian</locale>"
+                    "</identifier><identifier id=\"1\"><name>Lingua</name><locale>Latin</locale></identifier>"
+                    "</identifiers><entries><entry id=\"0\"><translation id=\"1\"><text>rex</text><comment>"
+                    "regis m.</comment></translation><translation "
+                    "id=\"0\"><text>re</text></translation></entry>"
+                    "</entries>")
+                    .sliced(kvtml({}).indexOf('\n') + 1), // XML's declaration may follow no blank
             0, head + "0;1;rex, regis m.;re");
         row("csv, comma, quotes, a line break inside quotes, heading",
             "Latin,Italiano\r\n\"bonus, -a, -um\",\"buono, \"\"bravo\"\"\"\r\nsed,\"ma\r\nperò\"\r\n", 0,
             head + "0;2;bonus, -a, -um;buono, \"bravo\"|0;4;sed;ma però");
+        for (bool little : {true, false}) {
+            const QString text = "Latin;Italiano\r\nrosa, -ae f.;rosa\r\nsed;ma\r\n";
+            QStringEncoder encode(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+            const QByteArray bytes = (little ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encode(text));
+            row(little ? "csv in UTF-16, little-endian" : "csv in UTF-16, big-endian", bytes, 0,
+                head + "0;1;rosa, -ae f.;rosa|0;4;sed;ma");
+        }
         row("csv, the class first, by its heading and number",
             "Classe;Latin;Italiano\r\n4;bene;bene\r\n1;rosa;rosa\r\n", 0,
             head + "0;4;bene;bene|0;1;rosa;rosa");
@@ -129,6 +140,8 @@ class TestListsFormats : public QObject {
         row("a column without a heading naming classes",
             "rosa\tnoun\trosa\namo\tverbe\tamare\nsine\tpreposición\tsenza\n", 0,
             head + "0;1;rosa;rosa|0;3;amo;amare|0;4;sine;senza");
+        row("two rows are enough to tell the class column", "rosa\tnoun\trosa\namo\tverbe\tamare\n", 0,
+            head + "0;1;rosa;rosa|0;3;amo;amare");
         row("malformed", kvtml(latinItalian + "<entries><entry id=\"1\">\n</entries>"), 6,
             "XML non valido: un elemento si chiude con un nome diverso");
         row("cut short", kvtml(latinItalian).chopped(10), 5, "XML non valido: il file finisce prima");
@@ -144,7 +157,7 @@ class TestListsFormats : public QObject {
             "è un file KVTML 1");
         row("declared UTF-8, written otherwise",
             kvtml(latinItalian + "<entries>" + entry(1, "r\xe9x", "re") + "</entries>"), 5, "UTF-8");
-        row("binary junk", QByteArrayLiteral("a,b\nc,d\n\177ELF\x02\x01\x00\x00junk"), 3, "binari");
+        row("binary junk", QByteArrayLiteral("a,b\nc,d\n\177ELF\x02\x01\x00\x00junk\nmore\n"), 3, "binari");
         row("a quote never closed", "#separator:comma\na,b\n\"c,d\ne,f\n", 3, "virgolette");
         row("an entry without text", kvtml(latinItalian + "<entries>\n" + entry(7, "", "") + "</entries>"),
             -1, "riga 6: la voce 7 non ha testo");
