@@ -53,18 +53,23 @@ class TestOddInput : public QObject {
     // The language list reads the heading as the loader reads the file.
     void languagesAreDecodedAsTheLoaderDecodes_data() {
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("language");
         const QByteArray utf8 = makeVocabulary(150).replace("English", "Fran\u00e7ais");
-        QTest::addRow("UTF-8 file") << utf8;
-        QTest::addRow("cp1252 file, UTF-8-looking heading") << utf8 + "1;1;ecce;citt\xe0;voil\xe0\r\n";
-        QTest::addRow("CR line ends") << QByteArray(utf8).replace("\r\n", "\r");
+        const QString french = QString::fromUtf8("Fran\u00e7ais");
+        QTest::addRow("UTF-8 file") << utf8 << french;
+        QTest::addRow("cp1252 file, UTF-8-looking heading") << utf8 + "1;1;ecce;citt\xe0;voil\xe0\r\n"
+                                                            << QString::fromUtf8("Fran\u00c3\u00a7ais");
+        QTest::addRow("CR line ends") << QByteArray(utf8).replace("\r\n", "\r") << french;
     }
     void languagesAreDecodedAsTheLoaderDecodes() {
         QFETCH(QByteArray, file);
+        QFETCH(QString, language);
         BoardFixture fx(file);
         Traduci &b = fx.board();
         b.impostazioni()->Lingue->setListIndex(1);
         b.aprivocaboli(QStringLiteral("vocabula.txt"));
         QCOMPARE(b.impostazioni()->Lingue->list(1), b.state.vocabularyTable.at(0)[3]);
+        QCOMPARE(b.state.vocabularyTable.at(0)[3], language);
     }
 
     // A change of one byte reads the file again (a change of the language does, as the test above shows).
