@@ -261,6 +261,16 @@ class TestListsFormats : public QObject {
         QCOMPARE(list.toBytes(), edited);
     }
 
+    // A class field read as the game reads it: a class's name, or the
+    // leading number rounded, its sign or point first.
+    void classField() {
+        const QStringList texts{"Verba", " nomina ", "+2", ".9", "3.5", "4 x", "2.5", "x2", "", "5", "-1"};
+        QList<int> read;
+        for (const QString &t : texts)
+            read << classOf(t);
+        QCOMPARE(read, QList<int>({3, 1, 2, 1, 4, 4, 2, 0, 0, 0, 0}));
+    }
+
     // Finding walks the cells holding the text row by row and wraps round;
     // backwards it walks the same cells in the reverse order.
     void findBothWays() {
