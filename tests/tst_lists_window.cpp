@@ -96,6 +96,7 @@ class TestListsWindow : public QObject {
             replaced("aqua acqua\r\n", "0;1;aqua, -ae f.;\r\n"));
         row("a semicolon refused", "set2=et; ac", edited, 1);
         row("closed, nothing changed", "esc", {});
+        row("a word given its own text, closed: nothing changed", "set0=rex, regis m.|esc", {});
         row("closed with changes, Cancel", "set0=rex|escCancel", replaced("rex, regis m.", "rex"), 1);
         row("closed with changes, OK", "set0=rex|escOk", {}, 1);
     }
