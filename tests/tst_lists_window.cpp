@@ -318,6 +318,33 @@ class TestListsWindow : public QObject {
                  QByteArray("Ordo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n0;3;laudo, "
                             "-are;lodo, io\r\n"));
         QCOMPARE(w.summa->text() + (w.Importa->isEnabled() ? "+" : "-"), "2 vocaboli da importare+");
+        // Only the class is chosen in the preview; the words are the file's.
+        QList<bool> editable;
+        for (int c = 0; c < w.rows->columnCount(); ++c)
+            editable << w.rows->item(0, c)->isEditable();
+        QCOMPARE(editable, QList<bool>({false, false, true, false}));
+    }
+
+    // The preview shows the first 200 words and counts them all; a file with
+    // no word in it imports nothing.
+    void previewCounts_data() {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("summa");
+        QTest::newRow("none") << 0 << 0 << "0 vocaboli da importare-";
+        QTest::newRow("250") << 250 << 200 << "250 vocaboli da importare+";
+    }
+    void previewCounts() {
+        QFETCH(int, words);
+        QFETCH(int, shown);
+        QFETCH(QString, summa);
+        BoardFixture fx;
+        QByteArray bytes = "Latinum;Italiano\n";
+        for (int i = 0; i < words; ++i)
+            bytes += "rex" + QByteArray::number(i) + ";re\n";
+        frmImporta w("verba.csv", bytes);
+        QCOMPARE(w.rows->rowCount(), shown);
+        QCOMPARE(w.summa->text() + (w.Importa->isEnabled() ? "+" : "-"), summa);
     }
 
     // Printed to a PDF, every page counted: the list as a table over several pages, or a test
