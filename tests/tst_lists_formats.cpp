@@ -111,6 +111,9 @@ class TestListsFormats : public QObject {
             "#separator:tab\n#html:true\n#columns:Latin\tItalian\tDeck\n#Deck Column:3\n"
             "<b>amicus</b>, -i m.\tamico&nbsp;<br>compagno\tCaput I\n\"a; b\"\t\"x\ty\"\tCaput II\n",
             0, head + "0;1;amicus, -i m.;amico compagno", {"Caput I"});
+        row("anki, the deck in the first column",
+            "#separator:tab\n#deck column:1\nCaput I\trex\tre\nCaput II\tet\te\n", 0, head + "0;4;et;e",
+            {"Caput II"});
         row("anki, html: entities by name and number, a style left out, an unknown entity and a lone < kept",
             "#separator:tab\n#html:true\n<style>b{x}</style>caf&#233;&#x00E8; &amp;&AMP;&foo;\tsi &lt; "
             "<b>no</b>\n"
