@@ -318,6 +318,10 @@ class TestListsWindow : public QObject {
                  QByteArray("Ordo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n0;3;laudo, "
                             "-are;lodo, io\r\n"));
         QCOMPARE(w.summa->text() + (w.Importa->isEnabled() ? "+" : "-"), "2 vocaboli da importare+");
+        // A first row that looks like a heading is a word when the box says so.
+        w.heading->setChecked(false);
+        QCOMPARE(w.rows->rowCount(), 3);
+        QCOMPARE(w.rows->item(0, 1)->text(), "Latinum");
         // Only the class is chosen in the preview; the words are the file's.
         QList<bool> editable;
         for (int c = 0; c < w.rows->columnCount(); ++c)
