@@ -25,6 +25,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QThreadPool>
 #include <QtTest>
 #include <cmath>
@@ -296,6 +297,31 @@ class TestLooks : public QObject {
             compareLook(
                 QImage(fx.path() + QString("/page-%1.png").arg(page)).convertToFormat(QImage::Format_RGB32),
                 QString("printed-list-%1").arg(page));
+    }
+
+    // The printed results of a tournament over, below the heading with its
+    // date: a knockout's champion over its bracket, a league's tie for first.
+    void printedResults_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<certamen::Kind>("kind");
+        QTest::addRow("printed-knockout4") << 4 << certamen::Kind::Eliminatio;
+        QTest::addRow("printed-league3") << 3 << certamen::Kind::Orbis;
+    }
+    void printedResults() {
+        QFETCH(int, n);
+        QFETCH(certamen::Kind, kind);
+        QTemporaryDir dir;
+        const certamen::Tournament t = classOf(n, kind == certamen::Kind::Orbis ? 3 : n - 1, kind);
+        QVERIFY(t.next() < 0);
+        QPrinter printer(QPrinter::HighResolution);
+        lists::toPdf(printer, dir.filePath("results.pdf"));
+        certamen::print(printer, t);
+        if (QProcess::execute("pdftoppm", {"-r", "40", "-png", "-f", "1", "-l", "1",
+                                           dir.filePath("results.pdf"), dir.filePath("page")}) != 0)
+            QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
+        const QImage page = QImage(dir.filePath("page-1.png")).convertToFormat(QImage::Format_RGB32);
+        compareLook(page.copy(0, page.height() / 12, page.width(), page.height() - page.height() / 12),
+                    QTest::currentDataTag());
     }
 
     // Every name on the full-screen table, on every page it turns to, is
