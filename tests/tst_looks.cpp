@@ -11,7 +11,9 @@
 #include "certamen/hosted.h"
 #include "certamen/paint.h"
 #include "certamen/tabula.h"
+#include "lists/frmimporta.h"
 #include "lists/frmimprime.h"
+#include "lists/frmrepertorium.h"
 #include "lists/print.h"
 #include "lists/wordlist.h"
 #include "settings/impostazioni.h"
@@ -22,6 +24,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -274,6 +278,56 @@ class TestLooks : public QObject {
                                   QStringLiteral("Incipite!"), QString());
         p.end();
         compareLook(page, QTest::currentDataTag());
+    }
+
+    // The windows of the lists, the tournament and the missed words, each
+    // with words of its own in it.
+    void featureWindows_data() {
+        QTest::addColumn<QString>("window");
+        for (const char *w : {"repertorium", "importa", "certamen", "errata"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+    void featureWindows() {
+        QFETCH(QString, window);
+        BoardFixture fx;
+        QApplication::setCursorFlashTime(0); // a text caret drawn steadily
+        QImage shot;
+        const auto grab = [](QWidget &w) {
+            w.show();
+            QCoreApplication::processEvents();
+            return w.grab().toImage();
+        };
+        if (window == "repertorium") {
+            fx.write("meum.txt",
+                     "/ caput I\r\nOrdo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n"
+                     "aqua acqua\r\n0;3;amo, -as, -avi, -atum, -are;amare\r\n0;9;et;e\r\n");
+            frmRepertorium w(fx.path() + "/meum.txt");
+            for (QLabel *l : w.findChildren<QLabel *>()) // the path of this run's own folder
+                l->setText(l->text().replace(fx.path(), "/home/magister"));
+            shot = grab(w);
+        } else if (window == "importa") {
+            frmImporta w("verba.csv",
+                         "Latinum;Classis;Italiano\nrex, regis m.;nomen;re\nlaudo, -are;verbum;lodo\n");
+            shot = grab(w);
+        } else {
+            Traduci &b = fx.board();
+            fx.platform.onModal = [&](ui::Form *f) {
+                shot = look(*f);
+                f->hide();
+            };
+            if (window == "certamen") {
+                b.findChild<QAction *>(QStringLiteral("Novum"))->trigger();
+            } else {
+                fx.write("errata.txt",
+                         testHeading + "\r\n/ errores: 3; ultimus: 2026-11-30; capsa: 2; debetur: "
+                                       "2026-12-01\r\n0;1;rex;re;king\r\n/ errores: 1; ultimus: "
+                                       "2026-11-29; capsa: 1; debetur: 2026-11-30\r\n0;3;amo;amare;love\r\n");
+                emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
+                b.findChild<QAction *>(QStringLiteral("Recense"))->trigger();
+            }
+        }
+        QVERIFY(!shot.isNull());
+        compareLook(shot.convertToFormat(QImage::Format_RGB32), "window-" + window);
     }
 
     // The printed list, page by page as it comes from the printer (its PDF
