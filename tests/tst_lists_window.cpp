@@ -71,6 +71,13 @@ class TestListsWindow : public QObject {
         QCOMPARE(w->Chfreq(0)->caption(),
                  "Repertorio meo utor\r(" + native(QDir::current().absoluteFilePath("vocpers.txt")) + ")");
         QCOMPARE(next.personalVocabulary(), QString("vocpers.txt"));
+        // A list in one language offers no choice of language.
+        fx.write("classis/unum.txt",
+                 QByteArray(makeVocabulary(20)).replace(";English", "").replace(";word", " word"));
+        listsOf(next)->choose(fx.path() + "/classis/unum.txt");
+        w->Chfreq(0)->setValue(1);
+        QCOMPARE(w->Lingue->items(), QStringList{"Italiano"});
+        QVERIFY(!w->Frame3->shown() && !w->Frame4->shown());
     }
 
     // The list window's edits, each undoable, saved with every other line as it stood; closing with
