@@ -186,6 +186,10 @@ class TestPlayers : public QObject {
                    QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
                               QString::fromUtf8(whole).size() * 2)
             << all << false << sides;
+        QTest::newRow("escapes as QSettings reads them")
+            << changed("4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x",
+                       "4\\nomen=\\x396\\x3c9\\x3ae \\xd83d\\xde00x\\a\\b\\f\\n\\r\\t\\v ; a note")
+            << all << false << sides;
         QTest::newRow("not UTF-8") << changed("@@home", "@@ho\xffme") << QStringList() << true
                                    << "Hospes|Hospes";
         QTest::newRow("a zero in it")
