@@ -118,17 +118,20 @@ class TestSettingsWindow : public QObject {
         QTest::addColumn<int>("character"); // the other player's new character
         QTest::addColumn<QString>("quotations");
         QTest::addColumn<QString>("sizes");
+        QTest::addColumn<QString>("clicked"); // the portrait, its bubble, the quotation in it, the name
         const auto row = [](const char *name, int stays, int other, int character, const QString &quotations,
-                            const char *sizes) {
-            QTest::newRow(name) << stays << other << character << quotations << QString(sizes);
+                            const char *sizes, const char *clicked) {
+            QTest::newRow(name) << stays << other << character << quotations << QString(sizes)
+                                << QString(clicked);
         };
         const QString nil = QStringLiteral("Nil nimium studeo, Caesar, tibi velle placere");
-        row("Catullus addresses Caesar", 2, 2, 3, nil + "|Alea iacta est!", "9 12");
-        row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12");
+        row("Catullus addresses Caesar", 2, 2, 3, nil + "|Alea iacta est!", "9 12", "portrait");
+        row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12", "bubble");
         row("Horatius addressed by Vergilius", 1, 5, 4, "Vergili! Animae dimidium meae!|Arma virumque cano",
-            "9 12");
-        row("Seneca wraps to Cicero", 2, 5, 1, "Quo usque tandem?|Carpe diem!", "12 12");
-        row("twenty characters", 2, 6, 3, "Odi. Amo. Excrucior.|Marcet sine adversario virtus", "12 9");
+            "9 12", "quotation");
+        row("Seneca wraps to Cicero", 2, 5, 1, "Quo usque tandem?|Carpe diem!", "12 12", "name");
+        row("twenty characters", 2, 6, 3, "Odi. Amo. Excrucior.|Marcet sine adversario virtus", "12 9",
+            "bubble");
     }
     void quotations() {
         QFETCH(int, stays);
@@ -136,12 +139,24 @@ class TestSettingsWindow : public QObject {
         QFETCH(int, character);
         QFETCH(QString, quotations);
         QFETCH(QString, sizes);
+        QFETCH(QString, clicked);
         BoardFixture fx;
         Impostazioni *w = fx.settings();
         const int moved = 3 - stays;
         moveTo(w, stays, other);
         moveTo(w, moved, character == 1 ? 6 : character - 1);
-        w->Picture1_Click(moved);
+        ui::Control *c = clicked == "portrait" ? w->Picture1(moved)
+                         : clicked == "bubble" ? w->Picture1(moved + 2)
+                         : clicked == "name"   ? w->nomefoto(moved)
+                                               : static_cast<ui::Control *>(w->battuta(moved));
+        // A picture with the focus marks its player's name in the buttons' colour.
+        const bool picture = clicked == "portrait" || clicked == "bubble";
+        if (picture) emit c->GotFocus();
+        QCOMPARE(w->nomefoto(moved)->backColor(),
+                 picture ? w->okay(0)->backColor() : w->nomefoto(0)->backColor());
+        emit c->Click();
+        if (picture) emit c->LostFocus();
+        QCOMPARE(w->nomefoto(moved)->backColor(), picture ? w->nomefoto(0)->backColor() : QColor(Qt::white));
         QCOMPARE(w->Picture1(moved)->tag(), QString::number(character));
         QCOMPARE(w->Picture1(moved)->pictureHandle(), w->foto(character)->pictureHandle());
         const auto size = [w](int k) { return QString::number(w->battuta(k)->fontSize()); };
