@@ -103,6 +103,7 @@ class TestListsWindow : public QObject {
             replaced("aqua acqua\r\n", "0;1;aqua, -ae f.;\r\n"));
         row("a semicolon refused", "set2=et; ac", edited, 1);
         row("closed, nothing changed", "esc", {});
+        row("closed by its close box with changes, OK", "set0=rex|closeOk", {}, 1);
         row("a word given its own text, closed: nothing changed", "set0=rex, regis m.|esc", {});
         row("closed with changes, Cancel", "set0=rex|escCancel", replaced("rex, regis m.", "rex"), 1);
         row("closed with changes, OK", "set0=rex|escOk", {}, 1);
@@ -129,6 +130,7 @@ class TestListsWindow : public QObject {
             if (s.endsWith("do")) QTest::keyClick(&w, s == "undo" ? 'z' : 'y', Qt::ControlModifier);
             if (!value.isEmpty()) m->setData(w.tabula->currentIndex(), value, Qt::EditRole);
             if (s.startsWith("esc")) QTest::keyClick(w.tabula, Qt::Key_Escape);
+            if (s.startsWith("close")) w.close();
         }
         QCOMPARE(fx.platform.messages.size(), messages);
         QCOMPARE(w.isVisible(), !saved.isEmpty());
