@@ -235,15 +235,17 @@ class TestGame : public QObject {
         BoardFixture fx;
         startGame(fx, {.players = 2});
         Traduci &b = fx.board();
-        // the state a wrong answer of player 1 leaves (judged in the play tests)
-        b.state.lockedOut[1] = 1;
-        b.state.lockoutRemaining = 15000;
-        int ticks = 0;
-        for (; b.state.lockedOut[1] == 1 && ticks < 100; ++ticks)
-            b.Timer1_Timer();
-        QCOMPARE(ticks, 50);
-        QCOMPARE(b.state.lockoutRemaining, 0);
-        QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[2]);
+        // the state a wrong answer of either player leaves (judged in the play tests)
+        for (int player : {1, 2}) {
+            b.state.lockedOut[player] = 1;
+            b.state.lockoutRemaining = 15000;
+            int ticks = 0;
+            for (; b.state.lockedOut[player] == 1 && ticks < 100; ++ticks)
+                b.Timer1_Timer();
+            QCOMPARE(ticks, 50);
+            QCOMPARE(b.state.lockoutRemaining, 0);
+            QCOMPARE(b.Labelsotto1->caption(), b.state.statusTexts[2]);
+        }
         // a new game ends a lock-out at once
         b.state.lockedOut[2] = 1;
         b.state.lockoutRemaining = 15000;
