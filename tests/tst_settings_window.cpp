@@ -170,7 +170,7 @@ class TestSettingsWindow : public QObject {
     void handOver_data() {
         QTest::addColumn<int>("players");
         QTest::addColumn<int>("second"); // player 2's character, player 1 being Vergilius
-        QTest::addColumn<int>("button"); // 0 O.K., 1 Exit
+        QTest::addColumn<int>("button"); // 0 O.K., 1 Exit; the keys: 2 Esc, 3 Enter
         QTest::addColumn<QString>("handed");
         QTest::addColumn<QString>("message");
         const auto row = [](const char *name, int players, int second, int button, QString handed,
@@ -183,6 +183,8 @@ class TestSettingsWindow : public QObject {
             vergilius + "Vergilius|Infandum iubes renovare dolorem!|Arma virumque cano", "");
         row("O.K., two players, the same character", 2, 4, 0, "||||", "Nemo potest contra se ipsum pugnare.");
         row("Exit", 2, 5, 1, "||||", "");
+        row("Esc", 2, 5, 2, "||||", "");
+        row("Enter", 2, 5, 3, vergilius + "Horatius|Pulvis et umbra sumus|Vergili! Animae dimidium meae!", "");
     }
     void handOver() {
         QFETCH(int, players);
@@ -197,7 +199,10 @@ class TestSettingsWindow : public QObject {
         w->Giocatori(players)->setValue(true);
         moveTo(w, 1, 4);
         moveTo(w, 2, second);
-        QTest::mouseClick(w->okay(button)->findChild<QWidget *>(), Qt::LeftButton);
+        if (button < 2)
+            QTest::mouseClick(w->okay(button)->findChild<QWidget *>(), Qt::LeftButton);
+        else
+            QTest::keyClick(w, button == 2 ? Qt::Key_Escape : Qt::Key_Return);
         QCOMPARE(QStringList({b.foto1->tag(), b.Imr(4)->tag(), b.foto2->tag(), b.Iml(5)->tag(),
                               b.foto2->toolTipText()})
                      .join('|'),
@@ -209,7 +214,7 @@ class TestSettingsWindow : public QObject {
             QCOMPARE(fx.platform.messages[0].title, QStringLiteral("Persona mutanda est"));
             QCOMPARE(fx.platform.messages[0].icon, Icon::None);
             QCOMPARE(b.Timer1->interval(), 1000);
-        } else if (button == 0) {
+        } else if (button == 0 || button == 3) {
             QCOMPARE(b.foto1->pictureHandle(), w->foto(4)->pictureHandle());
             QCOMPARE(b.foto2->pictureHandle(), w->foto(second)->pictureHandle());
             QCOMPARE(w->velocita->caption(), QStringLiteral("Ludi celeritas:  3"));
