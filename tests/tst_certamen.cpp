@@ -287,6 +287,27 @@ class TestCertamen : public QObject {
         QCOMPARE(t.champions(), first);
     }
 
+    // The names are typed into their box, a line each: Enter there starts a
+    // new line and does not close the window.
+    void typingNames() {
+        BoardFixture fx;
+        QString typed;
+        fx.platform.onModal = [&typed](ui::Form *f) {
+            auto *w = qobject_cast<frmCertamen *>(f);
+            QVERIFY(w);
+            w->show();
+            w->nominaText->setFocus();
+            QTest::keyClicks(w->nominaText, "Anna");
+            QTest::keyClick(w->nominaText, Qt::Key_Return);
+            QTest::keyClicks(w->nominaText, "Beppe");
+            QVERIFY(w->isVisible());
+            typed = w->nominaText->toPlainText() + QLatin1Char('|') + w->numerus->caption();
+            w->hide();
+        };
+        fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
+        QCOMPARE(typed, "Anna\nBeppe|2 certantes");
+    }
+
     void names_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("league");
