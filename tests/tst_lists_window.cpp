@@ -75,8 +75,10 @@ class TestListsWindow : public QObject {
         fx.write("classis/unum.txt",
                  QByteArray(makeVocabulary(20)).replace(";English", "").replace(";word", " word"));
         listsOf(next)->choose(fx.path() + "/classis/unum.txt");
+        w->Lingue->setListIndex(1); // English, which the list lacks
         w->Chfreq(0)->setValue(1);
         QCOMPARE(w->Lingue->items(), QStringList{"Italiano"});
+        QCOMPARE(w->Lingue->listIndex(), 0);
         QVERIFY(!w->Frame3->shown() && !w->Frame4->shown());
     }
 
