@@ -27,7 +27,11 @@ QByteArray readAll(const QString &path) {
 const auto listsOf = [](Traduci &b) { return b.findChild<Lists *>("lists"); };
 const auto native = [](const QString &path) { return QDir::toNativeSeparators(path); };
 // The teacher's answer to the next file dialogs.
-const auto answerFile = [](const QString &path) { asking().file = [path](auto &&...) { return path; }; };
+// The teacher picks `path` when asked for a file to open, and gives up when asked where to write one.
+const auto answerFile = [](const QString &path) {
+    asking().file = [path](QWidget *, const QString &, const QString &, const QString &, bool save,
+                           QString *) { return save ? QString() : path; };
+};
 
 const QByteArray edited = "/ caput I\r\nOrdo;Classis;Verbum latinum;Italiano\r\n0;1;rex, regis m.;re\r\n"
                           "aqua acqua\r\n0;4;et;e\r\n0;3;amo, -as, -avi, -atum, -are;amare\r\n";
@@ -204,7 +208,9 @@ class TestListsWindow : public QObject {
         fx.write(name, bytes);
         Lists *l = listsOf(fx.board());
         const QString target = fx.path() + "/novum.txt";
-        answerFile(target);
+        // The file to import is asked for to be opened, the new list's to be written.
+        asking().file = [&](QWidget *, const QString &, const QString &, const QString &, bool save,
+                            QString *) { return save ? target : fx.path() + '/' + name; };
         asking().exec = [&](QDialog *d) {
             if (auto *w = qobject_cast<frmRepertorium *>(d)) {
                 w->Adde_Click();
@@ -221,7 +227,7 @@ class TestListsWindow : public QObject {
             return int(change == "exit" ? QDialog::Rejected : QDialog::Accepted);
         };
         if (name.isEmpty()) l->Novum_Click();
-        if (!name.isEmpty()) l->importFile(fx.path() + '/' + name);
+        if (!name.isEmpty()) l->Importa_Click();
         const bool made = list.startsWith("Ordo");
         if (!made) QCOMPARE(fx.platform.messages.value(0).text.left(list.size()), list);
         QCOMPARE(QString::fromUtf8(readAll(target)), made ? list : QString());
