@@ -252,9 +252,9 @@ class TestListsWindow : public QObject {
               {"tertium", "CSV (*.csv)", "tertium.csv"}}) {
             asking().file = [path = fx.path() + '/' + typed,
                              filter = QString(filter)](QWidget *, const QString &, const QString &,
-                                                       const QString &, bool, QString *chosen) {
+                                                       const QString &, bool save, QString *chosen) {
                 *chosen = filter;
-                return path;
+                return save ? path : QString();
             };
             l->Exporta_Click();
             const QByteArray bytes = readAll(fx.path() + '/' + name);
