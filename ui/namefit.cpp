@@ -57,29 +57,29 @@ FittedName fitName(const QString &name, const QStringList &all, const QFont &fon
                    const QSizeF &box) {
     minPx = std::min(minPx, px);
     const double width = QFontMetricsF(sized(font, px)).horizontalAdvance(name);
-    if (width <= box.width()) return {name, px, false};
+    if (width <= box.width()) return {name, px};
     // Smaller, as far as the least size allows.
     const double shrunk = std::floor(px * box.width() / width);
     if (shrunk >= minPx && QFontMetricsF(sized(font, shrunk)).horizontalAdvance(name) <= box.width())
-        return {name, shrunk, false};
+        return {name, shrunk};
     // Over two lines, at the largest size whose two lines fit.
     for (double s = px; s >= minPx; s -= std::max(1.0, px / 20)) {
         const QFontMetricsF fm(sized(font, s));
         if (2 * fm.height() > box.height()) continue;
         double longer = 0;
         const QString two = wrapped(name, fm, &longer);
-        if (!two.isEmpty() && longer <= box.width()) return {two, s, false};
+        if (!two.isEmpty() && longer <= box.width()) return {two, s};
     }
     // Shortened, yet told apart from the others.
     const QString shortName = uniqueShort(name, all);
     const QFontMetricsF fm(sized(font, minPx));
     if (shortName != name) {
         const double w = QFontMetricsF(sized(font, px)).horizontalAdvance(shortName);
-        if (w <= box.width()) return {shortName, px, true};
+        if (w <= box.width()) return {shortName, px};
         const double s = std::floor(px * box.width() / w);
-        if (s >= minPx) return {shortName, s, true};
+        if (s >= minPx) return {shortName, s};
     }
-    return {fm.elidedText(shortName, Qt::ElideRight, box.width()), minPx, shortName != name};
+    return {fm.elidedText(shortName, Qt::ElideRight, box.width()), minPx};
 }
 
 } // namespace ui

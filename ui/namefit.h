@@ -21,7 +21,6 @@ QString uniqueShort(const QString &name, const QStringList &all);
 struct FittedName {
     QString text;  // one line, or two joined by '\n'
     double px = 0; // the font's pixel size
-    bool shortened = false;
 };
 
 // How `name` fits a box of `box` (in the font's pixels): `font` at `px`
