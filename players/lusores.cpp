@@ -248,7 +248,7 @@ void Lusores::gameStarting(const game::Choices &c) {
     g.playerCount = c.playerCount;
     g.kind = c.kind;
     for (int side = 1; side <= c.playerCount; ++side)
-        g.sides.push_back({side, player(side).id, player(side).name, 0, 0, 0});
+        g.sides.push_back({side, player(side).id, player(side).name});
     showNames();
 }
 
