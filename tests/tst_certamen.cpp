@@ -308,6 +308,44 @@ class TestCertamen : public QObject {
         QCOMPARE(typed, "Anna\nBeppe|2 certantes");
     }
 
+    // Names read from a file, in Windows-1252 or UTF-8; a file too large for a
+    // class or no file at all is refused with a word, the names typed kept.
+    void namesFromAFile_data() {
+        QTest::addColumn<QByteArray>("file"); // empty: a folder
+        QTest::addColumn<QString>("names");   // the box afterwards
+        QTest::newRow("Windows-1252") << QByteArray("Anna\r\nNicol\xf2\r\n") << "Anna\nNicol\u00f2\n";
+        QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\nLuca") << "Zo\u00eb\nLuca";
+        QTest::newRow("64 KB and one byte") << QByteArray(64 * 1024 + 1, 'a') << "Typed";
+        QTest::newRow("a folder") << QByteArray() << "Typed";
+    }
+    void namesFromAFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, names);
+        BoardFixture fx;
+        const QString path = fx.path() + "/nomina.txt";
+        if (file.isEmpty())
+            QVERIFY(QDir().mkdir(path));
+        else
+            fx.write("nomina.txt", file);
+        const auto dialog = Certamen::fileDialog;
+        Certamen::fileDialog = [&](QWidget *, const QString &, const QString &, const QString &, bool save) {
+            return save ? QString() : path;
+        };
+        QString read;
+        fx.platform.onModal = [&read](ui::Form *f) {
+            auto *w = qobject_cast<frmCertamen *>(f);
+            QVERIFY(w);
+            w->nominaText->setPlainText("Typed");
+            emit w->Lege->Click();
+            read = w->nominaText->toPlainText();
+            f->hide();
+        };
+        fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
+        Certamen::fileDialog = dialog;
+        QCOMPARE(read, names);
+        QCOMPARE(fx.platform.messages.size(), names == "Typed" ? 1 : 0);
+    }
+
     void names_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("league");
