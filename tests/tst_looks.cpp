@@ -8,6 +8,7 @@
 #include "about/frmabout.h"
 #include "board/traduci.h"
 #include "certamen/certamen.h"
+#include "certamen/frmcertamen.h"
 #include "certamen/hosted.h"
 #include "certamen/paint.h"
 #include "certamen/tabula.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
@@ -312,6 +314,8 @@ class TestLooks : public QObject {
         } else {
             Traduci &b = fx.board();
             fx.platform.onModal = [&](ui::Form *f) {
+                if (auto *c = qobject_cast<frmCertamen *>(f))
+                    c->nominaText->setPlainText("Anna\nBeppe\nCarla");
                 shot = look(*f);
                 f->hide();
             };
