@@ -106,6 +106,17 @@ class TestHistory : public QObject {
         QCOMPARE(players::thinned(points.mid(0, 8), 8), points.mid(0, 8));
     }
 
+    // The words mastered each week from the week of the first day to the week
+    // of the last, Mondays first; days outside the range are not counted.
+    void masteredPerWeek() {
+        const QDate wed(2026, 11, 4), sun(2026, 11, 22);
+        const QList<QDate> days{wed.addDays(-3), wed, wed.addDays(4), wed.addDays(5), sun, sun.addDays(1)};
+        QList<std::pair<QDate, int>> expected{
+            {QDate(2026, 11, 2), 2}, {QDate(2026, 11, 9), 1}, {QDate(2026, 11, 16), 1}};
+        QCOMPARE(players::masteredPerWeek(days, wed, sun), expected);
+        QVERIFY(players::masteredPerWeek(days, sun, wed).isEmpty());
+    }
+
     // Written, closed, opened again (made in an empty file): the games read
     // back per player (their figures are checked in play), the most missed
     // words, the days words were mastered; the schema at its version.
