@@ -358,9 +358,14 @@ class TestPlayers : public QObject {
                 points[k] = qobject_cast<QXYSeries *>(w->tabula(k)->chart()->series().first())->count();
             auto *bars = qobject_cast<QAbstractBarSeries *>(w->tabula(3)->chart()->series().first());
             points[3] = bars->barSets().first()->count();
-            // The counts stand at the bars; the scores' chart starts at 0.
+            // Words a minute in blue, errors a word in red; the counts stand at the bars;
+            // the scores' chart starts at 0.
+            for (int k = 0; k < 2; ++k)
+                QCOMPARE(qobject_cast<QXYSeries *>(w->tabula(k)->chart()->series().first())->color(),
+                         k == 0 ? QColor(0, 0, 255) : QColor(Qt::red));
             QVERIFY(bars->isLabelsVisible());
-            QCOMPARE(qobject_cast<QValueAxis *>(w->tabula(0)->chart()->axes(Qt::Vertical).first())->min(), 0.0);
+            QCOMPARE(qobject_cast<QValueAxis *>(w->tabula(0)->chart()->axes(Qt::Vertical).first())->min(),
+                     0.0);
             w->askPath = [&](const QString &) { return written; };
             w->Exporta->press();
             w->lusor->setCurrentIndex(0); // Hospes: no games
