@@ -58,6 +58,19 @@ QImage look(ui::Form &w) {
     return w.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The first `count` pages of a PDF as the printer would put them on paper,
+// drawn again at 40 dots an inch; none without poppler's pdftoppm.
+QList<QImage> pdfPages(const QString &pdf, int count) {
+    const QString prefix = pdf + QStringLiteral("-page");
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+                          {"-r", "40", "-png", "-f", "1", "-l", QString::number(count), pdf, prefix}) != 0)
+        return {};
+    QList<QImage> pages;
+    for (int k = 1; k <= count; ++k)
+        pages.append(QImage(prefix + QStringLiteral("-%1.png").arg(k)).convertToFormat(QImage::Format_RGB32));
+    return pages;
+}
+
 bool differs(QRgb a, QRgb b) {
     return std::abs(qRed(a) - qRed(b)) > channelTolerance ||
            std::abs(qGreen(a) - qGreen(b)) > channelTolerance ||
@@ -351,12 +364,10 @@ class TestLooks : public QObject {
         const QString pdf = fx.path() + "/list.pdf";
         lists::toPdf(printer, pdf);
         QCOMPARE(w.printTo(printer).pages, 2);
-        if (QProcess::execute("pdftoppm", {"-r", "40", "-png", pdf, fx.path() + "/page"}) != 0)
-            QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
+        const QList<QImage> pages = pdfPages(pdf, 2);
+        if (pages.isEmpty()) QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
         for (int page : {1, 2})
-            compareLook(
-                QImage(fx.path() + QString("/page-%1.png").arg(page)).convertToFormat(QImage::Format_RGB32),
-                QString("printed-list-%1").arg(page));
+            compareLook(pages[page - 1], QString("printed-list-%1").arg(page));
     }
 
     // The printed results of a tournament over, below the heading with its
@@ -376,10 +387,9 @@ class TestLooks : public QObject {
         QPrinter printer(QPrinter::HighResolution);
         lists::toPdf(printer, dir.filePath("results.pdf"));
         certamen::print(printer, t);
-        if (QProcess::execute("pdftoppm", {"-r", "40", "-png", "-f", "1", "-l", "1",
-                                           dir.filePath("results.pdf"), dir.filePath("page")}) != 0)
-            QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
-        const QImage page = QImage(dir.filePath("page-1.png")).convertToFormat(QImage::Format_RGB32);
+        const QList<QImage> pages = pdfPages(dir.filePath("results.pdf"), 1);
+        if (pages.isEmpty()) QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
+        const QImage &page = pages.first();
         compareLook(page.copy(0, page.height() / 12, page.width(), page.height() - page.height() / 12),
                     QTest::currentDataTag());
     }
