@@ -10,9 +10,6 @@ void Traduci::openSoundDevices() {
     for (MultimediaDevice *d : {MCIvittoria, MCIright, MCiwrong, MCImusica})
         d->setCommand(QStringLiteral("Open"));
     MCIvittoria->setNotify(true);
-    MCIright->setNotify(false);
-    MCiwrong->setNotify(false);
-    MCImusica->setNotify(false);
     // After the fanfare the music starts if it is wanted; when the piece ends it
     // starts again from the beginning.
     connect(MCIvittoria, &MultimediaDevice::Done, this, [this](int code) {

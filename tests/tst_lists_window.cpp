@@ -412,6 +412,20 @@ class TestListsWindow : public QObject {
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), printed.pages);
     }
 
+    // A test sheet's words come in any of their orders, each as likely: every
+    // order of three words is drawn once over the six draws that choose one.
+    void testShuffle() {
+        BoardFixture fx;
+        const WordList list = WordList::fromBytes(makeVocabulary(3));
+        QSet<QString> orders;
+        for (float first : {0.0f, 0.4f, 0.7f})
+            for (float second : {0.0f, 0.6f}) {
+                fx.platform.script({first, second});
+                orders << makeTest(list, 0, 0, 1, "Caput I").words.join(' ');
+            }
+        QCOMPARE(orders.size(), 6);
+    }
+
     // Printed, no text is cut: long headwords, classes and translations wrap in columns sized to
     // their contents, and a test's items are numbered in full from 1000 on (read back from the PDF).
     void printedWhole_data() {

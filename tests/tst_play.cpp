@@ -12,46 +12,57 @@ class TestPlay : public QObject {
     // The last right answer of a game: from one answer short of the end.
     void endOfGame_data() {
         QTest::addColumn<int>("players");
-        QTest::addRow("one player, 10 words") << 1;
-        QTest::addRow("player 1 wins 16 of 30") << 2;
+        QTest::addColumn<int>("winner");
+        QTest::addRow("one player, 10 words") << 1 << 1;
+        QTest::addRow("player 1 wins 16 of 30") << 2 << 1;
+        QTest::addRow("player 2 wins 16 of 30") << 2 << 2;
     }
     void endOfGame() {
         QFETCH(int, players);
+        QFETCH(int, winner);
+        const int loser = 3 - winner;
         BoardFixture fx;
         startGame(fx, {.players = players, .words = players == 1 ? 10 : 30});
         Traduci &b = fx.board();
-        b.Imr(4)->setTag(QStringLiteral("Imr4")); // the characters' lines are their pictures' tags
-        b.Iml(5)->setTag(QStringLiteral("Iml5"));
+        // The characters' lines are their pictures' tags; player 1 is on the right.
+        const auto pics = [&](int side, int k) { return side == 2 ? b.Iml(k) : b.Imr(k); };
+        for (int side : {1, 2})
+            for (int k : {4, 5})
+                pics(side, k)->setTag((side == 2 ? "Iml" : "Imr") + QString::number(k));
         if (players == 1) {
             answer(b, false);
             QCOMPARE(visibleBoxes(b), 11); // a wrong answer hides its box
             b.state.wordsDone = 8;
         } else {
-            b.state.playerScore = {0, 14, 15}; // player 2 not more than half
+            b.state.playerScore = {0, 14, 14};
+            b.state.playerScore[size_t(loser)] = 15; // the loser not more than half
         }
-        answer(b, true, players - 1);
+        const int key = players == 1 ? 0 : winner;
+        answer(b, true, key);
         QCOMPARE(visibleBoxes(b), 12); // not the end yet
-        answer(b, true, players - 1);
+        answer(b, true, key);
         QVERIFY(b.state.gameOver);
         QCOMPARE(visibleBoxes(b), 0);
         QVERIFY(b.Parola->caption().isEmpty() && b.Labelsotto1->caption().isEmpty());
         QCOMPARE(b.Timer1->interval(), 50);
         // the characters' lines in their bubbles; the loser's bust topples
-        QCOMPARE(b.battuta(1)->caption(), QStringLiteral("Imr4"));
-        QVERIFY(b.fumetto(players)->shown());
+        QCOMPARE(b.battuta(1)->caption(), pics(winner, 4)->tag());
         QCOMPARE(b.battuta(2)->shown(), players == 2);
+        QString bubbles;
+        for (int k = 1; k <= 4; ++k)
+            bubbles += b.fumetto(k)->shown() ? QString::number(k) : QString();
+        QCOMPARE(bubbles, players == 1 ? "1" : winner == 1 ? "23" : "14");
         if (players == 2) {
-            QCOMPARE(b.battuta(2)->caption(), QStringLiteral("Iml5"));
-            QVERIFY(b.fumetto(3)->shown());
-            QCOMPARE(b.figura(2)->pictureHandle(), b.Iml(6)->pictureHandle());
-            QVERIFY(b.Iml(7)->shown());
+            QCOMPARE(b.battuta(2)->caption(), pics(loser, 5)->tag());
+            QCOMPARE(b.figura(loser)->pictureHandle(), pics(loser, 6)->pictureHandle());
+            QVERIFY(pics(loser, 7)->shown() && !pics(winner, 7)->shown());
         }
         press(b, Qt::Key_Return); // keys before the prompt do nothing (no settings window, counted below)
         // the end scene: the head falls down the track, then the prompt
         for (int i = 0; i < 200 && b.Parola->caption() != QStringLiteral("Quamlibet clavem tange"); ++i)
             b.Timer1_Timer();
         QCOMPARE(b.Parola->caption(), QStringLiteral("Quamlibet clavem tange"));
-        QVERIFY(players == 1 || b.Iml(7)->top() >= b.barrone(2)->height_());
+        QVERIFY(players == 1 || pics(loser, 7)->top() >= b.barrone(loser)->height_());
         QCOMPARE(b.Parola->fontSize(), 13.0);
         press(b, 'q'); // a key now opens the settings for a new game
         QCOMPARE(fx.platform.modalWindows.size(), 2);

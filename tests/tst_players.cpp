@@ -9,6 +9,7 @@
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
 #include "support/gamedriver.h"
+#include "ui/wholefile.h"
 #include "ui/zoom.h"
 
 #include <QAbstractBarSeries>
@@ -116,6 +117,21 @@ class TestPlayers : public QObject {
         Roster r;
         r.load();
         QCOMPARE(r.side(1).name, made);
+    }
+
+    // A roster that cannot be saved is told once, until a save succeeds; the
+    // next failure is told again.
+    void rosterNotSaved() {
+        BoardFixture fx;
+        int n = 0;
+        for (const bool fails : {true, true, false, true}) {
+            ui::setWriteFailureForTest([fails](qint64, qint64) { return !fails; });
+            typeNames(fx, {"Nomen" + QString::number(++n)});
+        }
+        ui::setWriteFailureForTest(nullptr);
+        QCOMPARE(lusoresMessages(fx.platform), 2);
+        QVERIFY(
+            fx.platform.messages.last().text.startsWith("Impossibile salvare l'elenco dei giocatori in "));
     }
 
     // A player takes a new name as a new player could, her own name in other
