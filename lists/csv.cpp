@@ -24,8 +24,8 @@ QChar detectSeparator(QStringView text) {
     for (QChar sep : candidates) {
         const CsvRecords r = splitCsv(head, sep);
         QHash<qsizetype, qsizetype> counts;
-        for (qsizetype i = 0; i < r.rows.size() && i < 50; ++i)
-            if (r.rows[i].size() > 1) ++counts[r.rows[i].size()];
+        for (const QStringList &row : r.rows.first(std::min<qsizetype>(r.rows.size(), 50)))
+            if (row.size() > 1) ++counts[row.size()];
         qsizetype score = 0;
         for (qsizetype c : counts)
             score = std::max(score, c);

@@ -308,6 +308,41 @@ class TestCertamen : public QObject {
         QCOMPARE(typed, "Anna\nBeppe|2 certantes");
     }
 
+    // The set-up window's estimate, once the options are chosen: the matches
+    // of a knockout or a league of the pupils named, and their minutes at the
+    // pace of ten words at speed 4 (69.25 s a match).
+    void estimate_data() {
+        QTest::addColumn<int>("pupils");
+        QTest::addColumn<bool>("league");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one pupil") << 1 << false << "";
+        QTest::newRow("two in a knockout") << 2 << false << "1 certamina · circiter 2′";
+        QTest::newRow("five in a knockout") << 5 << false << "4 certamina · circiter 5′";
+        QTest::newRow("five in a league") << 5 << true << "10 certamina · circiter 12′";
+    }
+    void estimate() {
+        QFETCH(int, pupils);
+        QFETCH(bool, league);
+        QFETCH(QString, shown);
+        BoardFixture fx;
+        QStringList captions;
+        fx.platform.onModal = [&](ui::Form *f) {
+            auto *w = qobject_cast<frmCertamen *>(f);
+            QVERIFY(w);
+            w->show();
+            w->nominaText->setPlainText(QString("Pupillus\n").repeated(pupils));
+            captions << w->tempus->caption();
+            fx.platform.onModal = nullptr;
+            answerSettings(fx.platform, GameChoice{.players = 2, .words = 10, .speed = 4});
+            w->Optiones->press();
+            (league ? w->Orbis : w->Eliminatio)->setValue(true);
+            captions << w->tempus->caption();
+            w->hide();
+        };
+        fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
+        QCOMPARE(captions, (QStringList{"", shown}));
+    }
+
     // Names read from a file, in Windows-1252 or UTF-8; a file too large for a
     // class or no file at all is refused with a word, the names typed kept.
     void namesFromAFile_data() {
