@@ -52,11 +52,6 @@ game::Choices choices() {
 // The draw without shuffling: entrant i at place i.
 const auto unshuffled = [](int n) { return n - 1; };
 
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-}
-
 // Plays every match to the end, the winner drawn by `rng`.
 void playOut(Tournament &t, std::mt19937 &rng) {
     for (int m = t.next(); m >= 0; m = t.next()) {

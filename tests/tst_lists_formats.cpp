@@ -88,6 +88,12 @@ class TestListsFormats : public QObject {
                     "</entries>")
                     .sliced(kvtml({}).indexOf('\n') + 1), // XML's declaration may follow no blank
             0, head + "0;1;rex, regis m.;re");
+        row("kvtml in Latin-1, a translation's example left out",
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<kvtml version=\"2.0\">" + latinItalian +
+                "<entries><entry id=\"1\"><translation id=\"0\"><text>r\xe9x</text><example>ad r\xe9gem"
+                "</example></translation><translation id=\"1\"><text>re</text></translation></entry>"
+                "</entries></kvtml>",
+            0, head + "0;4;r\u00e9x;re");
         row("csv, comma, quotes, a line break inside quotes, heading",
             "Latin,Italiano\r\n\"bonus, -a, -um\",\"buono, \"\"bravo\"\"\"\r\nsed,\"ma\r\nperò\"\r\n", 0,
             head + "0;2;bonus, -a, -um;buono, \"bravo\"|0;4;sed;ma però");

@@ -19,11 +19,6 @@ using namespace lists;
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 const auto listsOf = [](Traduci &b) { return b.findChild<Lists *>("lists"); };
 const auto native = [](const QString &path) { return QDir::toNativeSeparators(path); };
 // The teacher's answer to the next file dialogs.

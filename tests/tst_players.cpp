@@ -113,7 +113,9 @@ class TestPlayers : public QObject {
         QCOMPARE(lusoresMessages(fx.platform), refusals);
         QCOMPARE(lusores(b).player(1).name, made);
         QCOMPARE(lusores(b).player(2).name, Roster::guestName);
-        // Read back as the next run reads it.
+        // Written plainly, read back as the next run reads it.
+        QVERIFY(
+            readAll(QDir(dataFolder()).filePath("lusores.ini")).contains("\\nomen=" + made.toUtf8() + '\n'));
         Roster r;
         r.load();
         QCOMPARE(r.side(1).name, made);

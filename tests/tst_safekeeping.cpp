@@ -62,11 +62,6 @@ void writeFile(const QString &path, const QByteArray &bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-}
-
 // The second copy of the program, run by the test as a process of its own: the
 // program's own application set-up (its names give the data folder), then
 // the claim the program makes at its start; the messages shown on stdout.

@@ -8,6 +8,11 @@
 #include <QDir>
 #include <QFile>
 
+QByteArray readAll(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QByteArray makeVocabulary(int records) {
     QByteArray v = testHeading + "\r\n";
     for (int i = 1; i <= records; ++i) {

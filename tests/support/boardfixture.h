@@ -19,6 +19,9 @@ inline const QByteArray testHeading = "Ordo;Classis;Verbum latinum;Italiano;Engl
 // c cycling 1..4, lines ending with CR + LF.
 QByteArray makeVocabulary(int records);
 
+// A file's bytes; none when it cannot be read.
+QByteArray readAll(const QString &path);
+
 class BoardFixture {
   public:
     // Makes the folder current, empties the store and writes vocabula.txt.
