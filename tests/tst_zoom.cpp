@@ -26,6 +26,42 @@ class TestZoom : public QObject {
   private slots:
     void cleanup() { ui::setViewScale(1.0); }
 
+    // A shown control repaints when its picture, text or colours change, and
+    // not when they are set again as they are (the highlight's white and the
+    // idle portrait on every tick).
+    void repaintsOnlyWhatChanged() {
+        BoardFixture fx;
+        startGame(fx, {.players = 1});
+        Traduci &b = fx.board();
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        QMap<QObject *, int> painted;
+        struct Counter : QObject {
+            QMap<QObject *, int> &n;
+            explicit Counter(QMap<QObject *, int> &n) : n(n) {}
+            bool eventFilter(QObject *o, QEvent *e) override {
+                n[o] += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter(painted);
+        const std::pair<ui::Control *, std::function<void()>> changes[] = {
+            {b.sign(3), [&] { b.sign(3)->setBackColor(QColor(1, 2, 3)); }},
+            {b.sign(3), [&] { b.sign(3)->setForeColor(QColor(1, 2, 3)); }},
+            {b.sign(3), [&] { b.sign(3)->setCaption("aqua"); }},
+            {b.figura(1), [&] { b.figura(1)->setPicture(b.Imr(6)->picture()); }},
+        };
+        for (const auto &[control, change] : changes) {
+            QVERIFY(control->isVisible());
+            control->installEventFilter(&counter);
+            for (const int paints : {1, 0}) {
+                painted[control] = 0;
+                change();
+                QCoreApplication::processEvents();
+                QCOMPARE(painted[control] > 0, paints > 0);
+            }
+        }
+    }
+
     // The design values of the board's and the settings window's controls are
     // the same at every scale (what the windows look like is in tst_looks).
     void scaleKeepsDesignValues_data() {
