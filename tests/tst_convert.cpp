@@ -1,7 +1,14 @@
-// The number conventions: a text taken as a number, rounding halves to even.
+// The number conventions: a text taken as a number, rounding halves to even;
+// and the program's own platform: its message boxes, clock, screen and draws.
 #include "ui/convert.h"
+#include "ui/platform.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cfloat>
 
 class TestConvert : public QObject {
@@ -49,7 +56,80 @@ class TestConvert : public QObject {
         QFETCH(long long, r);
         QCOMPARE(ui::roundHalfEven(x), r);
     }
+
+    // A message box of each kind: its title (the program's when it has none),
+    // its icon, and the answer each button, Enter or Esc gives.
+    void messageBox_data() {
+        using ui::Answer, ui::Buttons, ui::Icon;
+        QTest::addColumn<ui::Icon>("icon");
+        QTest::addColumn<ui::Buttons>("buttons");
+        QTest::addColumn<int>("pressed"); // a button, or a key
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<QString>("seen"); // title and icon
+        const int enter = Qt::Key_Return, esc = Qt::Key_Escape;
+        QTest::newRow("O.K.") << Icon::Critical << Buttons::Ok << int(QMessageBox::Ok) << Answer::Ok
+                              << "Titulus 3";
+        QTest::newRow("O.K., Esc") << Icon::None << Buttons::Ok << esc << Answer::Ok << "Titulus 0";
+        QTest::newRow("O.K. or Cancel: Cancel") << Icon::Exclamation << Buttons::OkCancel
+                                                << int(QMessageBox::Cancel) << Answer::Cancel << "Titulus 2";
+        QTest::newRow("O.K. or Cancel: Enter")
+            << Icon::None << Buttons::OkCancel << enter << Answer::Ok << "";
+        QTest::newRow("O.K. or Cancel: Esc")
+            << Icon::None << Buttons::OkCancel << esc << Answer::Cancel << "";
+        QTest::newRow("Yes") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::Yes) << Answer::Yes
+                             << "";
+        QTest::newRow("No") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::No) << Answer::No << "";
+        QTest::newRow("Cancel") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::Cancel)
+                                << Answer::Cancel << "";
+        QTest::newRow("Yes, No or Cancel: Enter")
+            << Icon::None << Buttons::YesNoCancel << enter << Answer::Yes << "";
+        QTest::newRow("Yes, No or Cancel: Esc")
+            << Icon::None << Buttons::YesNoCancel << esc << Answer::Cancel << "";
+    }
+    void messageBox() {
+        QFETCH(ui::Icon, icon);
+        QFETCH(ui::Buttons, buttons);
+        QFETCH(int, pressed);
+        QFETCH(ui::Answer, answer);
+        QFETCH(QString, seen);
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->windowTitle() + ' ' + QString::number(box->icon());
+            if (pressed >= Qt::Key_Escape)
+                QTest::keyClick(box, Qt::Key(pressed));
+            else
+                box->button(QMessageBox::StandardButton(pressed))->click();
+        });
+        const QString title = seen.isEmpty() ? QString() : seen.chopped(2);
+        QCOMPARE(ui::platform().messageBox("Textus", title, icon, buttons), answer);
+        QCOMPARE(shown, seen.isEmpty() ? ui::programTitle + " 0" : seen);
+    }
+
+    // The clock reads the time of day as a fraction of the day, the screen is
+    // measured in twips, and draws fall in [0, 1) over both halves, a new
+    // sequence after randomize().
+    void clockScreenAndDraws() {
+        ui::Platform &p = ui::platform();
+        QVERIFY(std::abs(p.timeOfDay() * 86400.0 - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 2);
+        const QSize px = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(p.screenTwips(), QSizeF(px.width() * 15.0, px.height() * 15.0));
+        QCOMPARE(p.screenArea(nullptr, false), QGuiApplication::primaryScreen()->geometry());
+        QCOMPARE(p.screenArea(nullptr, true), QGuiApplication::primaryScreen()->availableGeometry());
+        ui::Platform a;
+        ui::Platform b = a;
+        int low = 0;
+        for (int i = 0; i < 1000; ++i) {
+            const float r = a.rnd();
+            QVERIFY(r >= 0 && r < 1 && r == b.rnd());
+            low += r < 0.5f;
+        }
+        QVERIFY(low > 400 && low < 600);
+        a.randomize();
+        QVERIFY(a.rnd() != b.rnd() || a.rnd() != b.rnd());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestConvert)
+QTEST_MAIN(TestConvert)
 #include "tst_convert.moc"
