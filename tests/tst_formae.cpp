@@ -12,25 +12,6 @@ using namespace formae;
 
 namespace {
 
-// The cells a table names, in the dump's abbreviations.
-const QStringList nounCells = {"nom sg", "gen sg", "dat sg", "acc sg", "abl sg", "voc sg",
-                               "nom pl", "gen pl", "dat pl", "acc pl", "abl pl", "voc pl"};
-const QStringList verbCells = {"1 sg pres ind act",  "2 sg pres ind act",  "3 sg pres ind act",
-                               "1 pl pres ind act",  "2 pl pres ind act",  "3 pl pres ind act",
-                               "1 sg impf ind act",  "1 sg fut ind act",   "2 sg fut ind act",
-                               "3 pl fut ind act",   "1 sg perf ind act",  "2 sg perf ind act",
-                               "3 pl perf ind act",  "1 sg plup ind act",  "1 sg pres subj act",
-                               "2 sg pres subj act", "1 sg impf subj act", "2 sg pres imp act",
-                               "2 pl pres imp act",  "pres inf act",       "perf inf act"};
-const QStringList passiveCells = {"1 sg pres ind pass", "2 sg pres ind pass", "3 sg pres ind pass",
-                                  "1 pl pres ind pass", "2 pl pres ind pass", "3 pl pres ind pass",
-                                  "pres inf pass"};
-const QStringList deponentCells = {"1 sg pres ind pass",  "2 sg pres ind pass",  "3 sg pres ind pass",
-                                   "1 pl pres ind pass",  "2 pl pres ind pass",  "3 pl pres ind pass",
-                                   "1 sg impf ind pass",  "1 sg fut ind pass",   "2 sg fut ind pass",
-                                   "1 sg pres subj pass", "1 sg impf subj pass", "2 sg pres imp pass",
-                                   "2 pl pres imp pass",  "pres inf pass"};
-
 QString withoutMarks(const QString &s) {
     return plainSpelling(s);
 }
@@ -71,99 +52,19 @@ class TestFormae : public QObject {
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("table"); // with lengths, cells split by " ", "*" not checked
         QTest::addColumn<bool>("lengths");
-        struct Row {
-            const char *tag, *latin, *category;
-            const QStringList &cells;
-            const char *table;
-        };
-        const Row rows[] = {
-            {"rosa (1st)", "rosa, -ae f.", "1", nounCells,
-             "rosa rosae rosae rosam rosā rosa rosae rosārum rosīs rosās rosīs rosae"},
-            {"amicus (2nd)", "amicus, -i m.", "1", nounCells,
-             "amīcus amīcī amīcō amīcum amīcō amīce amīcī amīcōrum amīcīs amīcōs amīcīs amīcī"},
-            {"templum (2nd neuter)", "templum, -i n.", "1", nounCells,
-             "templum templī templō templum templō templum templa templōrum templīs templa templīs templa"},
-            {"miles (3rd)", "miles, -itis m.", "1", nounCells,
-             "mīles mīlitis mīlitī mīlitem mīlite mīles mīlitēs mīlitum mīlitibus mīlitēs mīlitibus mīlitēs"},
-            {"civis (3rd i-stem)", "civis, -is m. (f.)", "1", nounCells,
-             "cīvis cīvis cīvī cīvem cīve cīvis cīvēs cīvium cīvibus cīvēs/cīvīs cīvibus cīvēs"},
-            {"mare (3rd neuter i-stem)", "mare, -is n.", "1", nounCells,
-             "mare maris marī mare marī mare maria marium maribus maria maribus maria"},
-            {"manus (4th)", "manus, -us f.", "1", nounCells,
-             "manus manūs manuī manum manū manus manūs manuum manibus manūs manibus manūs"},
-            {"res (5th)", "res, rei f.", "1", nounCells,
-             "rēs reī reī rem rē rēs rēs rērum rēbus rēs rēbus rēs"},
-            {"domus", "domus, -us f.", "1", nounCells,
-             "domus domūs domuī domum domō domus domūs domōrum domibus domōs domibus domūs"},
-            {"vis", "vis, vis f. (pl. vires)", "1", nounCells,
-             "vīs - vī vim vī vīs vīrēs vīrium vīribus vīrēs/vīrīs vīribus vīrēs"},
-            {"Iuppiter", "Iuppiter, Iovis m.", "1", nounCells,
-             "Iuppiter Iovis Iovī Iovem Iove Iuppiter - - - - - -"},
-            {"amo (1st)", "amo, -as, amavi, amatum, -are", "3", verbCells,
-             "amō amās amat amāmus amātis amant amābam amābō amābis amābunt amāvī amāvistī amāvērunt/amāvēre "
-             "amāveram amem amēs amārem amā amāte amāre amāsse/amāvisse"},
-            {"amo (passive)", "amo, -as, amavi, amatum, -are", "3", passiveCells,
-             "amor amāre/amāris amātur amāmur amāminī amantur amārī"},
-            {"moneo (2nd)", "moneo, -es, monui, monitum, -ere", "3", verbCells,
-             "moneō monēs monet monēmus monētis monent monēbam monēbō monēbis monēbunt monuī monuistī "
-             "monuēre/monuērunt monueram moneam moneās monērem monē monēte monēre monuisse"},
-            {"moneo (passive)", "moneo, -es, monui, monitum, -ere", "3", passiveCells,
-             "moneor monēre/monēris monētur monēmur monēminī monentur monērī"},
-            {"mitto (3rd)", "mitto, -is, misi, missum, -ere", "3", verbCells,
-             "mittō mittis mittit mittimus mittitis mittunt mittēbam mittam mittēs mittent mīsī mīsistī "
-             "mīsēre/mīsērunt mīseram mittam mittās mitterem mitte mittite mittere mīsisse"},
-            {"mitto (passive)", "mitto, -is, misi, missum, -ere", "3", passiveCells,
-             "mittor mittere/mitteris mittitur mittimur mittiminī mittuntur mittī"},
-            {"capio (3rd in -io)", "capio, -is, cepi, captum, -ere", "3", verbCells,
-             "capiō capis capit capimus capitis capiunt capiēbam capiam capiēs capient cēpī cēpistī "
-             "cēpēre/cēpērunt cēperam capiam capiās caperem cape capite capere cēpisse"},
-            {"capio (passive)", "capio, -is, cepi, captum, -ere", "3", passiveCells,
-             "capior capere/caperis capitur capimur capiminī capiuntur capī"},
-            {"audio (4th)", "audio, -is, audivi, auditum, -ire", "3", verbCells,
-             "audiō audīs audit audīmus audītis audiunt audiēbam audiam audiēs audient audiī/audīvī * "
-             "audiēre/audiērunt/audīvēre/audīvērunt audieram/audīveram audiam audiās audīrem audī audīte "
-             "audīre "
-             "audiisse/audīvisse"},
-            {"audio (passive)", "audio, -is, audivi, auditum, -ire", "3", passiveCells,
-             "audior audīre/audīris audītur audīmur audīminī audiuntur audīrī"},
-            {"hortor (deponent)", "hortor, -aris, hortatus sum, -ari", "3", deponentCells,
-             "hortor hortāris hortātur hortāmur hortāminī hortantur hortābar hortābor hortābere/hortāberis "
-             "horter hortārer hortāre hortāminī hortārī"},
-            {"sum", "sum, es, fui, esse", "3", verbCells,
-             "sum es est sumus estis sunt eram erō eris erunt fuī fuistī fuēre/fuērunt fueram sim sīs "
-             "essem/forem "
-             "es este esse fuisse"},
-            {"possum", "possum, potes, potui, posse", "3", verbCells,
-             "possum potes potest possumus potestis possunt poteram poterō poteris poterunt potuī potuistī "
-             "potuēre/potuērunt potueram possim possīs possem - - posse potuisse"},
-            {"fero", "fero, fers, tuli, latum, ferre", "3", verbCells,
-             "ferō fers fert ferimus fertis ferunt ferēbam feram ferēs ferent tulī tulistī tulēre/tulērunt "
-             "tuleram feram ferās ferrem fer ferte ferre tulisse"},
-            {"fero (passive)", "fero, fers, tuli, latum, ferre", "3", passiveCells,
-             "feror ferre/ferris fertur ferimur feriminī feruntur ferrī"},
-            {"eo", "eo, is, ii, itum, ire", "3", verbCells,
-             "eō īs it īmus ītis eunt ībam ībō ībis ībunt iī/īvī * iēre/iērunt/īvēre/īvērunt ieram/īveram "
-             "eam eās "
-             "īrem ī īte īre iisse/īvisse"},
-            {"volo", "volo, vis, volui, velle", "3", verbCells,
-             "volō vīs volt/vult volumus voltis/vultis volunt volēbam volam volēs volent voluī voluistī "
-             "voluēre/voluērunt volueram velim velīs vellem - - velle voluisse"},
-            {"nolo", "nolo, non vis, nolui, nolle", "3", verbCells,
-             "nōlō - - nōlumus - nōlunt nōlēbam nōlam nōlēs nōlent nōluī nōluistī nōluēre/nōluērunt nōlueram "
-             "nōlim nōlīs nōllem nōlī nōlīte nōlle nōluisse"},
-            {"malo", "malo, mavis, malui, malle", "3", verbCells,
-             "mālō māvīs māvult mālumus māvultis mālunt mālēbam mālam mālēs mālent māluī māluistī "
-             "māluēre/māluērunt mālueram mālim mālīs māllem - - mālle māluisse"},
-            {"memini (perfect only)", "memini, meminisse", "3", verbCells,
-             "- - - - - - - - - - meminī meministī meminēre/meminērunt memineram - - - - - - meminisse"},
-            {"fio", "fio, fis, factus sum, fieri", "3", verbCells,
-             "fīō fīs fit fīmus fītis fīunt fīēbam fīam fīēs fīent - - - - fīam fīās fierem fī fīte fierī -"},
-        };
-        for (const Row &r : rows)
-            for (bool lengths : {true, false})
-                QTest::addRow("%s %s", r.tag, lengths ? "with lengths" : "plain")
-                    << QString::fromUtf8(r.latin) << QString::fromLatin1(r.category) << r.cells
-                    << QString::fromUtf8(r.table) << lengths;
+        QFile f(TEST_DATA_DIR "/paradigms.tsv");
+        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+        QHash<QString, QStringList> cellsNamed;
+        for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList field = line.split(u'\t');
+            if (line.startsWith(u'#')) continue;
+            if (line.startsWith(QLatin1String("cells ")))
+                cellsNamed[field[0].mid(6)] = field[1].split(u';');
+            else
+                for (bool lengths : {true, false})
+                    QTest::addRow("%s %s", qPrintable(field[0]), lengths ? "with lengths" : "plain")
+                        << field[1] << field[2] << cellsNamed.value(field[3]) << field[4] << lengths;
+        }
     }
     void paradigmAgainstGrammar() {
         QFETCH(QString, latin);
