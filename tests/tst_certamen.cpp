@@ -9,6 +9,7 @@
 #include "certamen/tabula.h"
 #include "certamen/tournament.h"
 #include "settings/impostazioni.h"
+#include "support/datarow.h"
 #include "support/gamedriver.h"
 #include "ui/namefit.h"
 
@@ -250,18 +251,17 @@ class TestCertamen : public QObject {
     void leagueTable_data() {
         QTest::addColumn<QStringList>("results");
         QTest::addColumn<QString>("table");
-        QTest::newRow("wins first") << QStringList{"2>0 6:5 0:3", "2>1 6:0 0:0", "0>1 6:5 4:4"}
-                                    << "2:1 0:2 1:3";
-        QTest::newRow("level on wins: words right")
-            << QStringList{"0>1 6:5 0:0", "1>2 6:0 0:0", "2>0 6:1 0:0"} << QString("1:1 0:2 2:3");
-        QTest::newRow("level on words: fewest errors")
-            << QStringList{"0>1 6:3 2:0", "1>2 6:3 0:0", "2>0 6:3 1:0"} << QString("1:1 2:2 0:3");
-        QTest::newRow("level on everything: one place")
-            << QStringList{"0>1 6:3 1:0", "1>2 6:3 1:0", "2>0 6:3 1:0"} << QString("0:1 1:1 2:1");
-        QTest::newRow("a place shared, the next one skipped")
-            << QStringList{"0>1 6:3 0:0", "0>2 6:3 0:0", "0>3 6:3 0:0",
-                           "1>2 6:0 0:0", "2>3 6:0 0:0", "3>1 6:0 0:0"}
-            << "0:1 1:2 2:2 3:2";
+        row("wins first", QStringList{"2>0 6:5 0:3", "2>1 6:0 0:0", "0>1 6:5 4:4"}, "2:1 0:2 1:3");
+        row("level on wins: words right", QStringList{"0>1 6:5 0:0", "1>2 6:0 0:0", "2>0 6:1 0:0"},
+            QString("1:1 0:2 2:3"));
+        row("level on words: fewest errors", QStringList{"0>1 6:3 2:0", "1>2 6:3 0:0", "2>0 6:3 1:0"},
+            QString("1:1 2:2 0:3"));
+        row("level on everything: one place", QStringList{"0>1 6:3 1:0", "1>2 6:3 1:0", "2>0 6:3 1:0"},
+            QString("0:1 1:1 2:1"));
+        row("a place shared, the next one skipped",
+            QStringList{"0>1 6:3 0:0", "0>2 6:3 0:0", "0>3 6:3 0:0", "1>2 6:0 0:0", "2>3 6:0 0:0",
+                        "3>1 6:0 0:0"},
+            "0:1 1:2 2:2 3:2");
     }
     void leagueTable() {
         QFETCH(QStringList, results);
@@ -476,10 +476,8 @@ class TestCertamen : public QObject {
         QTest::newRow("a result before its time") << QByteArray("eventus 1 1") << QByteArray("eventus 2 0");
         QTest::newRow("an entrant drawn twice") << QByteArray("sors 0 -1 1 2") << QByteArray("sors 0 -1 1 1");
         QTest::newRow("a bye on the left") << QByteArray("sors 0 -1 1 2") << QByteArray("sors -1 0 1 2");
-        QTest::newRow("two entrants of one name")
-            << QByteArray("\tDiscipulus 1") << QByteArray("\tdiscipulus 0");
-        QTest::newRow("a character not in the roster")
-            << QByteArray("lusor \t") << QByteArray("lusor Plato\t");
+        row("two entrants of one name", QByteArray("\tDiscipulus 1"), QByteArray("\tdiscipulus 0"));
+        row("a character not in the roster", QByteArray("lusor \t"), QByteArray("lusor Plato\t"));
         QTest::newRow("speed out of range") << QByteArray("optiones 3;") << QByteArray("optiones 6;");
         QTest::newRow("words per game not a choice") << QByteArray(";10;") << QByteArray(";15;");
         QTest::newRow("a class neither chosen nor not") << QByteArray(";1111;") << QByteArray(";1121;");
@@ -487,8 +485,7 @@ class TestCertamen : public QObject {
         QTest::newRow("sounds neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;2;0;0;");
         QTest::newRow("music neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;2;0;");
         QTest::newRow("look-alikes neither out nor in") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;0;2;");
-        QTest::newRow("a vocabulary not the game's")
-            << QByteArray(";vocabula.txt") << QByteArray(";../x.txt");
+        row("a vocabulary not the game's", QByteArray(";vocabula.txt"), QByteArray(";../x.txt"));
     }
     void stateRefused() {
         QFETCH(QByteArray, from);
@@ -512,8 +509,8 @@ class TestCertamen : public QObject {
         const QByteArray saved = t.save();
         const QByteArray body = saved.left(saved.lastIndexOf("finis "));
         QTest::newRow("the seal on the last result's line") << sealed(body.chopped(1)) << false;
-        QTest::newRow("a figure changed under the seal")
-            << QByteArray(saved).replace("eventus 1 1 6", "eventus 1 1 5") << false;
+        row("a figure changed under the seal", QByteArray(saved).replace("eventus 1 1 6", "eventus 1 1 5"),
+            false);
         QList<Entrant> people = entrants(3);
         for (int k = 0;; ++k) {
             people[0].name = QStringLiteral("Anna %1").arg(k);
@@ -596,18 +593,17 @@ class TestCertamen : public QObject {
         QTest::addColumn<QString>("refused"); // the indexes of the steps refused
         // (matches 0 to 2 are byes, 3 is entrants 3 and 4, 4 is 0 and 1, 5 is 2
         // and the winner of 3, 6 the final)
-        QTest::newRow("a walkover takes its winner on")
-            << QStringList{"w 3 0", "p 4 0", "p 5 1", "p 6 0"} << QString("");
-        QTest::newRow("the last match again, then won by the other")
-            << QStringList{"p 3 0", "r 3", "p 3 1", "p 4 0"} << QString("");
-        QTest::newRow("an earlier match whose winner has not played since")
-            << QStringList{"p 3 0", "p 4 1", "r 3", "p 3 1"} << QString("");
-        QTest::newRow("not once its winner has played again")
-            << QStringList{"p 3 0", "p 4 1", "p 5 1", "r 3"} << QString("3");
-        QTest::newRow("a walkover played again, and a bye never")
-            << QStringList{"w 3 1", "r 0", "r 3", "p 3 1"} << QString("1");
-        QTest::newRow("not a match not played, nor a walkover of it twice")
-            << QStringList{"r 4", "w 3 0", "w 3 0"} << QString("0 2");
+        row("a walkover takes its winner on", QStringList{"w 3 0", "p 4 0", "p 5 1", "p 6 0"}, QString(""));
+        row("the last match again, then won by the other", QStringList{"p 3 0", "r 3", "p 3 1", "p 4 0"},
+            QString(""));
+        row("an earlier match whose winner has not played since",
+            QStringList{"p 3 0", "p 4 1", "r 3", "p 3 1"}, QString(""));
+        row("not once its winner has played again", QStringList{"p 3 0", "p 4 1", "p 5 1", "r 3"},
+            QString("3"));
+        row("a walkover played again, and a bye never", QStringList{"w 3 1", "r 0", "r 3", "p 3 1"},
+            QString("1"));
+        row("not a match not played, nor a walkover of it twice", QStringList{"r 4", "w 3 0", "w 3 0"},
+            QString("0 2"));
     }
     void teacherControls() {
         QFETCH(QStringList, steps);
@@ -769,16 +765,14 @@ class TestCertamen : public QObject {
         QTest::addColumn<double>("height");
         QTest::addColumn<QString>("expected"); // the text, or "shrunk"
         QTest::newRow("fits") << QString("Anna Rossi") << 400.0 << 40.0 << QString("Anna Rossi");
-        QTest::newRow("a little smaller")
-            << QString("Alessandro Bianchini") << 0.9 << 40.0 << QString("shrunk");
-        QTest::newRow("over two lines")
-            << QString("Maria Ferdinanda Bianchi") << 0.75 << 80.0 << QString("Maria Ferdinanda\nBianchi");
-        QTest::newRow("apart from Alessandro Binottini")
-            << QString("Alessandro Bianchini") << 0.0 << 30.0 << QString("Alessandro Bia.");
-        QTest::newRow("apart from Alessandro Bianchini")
-            << QString("Alessandro Binottini") << 0.0 << 30.0 << QString("Alessandro Bin.");
-        QTest::newRow("apart from the Bs")
-            << QString("Alessandro Marino") << 0.0 << 30.0 << QString("Alessandro M.");
+        row("a little smaller", QString("Alessandro Bianchini"), 0.9, 40.0, QString("shrunk"));
+        row("over two lines", QString("Maria Ferdinanda Bianchi"), 0.75, 80.0,
+            QString("Maria Ferdinanda\nBianchi"));
+        row("apart from Alessandro Binottini", QString("Alessandro Bianchini"), 0.0, 30.0,
+            QString("Alessandro Bia."));
+        row("apart from Alessandro Bianchini", QString("Alessandro Binottini"), 0.0, 30.0,
+            QString("Alessandro Bin."));
+        row("apart from the Bs", QString("Alessandro Marino"), 0.0, 30.0, QString("Alessandro M."));
     }
     void nameFit() {
         QFETCH(QString, name);
@@ -812,12 +806,12 @@ class TestCertamen : public QObject {
         QTest::addColumn<QString>("left");
         QTest::addColumn<bool>("whole"); // both names shown whole (on one line or two)
         QTest::newRow("short") << QString("Anna") << QString("Beppe") << true;
-        QTest::newRow("thirty characters each")
-            << QString("Pierfrancesco Maria Bianchetti") << QString("Ferdinando Luca Bianchi Rossi") << true;
-        QTest::newRow("forty, one word")
-            << QString("Pierfrancescoferdinandoalessandrobianchi") << QString("Alessandro Bianchi") << false;
-        QTest::newRow("alike") << QString("Alessandro Bianchi Montecuccoli")
-                               << QString("Alessandro Bianchini Montecuccoli") << false;
+        row("thirty characters each", QString("Pierfrancesco Maria Bianchetti"),
+            QString("Ferdinando Luca Bianchi Rossi"), true);
+        row("forty, one word", QString("Pierfrancescoferdinandoalessandrobianchi"),
+            QString("Alessandro Bianchi"), false);
+        row("alike", QString("Alessandro Bianchi Montecuccoli"), QString("Alessandro Bianchini Montecuccoli"),
+            false);
     }
     void boardNames() {
         QFETCH(QString, right);

@@ -4,6 +4,7 @@
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "support/boardfixture.h"
+#include "support/datarow.h"
 #include "ui/picture.h"
 #include "vocabulary/senses.h"
 
@@ -125,11 +126,10 @@ class TestContent : public QObject {
         QTest::newRow("case, punctuation, order") << QString("Ma, invece!") << QString("invece, ma") << alike;
         QTest::newRow("a letter more") << QString("tu") << QString("tuo") << QString();
         QTest::newRow("a reflexive") << QString("zeigen") << QString("erscheinen, sich zeigen") << reflexive;
-        QTest::newRow("a reflexive, a note")
-            << QString("zeigen (etw.)") << QString("Sich zeigen") << reflexive;
+        row("a reflexive, a note", QString("zeigen (etw.)"), QString("Sich zeigen"), reflexive);
         QTest::newRow("a shared sense") << QString("zeigen") << QString("sich zeigen, zeigen") << QString();
-        QTest::newRow("neither a whole sense")
-            << QString("zeigen, weisen") << QString("erscheinen, sich zeigen") << QString();
+        row("neither a whole sense", QString("zeigen, weisen"), QString("erscheinen, sich zeigen"),
+            QString());
     }
     void makeVocabularyReports() {
         QFETCH(QString, one);
@@ -154,10 +154,9 @@ class TestContent : public QObject {
         QTest::newRow("another declension") << QString("rosa, -i f.") << QString() << QString("has no -i");
         QTest::newRow("another gender") << QString("rosa, -ae n.") << QString() << QString("is not neuter");
         QTest::newRow("unknown") << QString("rosula, -ae f.") << QString() << QString("does not know rosula");
-        QTest::newRow("lengths of another text")
-            << rosa << QString("rosā, -ae") << QString("is not 'rosa, -ae f.'");
-        QTest::newRow("a breve is no length") << rosa << QString("rosa, -ae f.").replace(1, 1, QChar(0x014F))
-                                              << QString("is not 'rosa, -ae f.'");
+        row("lengths of another text", rosa, QString("rosā, -ae"), QString("is not 'rosa, -ae f.'"));
+        row("a breve is no length", rosa, QString("rosa, -ae f.").replace(1, 1, QChar(0x014F)),
+            QString("is not 'rosa, -ae f.'"));
         QTest::newRow("no lengths") << rosa << QString() << QString("1 records without their vowel lengths");
     }
     void makeVocabularyChecksHeadwords() {

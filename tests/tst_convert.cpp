@@ -1,5 +1,6 @@
 // The number conventions: a text taken as a number, rounding halves to even;
 // and the program's own platform: its message boxes, clock, screen and draws.
+#include "support/datarow.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
 
@@ -67,24 +68,17 @@ class TestConvert : public QObject {
         QTest::addColumn<ui::Answer>("answer");
         QTest::addColumn<QString>("seen"); // title and icon
         const int enter = Qt::Key_Return, esc = Qt::Key_Escape;
-        QTest::newRow("O.K.") << Icon::Critical << Buttons::Ok << int(QMessageBox::Ok) << Answer::Ok
-                              << "Titulus 3";
+        row("O.K.", Icon::Critical, Buttons::Ok, int(QMessageBox::Ok), Answer::Ok, "Titulus 3");
         QTest::newRow("O.K., Esc") << Icon::None << Buttons::Ok << esc << Answer::Ok << "Titulus 0";
-        QTest::newRow("O.K. or Cancel: Cancel") << Icon::Exclamation << Buttons::OkCancel
-                                                << int(QMessageBox::Cancel) << Answer::Cancel << "Titulus 2";
-        QTest::newRow("O.K. or Cancel: Enter")
-            << Icon::None << Buttons::OkCancel << enter << Answer::Ok << "";
-        QTest::newRow("O.K. or Cancel: Esc")
-            << Icon::None << Buttons::OkCancel << esc << Answer::Cancel << "";
-        QTest::newRow("Yes") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::Yes) << Answer::Yes
-                             << "";
+        row("O.K. or Cancel: Cancel", Icon::Exclamation, Buttons::OkCancel, int(QMessageBox::Cancel),
+            Answer::Cancel, "Titulus 2");
+        row("O.K. or Cancel: Enter", Icon::None, Buttons::OkCancel, enter, Answer::Ok, "");
+        row("O.K. or Cancel: Esc", Icon::None, Buttons::OkCancel, esc, Answer::Cancel, "");
+        row("Yes", Icon::None, Buttons::YesNoCancel, int(QMessageBox::Yes), Answer::Yes, "");
         QTest::newRow("No") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::No) << Answer::No << "";
-        QTest::newRow("Cancel") << Icon::None << Buttons::YesNoCancel << int(QMessageBox::Cancel)
-                                << Answer::Cancel << "";
-        QTest::newRow("Yes, No or Cancel: Enter")
-            << Icon::None << Buttons::YesNoCancel << enter << Answer::Yes << "";
-        QTest::newRow("Yes, No or Cancel: Esc")
-            << Icon::None << Buttons::YesNoCancel << esc << Answer::Cancel << "";
+        row("Cancel", Icon::None, Buttons::YesNoCancel, int(QMessageBox::Cancel), Answer::Cancel, "");
+        row("Yes, No or Cancel: Enter", Icon::None, Buttons::YesNoCancel, enter, Answer::Yes, "");
+        row("Yes, No or Cancel: Esc", Icon::None, Buttons::YesNoCancel, esc, Answer::Cancel, "");
     }
     void messageBox() {
         QFETCH(ui::Icon, icon);

@@ -6,6 +6,7 @@
 #include "errata/missedlist.h"
 #include "players/schedule.h"
 #include "settings/impostazioni.h"
+#include "support/datarow.h"
 #include "support/gamedriver.h"
 
 #include <QAbstractItemModel>
@@ -222,9 +223,8 @@ class TestErrata : public QObject {
             twelve += entry(QString("0;%1;verbum%2;parola%2;word").arg((n - 1) % 4 + 1).arg(n).toLatin1(), 1);
         QTest::newRow("more missed words than chosen") << twelve << false << 10 << false;
         QTest::newRow("a single missed word, its class not chosen") << h + v3 << true << 1 << false;
-        QTest::newRow("three missed words, one no longer in the vocabulary")
-            << h + v3 + entry("0;1;verbum5;parola5;word5", 1) + entry("0;2;rosa;rosa;rose", 4) << false << 3
-            << true;
+        row("three missed words, one no longer in the vocabulary",
+            h + v3 + entry("0;1;verbum5;parola5;word5", 1) + entry("0;2;rosa;rosa;rose", 4), false, 3, true);
     }
     void ludusErrorum() {
         QFETCH(QByteArray, missed);

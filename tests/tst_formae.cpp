@@ -3,6 +3,7 @@
 // of the boxes, and a missing or damaged lexicon file.
 
 #include "formae/lexicon.h"
+#include "support/datarow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,45 +94,20 @@ class TestFormae : public QObject {
         QTest::addColumn<bool>("lengths");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("readings");
-        QTest::newRow("rosae") << "rosa, -ae f."
-                               << "1" << false << "rosae"
-                               << "gen sg; dat sg; nom pl; voc pl";
-        QTest::newRow("rosa plain") << "rosa, -ae f."
-                                    << "1" << false << "rosa"
-                                    << "nom sg; abl sg; voc sg";
-        QTest::newRow("rosa with lengths") << "rosa, -ae f."
-                                           << "1" << true << "rosa"
-                                           << "nom sg; voc sg";
-        QTest::newRow("rosā") << "rosa, -ae f."
-                              << "1" << true << "rosā"
-                              << "abl sg";
-        QTest::newRow("amamini") << "amo, -as, amavi, amatum, -are"
-                                 << "3" << false << "amamini"
-                                 << "2 pl pres ind pass; 2 pl pres imp pass";
-        QTest::newRow("regis of rex") << "rex, regis m."
-                                      << "1" << false << "regis"
-                                      << "gen sg";
-        QTest::newRow("regis of rego") << "rego, -is, rexi, rectum, -ere"
-                                       << "3" << false << "regis"
-                                       << "2 sg pres ind act";
-        QTest::newRow("templa") << "templum, -i n."
-                                << "1" << false << "templa"
-                                << "nom pl; acc pl; voc pl";
-        QTest::newRow("magnae") << "magnus, -a, -um"
-                                << "2" << false << "magnae"
-                                << "gen sg f; dat sg f; nom pl f; voc pl f";
-        QTest::newRow("magnorum") << "magnus, -a, -um"
-                                  << "2" << false << "magnorum"
-                                  << "gen pl m; gen pl n";
-        QTest::newRow("magnis") << "magnus, -a, -um"
-                                << "2" << false << "magnis"
-                                << "dat pl; abl pl";
-        QTest::newRow("sibi") << "sui, sibi, se"
-                              << "2" << false << "sibi"
-                              << "dat sg; dat pl";
-        QTest::newRow("amīcōrum") << "amicus, -i m."
-                                  << "1" << true << "amīcōrum"
-                                  << "gen pl";
+        row("rosae", "rosa, -ae f.", "1", false, "rosae", "gen sg; dat sg; nom pl; voc pl");
+        row("rosa plain", "rosa, -ae f.", "1", false, "rosa", "nom sg; abl sg; voc sg");
+        row("rosa with lengths", "rosa, -ae f.", "1", true, "rosa", "nom sg; voc sg");
+        row("rosā", "rosa, -ae f.", "1", true, "rosā", "abl sg");
+        row("amamini", "amo, -as, amavi, amatum, -are", "3", false, "amamini",
+            "2 pl pres ind pass; 2 pl pres imp pass");
+        row("regis of rex", "rex, regis m.", "1", false, "regis", "gen sg");
+        row("regis of rego", "rego, -is, rexi, rectum, -ere", "3", false, "regis", "2 sg pres ind act");
+        row("templa", "templum, -i n.", "1", false, "templa", "nom pl; acc pl; voc pl");
+        row("magnae", "magnus, -a, -um", "2", false, "magnae", "gen sg f; dat sg f; nom pl f; voc pl f");
+        row("magnorum", "magnus, -a, -um", "2", false, "magnorum", "gen pl m; gen pl n");
+        row("magnis", "magnus, -a, -um", "2", false, "magnis", "dat pl; abl pl");
+        row("sibi", "sui, sibi, se", "2", false, "sibi", "dat sg; dat pl");
+        row("amīcōrum", "amicus, -i m.", "1", true, "amīcōrum", "gen pl");
     }
     void readingsOfAForm() {
         QFETCH(QString, latin);
@@ -155,18 +131,9 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("amicorum") << "amicus, -i m."
-                                  << "1"
-                                  << "amicorum"
-                                  << "amīcōrum";
-        QTest::newRow("rosa: nom before abl") << "rosa, -ae f."
-                                              << "1"
-                                              << "rosa"
-                                              << "rosa";
-        QTest::newRow("amabunt") << "amo, -as, amavi, amatum, -are"
-                                 << "3"
-                                 << "amabunt"
-                                 << "amābunt";
+        row("amicorum", "amicus, -i m.", "1", "amicorum", "amīcōrum");
+        row("rosa: nom before abl", "rosa, -ae f.", "1", "rosa", "rosa");
+        row("amabunt", "amo, -as, amavi, amatum, -are", "3", "amabunt", "amābunt");
     }
     void spokenWithLengths() {
         QFETCH(QString, latin);
@@ -189,26 +156,17 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("text");
-        QTest::newRow("rosae it") << "rosa, -ae f."
-                                  << "1"
-                                  << "rosae" << int(Language::Italian) << "gen./dat. sing. / nom./voc. plur.";
-        QTest::newRow("boni it") << "bonus, -a, -um"
-                                 << "2"
-                                 << "boni" << int(Language::Italian)
-                                 << "gen. sing. m./n. / nom./voc. plur. m.";
-        QTest::newRow("bonis es") << "bonus, -a, -um"
-                                  << "2"
-                                  << "bonis" << int(Language::Spanish) << "dat./abl. pl.";
-        QTest::newRow("amamini de") << "amo, -as, amavi, amatum, -are"
-                                    << "3"
-                                    << "amamini" << int(Language::German) << "2. Pl. Präs. Ind./Imp. Pass.";
-        QTest::newRow("amaverint it")
-            << "amo, -as, amavi, amatum, -are"
-            << "3"
-            << "amaverint" << int(Language::Italian) << "3ª plur. fut. ant. ind./perf. cong. att.";
-        QTest::newRow("amavisse fr") << "amo, -as, amavi, amatum, -are"
-                                     << "3"
-                                     << "amavisse" << int(Language::French) << "parf. inf. act.";
+        row("rosae it", "rosa, -ae f.", "1", "rosae", int(Language::Italian),
+            "gen./dat. sing. / nom./voc. plur.");
+        row("boni it", "bonus, -a, -um", "2", "boni", int(Language::Italian),
+            "gen. sing. m./n. / nom./voc. plur. m.");
+        row("bonis es", "bonus, -a, -um", "2", "bonis", int(Language::Spanish), "dat./abl. pl.");
+        row("amamini de", "amo, -as, amavi, amatum, -are", "3", "amamini", int(Language::German),
+            "2. Pl. Präs. Ind./Imp. Pass.");
+        row("amaverint it", "amo, -as, amavi, amatum, -are", "3", "amaverint", int(Language::Italian),
+            "3ª plur. fut. ant. ind./perf. cong. att.");
+        row("amavisse fr", "amo, -as, amavi, amatum, -are", "3", "amavisse", int(Language::French),
+            "parf. inf. act.");
     }
     void boxText() {
         QFETCH(QString, latin);
@@ -230,24 +188,13 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("latin");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("withLengths"); // empty: no forms
-        QTest::newRow("noun") << "amicus, -i m."
-                              << "1"
-                              << "amīcus, -ī m.";
-        QTest::newRow("verb") << "video, -es, vidi, visum, -ere"
-                              << "3"
-                              << "videō, -ēs, vīdī, visum, -ēre";
-        QTest::newRow("affero for adfero") << "affero, affers, attuli, allatum, afferre"
-                                           << "3"
-                                           << "afferō, affers, attulī, allatum, afferre";
-        QTest::newRow("long before ns") << "consul, -is m."
-                                        << "1"
-                                        << "cōnsul, -is m.";
-        QTest::newRow("indeclinable") << "et"
-                                      << "4"
-                                      << "";
-        QTest::newRow("unknown") << "blituri, -orum n."
-                                 << "1"
-                                 << "";
+        row("noun", "amicus, -i m.", "1", "amīcus, -ī m.");
+        row("verb", "video, -es, vidi, visum, -ere", "3", "videō, -ēs, vīdī, visum, -ēre");
+        row("affero for adfero", "affero, affers, attuli, allatum, afferre", "3",
+            "afferō, affers, attulī, allatum, afferre");
+        row("long before ns", "consul, -is m.", "1", "cōnsul, -is m.");
+        row("indeclinable", "et", "4", "");
+        row("unknown", "blituri, -orum n.", "1", "");
     }
     void listWord() {
         QFETCH(QString, latin);

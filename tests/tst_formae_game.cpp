@@ -5,6 +5,7 @@
 #include "formae/formae.h"
 #include "formae/round.h"
 #include "players/lusores.h"
+#include "support/datarow.h"
 #include "support/gamedriver.h"
 
 #include <QAction>
@@ -141,21 +142,17 @@ class TestFormaeGame : public QObject {
         QTest::addColumn<QString>("asks");
         QTest::addColumn<QStringList>("kept");
         const QString all = QStringLiteral("1111111111111111");
-        QTest::newRow("rosae, rosa: every case")
-            << "rosa, -ae f." << false << all
-            << QStringList{"rosa", "rosae", "rosam", "rosarum", "rosis", "rosas"};
-        QTest::newRow("rosa and rosā apart with lengths")
-            << "rosa, -ae f." << true << all
-            << QStringList{"rosa", "rosae", "rosam", "rosā", "rosārum", "rosīs", "rosās"};
-        QTest::newRow("deorum and di: variants left out")
-            << "deus, -i m." << false << all << QStringList{"deus", "dei", "deo", "deum", "deis", "deos"};
-        QTest::newRow("amasti: a variant left out")
-            << "amo, -as" << false << all
-            << QStringList{"amo", "amas", "ama", "amaris", "amare", "amamini", "amavisti"};
-        QTest::newRow("imperative only: amamini and amare keep their other readings")
-            << "amo, -as" << false << "1111001011111111" << QStringList{"ama", "amare", "amamini"};
-        QTest::newRow("passive indicative")
-            << "amo, -as" << false << "1111100011111101" << QStringList{"amaris", "amamini"};
+        row("rosae, rosa: every case", "rosa, -ae f.", false, all,
+            QStringList{"rosa", "rosae", "rosam", "rosarum", "rosis", "rosas"});
+        row("rosa and rosā apart with lengths", "rosa, -ae f.", true, all,
+            QStringList{"rosa", "rosae", "rosam", "rosā", "rosārum", "rosīs", "rosās"});
+        row("deorum and di: variants left out", "deus, -i m.", false, all,
+            QStringList{"deus", "dei", "deo", "deum", "deis", "deos"});
+        row("amasti: a variant left out", "amo, -as", false, all,
+            QStringList{"amo", "amas", "ama", "amaris", "amare", "amamini", "amavisti"});
+        row("imperative only: amamini and amare keep their other readings", "amo, -as", false,
+            "1111001011111111", QStringList{"ama", "amare", "amamini"});
+        row("passive indicative", "amo, -as", false, "1111100011111101", QStringList{"amaris", "amamini"});
         QTest::newRow("no verbs") << "amo, -as" << false << "1110111111111111" << QStringList{};
         QTest::newRow("no nouns") << "rosa, -ae f." << false << "0111111111111111" << QStringList{};
     }

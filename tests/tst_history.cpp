@@ -6,6 +6,7 @@
 #include "players/historystore.h"
 #include "players/progress.h"
 #include "players/schedule.h"
+#include "support/datarow.h"
 
 #include <QProcess>
 #include <QScopeGuard>
@@ -74,12 +75,11 @@ class TestHistory : public QObject {
         QTest::addColumn<QList<float>>("draws");
         QTest::addColumn<int>("count");
         QTest::addColumn<QList<int>>("order");
-        QTest::newRow("due, then soonest")
-            << QList<int>{3, -2, 0, 1, 9} << QList<float>(5, 0.5f) << 4 << QList<int>{1, 2, 3, 0};
-        QTest::newRow("a day's words by the draws")
-            << QList<int>{0, 0, 0, -1} << QList<float>{0.7f, 0.1f, 0.4f, 0.9f} << 4 << QList<int>{3, 1, 2, 0};
-        QTest::newRow("more than asked for")
-            << QList<int>{5, 4, 3} << QList<float>(3, 0.5f) << 10 << QList<int>{2, 1, 0};
+        row("due, then soonest", QList<int>{3, -2, 0, 1, 9}, QList<float>(5, 0.5f), 4,
+            QList<int>{1, 2, 3, 0});
+        row("a day's words by the draws", QList<int>{0, 0, 0, -1}, QList<float>{0.7f, 0.1f, 0.4f, 0.9f}, 4,
+            QList<int>{3, 1, 2, 0});
+        row("more than asked for", QList<int>{5, 4, 3}, QList<float>(3, 0.5f), 10, QList<int>{2, 1, 0});
     }
     void askingOrder() {
         QFETCH(QList<int>, dueIn);
@@ -181,8 +181,7 @@ class TestHistory : public QObject {
         QTest::newRow("a negative schema version") << "version" << qint64(-1);
         QTest::newRow("another program's, stamped version 1") << "foreign" << qint64(1);
         QTest::newRow("another program's, version 0") << "foreign" << qint64(0);
-        QTest::newRow("another program's, stamped our version")
-            << "foreign" << qint64(HistoryStore::schemaVersion);
+        row("another program's, stamped our version", "foreign", qint64(HistoryStore::schemaVersion));
         for (qint64 at : {0, 4096, -4096})
             QTest::addRow("overwritten at %lld", static_cast<long long>(at)) << "overwrite" << at;
         for (qint64 at : {16, 99, 100, 1000, 4096, 4097, 8192, 10000, 16384, 20000, -4096, -1})

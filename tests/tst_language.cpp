@@ -2,6 +2,7 @@
 // that each catalogue reaches the program's messages while the Latin stays.
 #include "board/traduci.h"
 #include "support/boardfixture.h"
+#include "support/datarow.h"
 #include "ui/language.h"
 #include "ui/platform.h"
 
@@ -87,17 +88,16 @@ class TestLanguage : public QObject {
         QTest::addColumn<QMessageBox::Icon>("shown");
         QTest::addColumn<QString>("title");
         using ui::Answer, ui::Buttons, ui::Icon;
-        QTest::newRow("critical, O.K.: Esc") << Icon::Critical << Buttons::Ok << int(Qt::Key_Escape)
-                                             << Answer::Ok << QMessageBox::Critical << "Errore";
-        QTest::newRow("exclamation, O.K. or cancel: Enter")
-            << Icon::Exclamation << Buttons::OkCancel << int(Qt::Key_Return) << Answer::Ok
-            << QMessageBox::Warning << "";
-        QTest::newRow("O.K. or cancel: Esc") << Icon::None << Buttons::OkCancel << int(Qt::Key_Escape)
-                                             << Answer::Cancel << QMessageBox::NoIcon << "";
-        QTest::newRow("yes, no or cancel: Enter") << Icon::None << Buttons::YesNoCancel << int(Qt::Key_Return)
-                                                  << Answer::Yes << QMessageBox::NoIcon << "Finis";
-        QTest::newRow("yes, no or cancel: Esc") << Icon::None << Buttons::YesNoCancel << int(Qt::Key_Escape)
-                                                << Answer::Cancel << QMessageBox::NoIcon << "";
+        row("critical, O.K.: Esc", Icon::Critical, Buttons::Ok, int(Qt::Key_Escape), Answer::Ok,
+            QMessageBox::Critical, "Errore");
+        row("exclamation, O.K. or cancel: Enter", Icon::Exclamation, Buttons::OkCancel, int(Qt::Key_Return),
+            Answer::Ok, QMessageBox::Warning, "");
+        row("O.K. or cancel: Esc", Icon::None, Buttons::OkCancel, int(Qt::Key_Escape), Answer::Cancel,
+            QMessageBox::NoIcon, "");
+        row("yes, no or cancel: Enter", Icon::None, Buttons::YesNoCancel, int(Qt::Key_Return), Answer::Yes,
+            QMessageBox::NoIcon, "Finis");
+        row("yes, no or cancel: Esc", Icon::None, Buttons::YesNoCancel, int(Qt::Key_Escape), Answer::Cancel,
+            QMessageBox::NoIcon, "");
     }
     void messageBoxAnswers() {
         QFETCH(ui::Icon, icon);
@@ -129,18 +129,10 @@ class TestLanguage : public QObject {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("saveAs");
         QTest::addColumn<QString>("discard");
-        QTest::newRow("it") << "C"
-                            << "Salva come"
-                            << "Scarta";
-        QTest::newRow("de") << "de_DE"
-                            << "Speichern unter"
-                            << "Verwerfen";
-        QTest::newRow("fr") << "fr_CA"
-                            << "Enregistrer sous"
-                            << "Ne pas tenir compte";
-        QTest::newRow("es") << "es_ES"
-                            << "Guardar como"
-                            << "Descartar";
+        row("it", "C", "Salva come", "Scarta");
+        row("de", "de_DE", "Speichern unter", "Verwerfen");
+        row("fr", "fr_CA", "Enregistrer sous", "Ne pas tenir compte");
+        row("es", "es_ES", "Guardar como", "Descartar");
     }
     void toolkitWordsInEachLanguage() {
         QFETCH(QString, locale);

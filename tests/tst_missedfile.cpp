@@ -4,6 +4,7 @@
 
 #include "errata/missedlist.h"
 #include "support/boardfixture.h"
+#include "support/datarow.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QtTest>
@@ -49,39 +50,37 @@ class TstMissedFile : public QObject {
         QTest::addColumn<QByteArray>("output");
         const QByteArray v1 = "0;1;verbum1;parola1;word1", v2 = "0;2;verbum2;parola2;word2";
         const QByteArray mine = "/ my own note\r\n0;3;amo;amare;to love\r\n not a record\r\n";
-        QTest::newRow("a miss counts in place, a word mastered, hand-added lines kept")
-            << h + entry(v1, "2") + mine + entry(v2, "1") << "miss verbum1 1,master verbum2 2"
-            << h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine;
-        QTest::newRow("after a word mastered, a miss still counts in place")
-            << h + entry(v1, "2") + mine + entry(v2, "1") << "master verbum2 2,miss verbum1 1"
-            << h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine;
-        QTest::newRow("a comment without its record is kept")
-            << h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1") << ""
-            << h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1");
+        row("a miss counts in place, a word mastered, hand-added lines kept",
+            h + entry(v1, "2") + mine + entry(v2, "1"), "miss verbum1 1,master verbum2 2",
+            h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine);
+        row("after a word mastered, a miss still counts in place", h + entry(v1, "2") + mine + entry(v2, "1"),
+            "master verbum2 2,miss verbum1 1", h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine);
+        row("a comment without its record is kept",
+            h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1"), "",
+            h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1"));
         // The sum, at most the largest; the later last day, the sooner due day.
-        QTest::newRow("a word listed twice counts once; an impossible box is box 1, due today")
-            << h + entry(v1, "2147483000") + entry(v2, "1", "7 2026-12-01") +
-                   entry(v1, "1000", "1 2026-12-02", "2026-12-01")
-            << "" << h + entry(v1, "2147483647", "1 2026-12-01", "2026-12-01") + entry(v2, "1", "1 DAY+0");
-        QTest::newRow("an impossible due day, a box without its day: box 1, due today")
-            << h + "/ errores: 2; ultimus: 2026-11-30; capsa: 3; debetur: 2026-02-30\r\n" + v1 +
-                   "\r\n/ errores: 1; ultimus: 2026-11-30; capsa: 3\r\n" + v2 + "\r\n"
-            << "" << h + entry(v1, "2", "1 DAY+0") + entry(v2, "1", "1 DAY+0");
+        row("a word listed twice counts once; an impossible box is box 1, due today",
+            h + entry(v1, "2147483000") + entry(v2, "1", "7 2026-12-01") +
+                entry(v1, "1000", "1 2026-12-02", "2026-12-01"),
+            "", h + entry(v1, "2147483647", "1 2026-12-01", "2026-12-01") + entry(v2, "1", "1 DAY+0"));
+        row("an impossible due day, a box without its day: box 1, due today",
+            h + "/ errores: 2; ultimus: 2026-11-30; capsa: 3; debetur: 2026-02-30\r\n" + v1 +
+                "\r\n/ errores: 1; ultimus: 2026-11-30; capsa: 3\r\n" + v2 + "\r\n",
+            "", h + entry(v1, "2", "1 DAY+0") + entry(v2, "1", "1 DAY+0"));
         // "cælum" in Windows-1252 is the word the game misses in Unicode.
-        QTest::newRow("a Windows-1252 word with a letter beyond ASCII counts in place")
-            << h + entry("0;1;c\xE6lum;cielo", "2") << "miss c\xC3\xA6lum 1"
-            << h + entry("0;1;c\xE6lum;cielo", "3", "1 DAY+1", "DAY+0");
-        QTest::newRow("a word mastered, then a later count past the largest int missed")
-            << h + entry(v1, "1") + "/ note\r\n" + entry(v2, "99999999999")
-            << "master verbum1 1,miss verbum2 2"
-            << h + "/ note\r\n" + entry(v2, "2147483647", "1 DAY+1", "DAY+0");
+        row("a Windows-1252 word with a letter beyond ASCII counts in place",
+            h + entry("0;1;c\xE6lum;cielo", "2"), "miss c\xC3\xA6lum 1",
+            h + entry("0;1;c\xE6lum;cielo", "3", "1 DAY+1", "DAY+0"));
+        row("a word mastered, then a later count past the largest int missed",
+            h + entry(v1, "1") + "/ note\r\n" + entry(v2, "99999999999"), "master verbum1 1,miss verbum2 2",
+            h + "/ note\r\n" + entry(v2, "2147483647", "1 DAY+1", "DAY+0"));
         // An older file's comment, without its box: box 1, due today.
-        QTest::newRow("UTF-8 and LF become Windows-1252 and CR LF")
-            << QByteArray("Ordo;Classis;Verbum latinum;Italiano\n/ errores: 1; ultimus: "
-                          "2026-12-01\n0;1;urbs;citt\xC3\xA0\n")
-            << ""
-            << "Ordo;Classis;Verbum latinum;Italiano\r\n" +
-                   entry("0;1;urbs;citt\xE0", "1", "1 DAY+0", "2026-12-01");
+        row("UTF-8 and LF become Windows-1252 and CR LF",
+            QByteArray("Ordo;Classis;Verbum latinum;Italiano\n/ errores: 1; ultimus: "
+                       "2026-12-01\n0;1;urbs;citt\xC3\xA0\n"),
+            "",
+            "Ordo;Classis;Verbum latinum;Italiano\r\n" +
+                entry("0;1;urbs;citt\xE0", "1", "1 DAY+0", "2026-12-01"));
         const QByteArray greek = h + entry("0;1;caritas;\xCE\xB1\xCE\xB3\xCE\xAC\xCF\x80\xCE\xB7", "1");
         QTest::newRow("text beyond Windows-1252 stays UTF-8") << greek << "" << bom + greek;
         // In Windows-1252 these two letters would read back as UTF-8 "é".
@@ -90,14 +89,12 @@ class TstMissedFile : public QObject {
         // A note typed in UTF-8 into a Windows-1252 file keeps its "è" when a word
         // beyond Windows-1252 turns the file into UTF-8, and when it stays so.
         const QByteArray mixed = h + entry("0;1;urbs;citt\xE0", "1") + "/ perch\xC3\xA8 no\r\n";
-        QTest::newRow("a UTF-8 line in a Windows-1252 file turned UTF-8")
-            << mixed << "miss r\xC4\x81mus 1"
-            << bom + h + entry("0;1;urbs;citt\xC3\xA0", "1") + "/ perch\xC3\xA8 no\r\n" +
-                   entry("0;1;r\xC4\x81mus;ramo", "1", "1 DAY+1", "DAY+0");
-        QTest::newRow("a UTF-8 line in a file staying Windows-1252")
-            << mixed << "miss rosa 1"
-            << h + entry("0;1;urbs;citt\xE0", "1") + "/ perch\xE8 no\r\n" +
-                   entry("0;1;rosa;ramo", "1", "1 DAY+1", "DAY+0");
+        row("a UTF-8 line in a Windows-1252 file turned UTF-8", mixed, "miss r\xC4\x81mus 1",
+            bom + h + entry("0;1;urbs;citt\xC3\xA0", "1") + "/ perch\xC3\xA8 no\r\n" +
+                entry("0;1;r\xC4\x81mus;ramo", "1", "1 DAY+1", "DAY+0"));
+        row("a UTF-8 line in a file staying Windows-1252", mixed, "miss rosa 1",
+            h + entry("0;1;urbs;citt\xE0", "1") + "/ perch\xE8 no\r\n" +
+                entry("0;1;rosa;ramo", "1", "1 DAY+1", "DAY+0"));
     }
     void roundTrip() {
         QFETCH(QByteArray, input);

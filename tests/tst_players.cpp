@@ -8,6 +8,7 @@
 #include "players/frmnomen.h"
 #include "players/frmprogressus.h"
 #include "players/lusores.h"
+#include "support/datarow.h"
 #include "support/gamedriver.h"
 #include "ui/wholefile.h"
 #include "ui/zoom.h"
@@ -89,19 +90,17 @@ class TestPlayers : public QObject {
         QTest::addColumn<QString>("made");
         QTest::addColumn<int>("refusals");
         QTest::newRow("a name") << QStringList{QStringLiteral("  Iulia  ")} << "Iulia" << 0;
-        QTest::newRow("thirty letters with an accent")
-            << QStringList{QString(29, QLatin1Char('a')) + QStringLiteral("é")}
-            << QString(29, QLatin1Char('a')) + "é" << 0;
-        QTest::newRow("blank, then the guest's name, then a name")
-            << QStringList{QStringLiteral("   "), QStringLiteral("hospes"), "Marcus"} << "Marcus" << 2;
+        row("thirty letters with an accent", QStringList{QString(29, QLatin1Char('a')) + QStringLiteral("é")},
+            QString(29, QLatin1Char('a')) + "é", 0);
+        row("blank, then the guest's name, then a name",
+            QStringList{QStringLiteral("   "), QStringLiteral("hospes"), "Marcus"}, "Marcus", 2);
         // The field and the check count characters alike: one beyond the
         // Basic Multilingual Plane is one, and a name too long is explained.
         const QString script = QString::fromUcs4(U"\U0001D49C");
-        QTest::newRow("sixteen letters beyond the BMP")
-            << QStringList{script.repeated(16)} << script.repeated(16) << 0;
-        QTest::newRow("thirty-one letters, then thirty")
-            << QStringList{QString(31, QLatin1Char('m')), QString(30, QLatin1Char('m'))}
-            << QString(30, QLatin1Char('m')) << 1;
+        row("sixteen letters beyond the BMP", QStringList{script.repeated(16)}, script.repeated(16), 0);
+        row("thirty-one letters, then thirty",
+            QStringList{QString(31, QLatin1Char('m')), QString(30, QLatin1Char('m'))},
+            QString(30, QLatin1Char('m')), 1);
     }
     void newPlayerNames() {
         QFETCH(QStringList, typed);
@@ -142,24 +141,13 @@ class TestPlayers : public QObject {
         QTest::addColumn<QString>("who");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("named"); // her name afterwards
-        QTest::newRow("a new name") << "Iulia"
-                                    << " Iulia Minor "
-                                    << "Iulia Minor";
-        QTest::newRow("her own in capitals") << "Iulia"
-                                             << "IULIA"
-                                             << "IULIA";
-        QTest::newRow("blank") << "Iulia"
-                               << "   "
-                               << "Iulia";
-        QTest::newRow("another's") << "Iulia"
-                                   << "marcus"
-                                   << "Iulia";
-        QTest::newRow("the guest's") << "Iulia"
-                                     << "Hospes"
-                                     << "Iulia";
+        row("a new name", "Iulia", " Iulia Minor ", "Iulia Minor");
+        row("her own in capitals", "Iulia", "IULIA", "IULIA");
+        row("blank", "Iulia", "   ", "Iulia");
+        row("another's", "Iulia", "marcus", "Iulia");
+        row("the guest's", "Iulia", "Hospes", "Iulia");
         QTest::newRow("thirty-one letters") << "Iulia" << QString(31, QLatin1Char('m')) << "Iulia";
-        QTest::newRow("the guest") << "Hospes"
-                                   << "Gaius" << Roster::guestName;
+        row("the guest", "Hospes", "Gaius", Roster::guestName);
     }
     void renaming() {
         QFETCH(QString, who);
@@ -197,27 +185,25 @@ class TestPlayers : public QObject {
         };
         const QString sides = "@home|Hospes";
         QTest::newRow("whole") << whole << all << false << sides;
-        QTest::newRow("one player on both sides")
-            << changed("sinister=hospes", "sinister=ab1") << all << false << sides;
-        QTest::newRow("saved as UTF-16")
-            << QByteArray("\xff\xfe") +
-                   QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
-                              QString::fromUtf8(whole).size() * 2)
-            << all << false << sides;
-        QTest::newRow("escapes as QSettings reads them")
-            << changed("4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x",
-                       "4\\nomen=\\x396\\x3c9\\x3ae \\xd83d\\xde00x\\a\\b\\f\\n\\r\\t\\v ; a note")
-            << all << false << sides;
-        QTest::newRow("not UTF-8") << changed("@@home", "@@ho\xffme") << QStringList() << true
-                                   << "Hospes|Hospes";
-        QTest::newRow("a zero in it")
-            << changed("@@home", QByteArray("@@ho\0me", 7)) << QStringList() << true << "Hospes|Hospes";
+        row("one player on both sides", changed("sinister=hospes", "sinister=ab1"), all, false, sides);
+        row("saved as UTF-16",
+            QByteArray("\xff\xfe") +
+                QByteArray(reinterpret_cast<const char *>(QString::fromUtf8(whole).utf16()),
+                           QString::fromUtf8(whole).size() * 2),
+            all, false, sides);
+        row("escapes as QSettings reads them",
+            changed("4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x",
+                    "4\\nomen=\\x396\\x3c9\\x3ae \\xd83d\\xde00x\\a\\b\\f\\n\\r\\t\\v ; a note"),
+            all, false, sides);
+        row("not UTF-8", changed("@@home", "@@ho\xffme"), QStringList(), true, "Hospes|Hospes");
+        row("a zero in it", changed("@@home", QByteArray("@@ho\0me", 7)), QStringList(), true,
+            "Hospes|Hospes");
         QTest::newRow("size missing") << changed("size=4\n", "") << all << true << sides;
         QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
         QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true << sides;
-        QTest::newRow("an id not of ours") << changed("2\\id=ab1", "2\\id=../../x")
-                                           << QStringList{all[0], all[2], all[3]} << true << "Hospes|Hospes";
+        row("an id not of ours", changed("2\\id=ab1", "2\\id=../../x"), QStringList{all[0], all[2], all[3]},
+            true, "Hospes|Hospes");
     }
     void damagedRoster() {
         QFETCH(QByteArray, file);
