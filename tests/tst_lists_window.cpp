@@ -187,6 +187,9 @@ class TestListsWindow : public QObject {
         row("CSV, a class changed, a column kept under its own name", "verba.csv",
             "Latin,Italiano,Nota\ncurro,corro,x\n", "class 0=3, role 2=Nota mea",
             "Ordo;Classis;Verbum latinum;Italiano;Nota mea\r\n0;3;curro;corro;x\r\n");
+        row("CSV, two columns made Latin: the first is the word", "verba.csv",
+            "Latin,Italiano,Nota\ncurro,corro,x\n", "role 2=Latinum",
+            "Ordo;Classis;Verbum latinum;Italiano\r\n0;4;curro;corro\r\n");
         row("the preview left with Exit", "verba.csv", "a,b\n", "exit", "");
         row("malformed: a message naming the line", "mala.kvtml",
             "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">\n<entries>\n</kvtml>", "",
@@ -218,7 +221,8 @@ class TestListsWindow : public QObject {
                 w->lessons->findItems("II", Qt::MatchExactly).first()->setCheckState(Qt::Unchecked);
             if (change == "inactiva" && !w->inactiva->isHidden()) w->inactiva->setChecked(true);
             if (change.startsWith("class")) w->setClass(0, 3);
-            if (change.startsWith("class")) w->roles[2]->setCurrentText("Nota mea");
+            const QRegularExpressionMatch role = QRegularExpression("role (\\d)=(.+)").match(change);
+            if (role.hasMatch()) w->roles[role.captured(1).toInt()]->setCurrentText(role.captured(2));
             return int(change == "exit" ? QDialog::Rejected : QDialog::Accepted);
         };
         if (name.isEmpty()) l->Novum_Click();
