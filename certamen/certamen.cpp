@@ -19,7 +19,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QTimer>
 #include <cmath>
 
 using namespace ui;
@@ -88,7 +87,7 @@ Certamen::Certamen(game::Door &door, QObject *parent) : QObject(parent), door_(d
     });
     updateMenu();
     // Read once the board shows: a message about the file stands in front of it.
-    QTimer::singleShot(0, this, &Certamen::reload);
+    QMetaObject::invokeMethod(this, &Certamen::reload, Qt::QueuedConnection);
 }
 
 Certamen::~Certamen() {

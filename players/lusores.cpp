@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 #include <algorithm>
 
 using namespace ui;
@@ -38,7 +37,8 @@ Lusores::Lusores(game::Door &door, QObject *parent) : QObject(parent), door_(doo
     // Told once the board shows, so that the message stands in front of it.
     if (loaded != Roster::Loaded::Read) {
         warnedRoster_ = loaded != Roster::Loaded::SetAside; // it is not written: this says so
-        QTimer::singleShot(0, this, [this, loaded] { tellRoster(loaded); });
+        QMetaObject::invokeMethod(
+            this, [this, loaded] { tellRoster(loaded); }, Qt::QueuedConnection);
     }
 }
 

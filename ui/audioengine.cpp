@@ -118,7 +118,8 @@ void AudioEngine::holdUntilFirstPaint() {
         bool eventFilter(QObject *o, QEvent *e) override {
             if (e->type() == QEvent::Paint && o->isWidgetType()) {
                 qApp->removeEventFilter(this);
-                QTimer::singleShot(0, this, [this] { open(); }); // after the painted frame is shown
+                QMetaObject::invokeMethod(
+                    this, [this] { open(); }, Qt::QueuedConnection); // after the painted frame is shown
             }
             return false;
         }
