@@ -11,6 +11,7 @@
 #include "settings/impostazioni.h"
 #include "support/datarow.h"
 #include "support/gamedriver.h"
+#include "support/tournaments.h"
 #include "ui/namefit.h"
 
 #include <QPlainTextEdit>
@@ -27,28 +28,6 @@
 using namespace certamen;
 
 namespace {
-
-QList<Entrant> entrants(int n) {
-    QList<Entrant> l;
-    for (int i = 0; i < n; ++i)
-        l.append({QStringLiteral("Discipulus %1").arg(i), QString()});
-    return l;
-}
-
-game::Choices choices() {
-    return {.playerCount = 2,
-            .speed = 3,
-            .wordsPerGame = 10,
-            .wordsChosen = 10,
-            .classes = "1111",
-            .frequencies = "1011",
-            .vocabularyFile = "vocabula.txt",
-            .language = {},
-            .languageIndex = 1,
-            .soundsOn = true,
-            .characters = {},
-            .kind = {}};
-}
 
 // The draw without shuffling: entrant i at place i.
 const auto unshuffled = [](int n) { return n - 1; };

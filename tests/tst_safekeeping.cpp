@@ -14,6 +14,7 @@
 #include "players/history.h"
 #include "players/roster.h"
 #include "support/boardfixture.h"
+#include "support/tournaments.h"
 #include "ui/application.h"
 #include "ui/solecopy.h"
 #include "ui/wholefile.h"
@@ -38,22 +39,8 @@ const QByteArray oldErrata = testHeading +
                              "1;1;verbum1;parola1;word1\r\n";
 
 certamen::Tournament tournament(int players) {
-    QList<certamen::Entrant> l;
-    for (int i = 0; i < players; ++i)
-        l.append({QStringLiteral("Discipulus %1").arg(i), QString()});
-    const game::Choices c{.playerCount = 2,
-                          .speed = 3,
-                          .wordsPerGame = 10,
-                          .wordsChosen = 10,
-                          .classes = "1111",
-                          .frequencies = "1011",
-                          .vocabularyFile = "vocabula.txt",
-                          .language = {},
-                          .languageIndex = 1,
-                          .soundsOn = true,
-                          .characters = {},
-                          .kind = {}};
-    return certamen::Tournament::draw(certamen::Kind::Orbis, l, c, [](int n) { return n - 1; });
+    return certamen::Tournament::draw(certamen::Kind::Orbis, entrants(players), choices(),
+                                      [](int n) { return n - 1; });
 }
 
 void writeFile(const QString &path, const QByteArray &bytes) {
