@@ -216,6 +216,20 @@ class TestSafekeeping : public QObject {
                  qPrintable(shown));
     }
 
+    // A file written again keeps the permissions its owner gave it, and no
+    // temporary file is left beside it.
+    void rewriteKeepsPermissions() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("meum.txt"));
+        writeFile(path, "vetus");
+        const auto mine = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        QVERIFY(QFile::setPermissions(path, mine));
+        QVERIFY(ui::writeWhole(path, "novum"));
+        QCOMPARE(readAll(path), "novum");
+        QCOMPARE(QFile::permissions(path), mine);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"meum.txt"});
+    }
+
     // A data folder where nothing can be written: the history cannot be made,
     // and its one message does not promise that the missed words (in the same
     // folder) are kept instead.
