@@ -456,6 +456,8 @@ class TestCertamen : public QObject {
         QTest::newRow("an entrant drawn twice") << QByteArray("sors 0 -1 1 2") << QByteArray("sors 0 -1 1 1");
         QTest::newRow("a bye on the left") << QByteArray("sors 0 -1 1 2") << QByteArray("sors -1 0 1 2");
         row("two entrants of one name", QByteArray("\tDiscipulus 1"), QByteArray("\tdiscipulus 0"));
+        row("a name with two blanks in it", QByteArray("\tDiscipulus 1"), QByteArray("\tDiscipulus  1"));
+        row("a name too long", QByteArray("\tDiscipulus 1"), "\t" + QByteArray(maxNameLength + 1, 'x'));
         row("a character not in the roster", QByteArray("lusor \t"), QByteArray("lusor Plato\t"));
         QTest::newRow("speed out of range") << QByteArray("optiones 3;") << QByteArray("optiones 6;");
         QTest::newRow("words per game not a choice") << QByteArray(";10;") << QByteArray(";15;");
