@@ -199,14 +199,14 @@ Roster::Loaded Roster::load() {
     // count the file claims.
     const QHash<QString, QString> &list = ini.value(QStringLiteral("lusores"));
     QMap<int, std::pair<QString, QString>> entries;
-    for (auto k = list.begin(); sound && k != list.end(); ++k) {
+    for (auto k = list.begin(); k != list.end(); ++k) {
         if (k.key() == QLatin1String("size")) continue;
         bool number = false;
         const int index = k.key().section(QLatin1Char('/'), 0, 0).toInt(&number);
         const QString field = k.key().section(QLatin1Char('/'), 1);
         if (!number || index < 1 || (field != QLatin1String("id") && field != QLatin1String("nomen"))) {
-            sound = false;
-            break;
+            sound = false; // a key of no player's: the players around it are read all the same
+            continue;
         }
         (field == QLatin1String("id") ? entries[index].first : entries[index].second) = k.value();
     }

@@ -198,6 +198,8 @@ class TestPlayers : public QObject {
         row("not UTF-8", changed("@@home", "@@ho\xffme"), QStringList(), true, "Hospes|Hospes");
         row("a zero in it", changed("@@home", QByteArray("@@ho\0me", 7)), QStringList(), true,
             "Hospes|Hospes");
+        QTest::newRow("a field of no player's")
+            << changed("size=4", "2\\nota=x\nsize=4") << all << true << sides;
         QTest::newRow("size missing") << changed("size=4\n", "") << all << true << sides;
         QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
