@@ -14,6 +14,7 @@
 #include "support/tournaments.h"
 #include "ui/namefit.h"
 
+#include <QAbstractItemModelTester>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -656,6 +657,8 @@ class TestCertamen : public QObject {
             Certamen &c = certamenOf(b);
             setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\nDario\n"));
             first = c.tournament()->next();
+            QAbstractItemModelTester consistent(c.tabula()->results(),
+                                                QAbstractItemModelTester::FailureReportingMode::QtTest);
             for (const Qt::Key k : {Qt::Key_X, Qt::Key_2, Qt::Key_Tab})
                 QTest::keyClick(c.tabula(), k);
             QVERIFY(!b.playing());

@@ -10,6 +10,7 @@
 #include "support/gamedriver.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QMenu>
 #include <QTreeView>
 #include <QtTest>
@@ -168,6 +169,8 @@ class TestErrata : public QObject {
             QVERIFY(w);
             QCOMPARE(w->elenco->model()->headerData(1, Qt::Horizontal).toString(),
                      QStringLiteral("Italiano"));
+            QAbstractItemModelTester consistent(w->elenco->model(),
+                                                QAbstractItemModelTester::FailureReportingMode::QtTest);
             first = shown(w);
             fx.platform.answers.enqueue(ui::Answer::Cancel);
             w->Dele->press();

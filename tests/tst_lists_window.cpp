@@ -11,6 +11,7 @@
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
 
+#include <QAbstractItemModelTester>
 #include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
@@ -120,6 +121,7 @@ class TestListsWindow : public QObject {
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         ListModel *m = w.model();
+        QAbstractItemModelTester consistent(m, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(m->data(m->index(1, 0), Qt::ToolTipRole).toString().section(':', 0, 0), "Record difettoso");
         fx.platform.answers.enqueue(steps.endsWith("Ok") ? ui::Answer::Ok : ui::Answer::Cancel);
         for (const QString &s : steps.split('|')) {
