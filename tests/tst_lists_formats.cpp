@@ -104,6 +104,10 @@ class TestListsFormats : public QObject {
             row(little ? "csv in UTF-16, little-endian" : "csv in UTF-16, big-endian", bytes, 0,
                 head + "0;1;rosa, -ae f.;rosa|0;4;sed;ma");
         }
+        row("csv, a heading told by the game's Latin name", "Latinum,Nota\nrosa,x\n", 0,
+            "Ordo;Classis;Verbum latinum;Nota|0;4;rosa;x");
+        row("csv, a heading told by a translation's name", "Verbum,Italiano\nrosa,rosa\n", 0,
+            head + "0;4;rosa;rosa");
         row("csv, the class first, by its heading and number",
             "Classe;Latin;Italiano\r\n4;bene;bene\r\n1;rosa;rosa\r\n", 0,
             head + "0;4;bene;bene|0;1;rosa;rosa");
