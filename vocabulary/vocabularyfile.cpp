@@ -212,7 +212,7 @@ ParseResult parse(const QByteArray &bytes, int languageIndex) {
         int found = 0;
         for (qsizetype i = 0; i < line.size(); ++i) {
             if (line[i] != ';') continue;
-            if (found < 3) semicolon[found] = i;
+            if (found < std::ssize(semicolon)) semicolon[found] = i;
             ++found;
             if (found == translationField) fieldStart = i + 1;
             if (found == translationField + 1) {
