@@ -99,6 +99,9 @@ class TestListsWindow : public QObject {
         row("sorted by the Latin word, the defective line in its place", "sort0",
             "/ caput I\r\nOrdo;Classis;Verbum latinum;Italiano\r\n0;3;amo, -as, -avi, -atum, -are;amare\r\n"
             "aqua acqua\r\n0;4;et;e\r\n0;1;rex, regis m.;re\r\n");
+        row("two words alike sorted, in the order they stood", "set2=rex, regis m.|sort0",
+            "/ caput I\r\nOrdo;Classis;Verbum latinum;Italiano\r\n0;3;amo, -as, -avi, -atum, -are;amare\r\n"
+            "aqua acqua\r\n0;1;rex, regis m.;re\r\n0;4;rex, regis m.;e\r\n");
         row("sorted descending, undone", "sort0d|undo", edited);
         row("a class chosen", "cls2=3", replaced("0;4;et", "0;3;et"));
         row("a defective line mended", "set1=aqua, -ae f.",
