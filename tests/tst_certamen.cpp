@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -310,8 +311,13 @@ class TestCertamen : public QObject {
             fx.platform.onModal = nullptr;
             answerSettings(fx.platform, GameChoice{.players = 2, .words = 10, .speed = 4});
             w->Optiones->press();
-            (league ? w->Orbis : w->Eliminatio)->setValue(true);
+            // The kind clicked (the knockout clicked again, as chosen): it stays selected, alone.
+            QTest::mouseClick((league ? w->Orbis : w->Eliminatio)->findChild<QRadioButton *>(),
+                              Qt::LeftButton);
             captions << w->tempus->caption();
+            QVERIFY(w->Orbis->value() == league && w->Eliminatio->value() != league);
+            QVERIFY(w->Orbis->findChild<QRadioButton *>()->isChecked() == league &&
+                    w->Eliminatio->findChild<QRadioButton *>()->isChecked() != league);
             w->hide();
         };
         fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();

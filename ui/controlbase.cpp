@@ -3,6 +3,7 @@
 #include "ui/form.h"
 #include "ui/picture.h"
 
+#include <QAbstractButton>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QHash>
@@ -243,7 +244,12 @@ void Control::mouseReleaseEvent(QMouseEvent *e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
         // The click is this control's alone: its container does not see it too.
         e->accept();
-        emit Click();
+        // A check box or an option button is ticked by a click anywhere on
+        // it, beside its caption too, not only on its mark or its text.
+        if (auto *button = qobject_cast<QAbstractButton *>(inner_))
+            button->click();
+        else
+            emit Click();
         return;
     }
     QWidget::mouseReleaseEvent(e);
