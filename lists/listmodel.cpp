@@ -124,9 +124,7 @@ Qt::ItemFlags ListModel::flags(const QModelIndex &index) const {
 
 bool ListModel::setData(const QModelIndex &index, const QVariant &value, int role) {
     if (role != Qt::EditRole || !index.isValid() || !list_.editable(index.row())) return false;
-    QString text = value.toString();
-    if (index.column() == WordList::classColumn && value.typeId() == QMetaType::Int)
-        text = QString::number(value.toInt());
+    const QString text = value.toString();
     if (text == list_.cell(index.row(), index.column()) &&
         list_.rowLine(index.row()).kind == Line::Kind::Record)
         return false;

@@ -269,8 +269,8 @@ QList<int> WordList::permuteRecords(const QList<int> &order) {
         moved.append(std::move(lines_[rows_[r]]));
     QList<int> inverse(order.size());
     QHash<int, int> slotOfRow;
-    for (int i = 0; i < places.size(); ++i)
-        slotOfRow.insert(places[i], i);
+    for (const int place : places)
+        slotOfRow.insert(place, int(slotOfRow.size()));
     for (int i = 0; i < order.size(); ++i) {
         lines_[rows_[places[i]]] = std::move(moved[i]);
         inverse[slotOfRow.value(order[i])] = places[i];

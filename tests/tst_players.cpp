@@ -98,6 +98,7 @@ class TestPlayers : public QObject {
         // Basic Multilingual Plane is one, and a name too long is explained.
         const QString script = QString::fromUcs4(U"\U0001D49C");
         row("sixteen letters beyond the BMP", QStringList{script.repeated(16)}, script.repeated(16), 0);
+        row("a name that ends as a section's heading", QStringList{"Gaius [II]"}, QString("Gaius [II]"), 0);
         row("thirty-one letters, then thirty",
             QStringList{QString(31, QLatin1Char('m')), QString(30, QLatin1Char('m'))},
             QString(30, QLatin1Char('m')), 1);
