@@ -4,6 +4,7 @@
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
+#include "vocabulary/senses.h"
 
 #include <QTest>
 #include <ranges>
@@ -175,6 +176,7 @@ class TestGame : public QObject {
         QFETCH(QString, one);
         QFETCH(QString, other);
         QFETCH(bool, share);
+        QCOMPARE(vocabulary::shareSense(one, other), share); // as the content's own check judges them
         const QString extra = "1;1;alpha;" + one + ";x\r\n1;1;beta;" + other + ";y\r\n";
         BoardFixture fx(makeVocabulary(120) + extra.toUtf8());
         Traduci &b = fx.board();

@@ -126,6 +126,7 @@ class TestListsWindow : public QObject {
         ListModel *m = w.model();
         QAbstractItemModelTester consistent(m, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(m->data(m->index(1, 0), Qt::ToolTipRole).toString().section(':', 0, 0), "Record difettoso");
+        QCOMPARE(m->data(m->index(0, 1), Qt::EditRole), QVariant(1)); // the class edited by its number
         fx.platform.answers.enqueue(steps.endsWith("Ok") ? ui::Answer::Ok : ui::Answer::Cancel);
         for (const QString &s : steps.split('|')) {
             const QString value = s.section('=', 1);
