@@ -27,6 +27,7 @@
 #include "ui/zoom.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
@@ -373,8 +374,18 @@ class TestLooks : public QObject {
 
     // The printed list, page by page as it comes from the printer (its PDF
     // drawn again at 40 dots an inch): the heading shaded on every page, the
-    // long words wrapped in their columns, the classes by name.
+    // long words wrapped in their columns, the classes by name; or a test
+    // sheet of its words, shuffled, with a line for each answer and the key
+    // on a page of its own.
+    void printedList_data() {
+        QTest::addColumn<bool>("test");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("printed-list") << false << 2;
+        QTest::newRow("printed-test") << true << 2;
+    }
     void printedList() {
+        QFETCH(bool, test);
+        QFETCH(int, pages);
         BoardFixture fx;
         QByteArray bytes = "Ordo;Classis;Verbum latinum;Italiano;English\r\n/ a note\r\n";
         for (int i = 0; i < 34; ++i)
@@ -383,15 +394,16 @@ class TestLooks : public QObject {
                      QByteArray::number(i) + ";rosa, fiore del roseto;rose\r\n";
         const lists::WordList list = lists::WordList::fromBytes(bytes);
         frmImprime w(list, "Caput I");
-        w.Probatio->setChecked(false);
+        w.Probatio->setChecked(test);
+        w.lingua->setCurrentIndex(1);
         QPrinter printer(QPrinter::HighResolution);
         const QString pdf = fx.path() + "/list.pdf";
         lists::toPdf(printer, pdf);
-        QCOMPARE(w.printTo(printer).pages, 2);
-        const QList<QImage> pages = pdfPages(pdf, 2);
-        if (pages.isEmpty()) QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
-        for (int page : {1, 2})
-            compareLook(pages[page - 1], QString("printed-list-%1").arg(page));
+        QCOMPARE(w.printTo(printer).pages, pages);
+        const QList<QImage> drawn = pdfPages(pdf, pages);
+        if (drawn.isEmpty()) QSKIP("pdftoppm (poppler-utils) is needed to draw the PDF again");
+        for (int page = 1; page <= pages; ++page)
+            compareLook(drawn[page - 1], QString("%1-%2").arg(QTest::currentDataTag()).arg(page));
     }
 
     // The printed results of a tournament over, below the heading with its
