@@ -60,6 +60,7 @@ class TestOddInput : public QObject {
         QTest::addRow("cp1252 file, UTF-8-looking heading") << utf8 + "1;1;ecce;citt\xe0;voil\xe0\r\n"
                                                             << QString::fromUtf8("Fran\u00c3\u00a7ais");
         QTest::addRow("CR line ends") << QByteArray(utf8).replace("\r\n", "\r") << french;
+        QTest::addRow("UTF-8 with its mark") << "\xEF\xBB\xBF" + utf8 << french;
     }
     void languagesAreDecodedAsTheLoaderDecodes() {
         QFETCH(QByteArray, file);
@@ -70,6 +71,7 @@ class TestOddInput : public QObject {
         b.aprivocaboli(QStringLiteral("vocabula.txt"));
         QCOMPARE(b.impostazioni()->Lingue->list(1), b.state.vocabularyTable.at(0)[3]);
         QCOMPARE(b.state.vocabularyTable.at(0)[3], language);
+        QCOMPARE(b.state.vocabularyTable.at(0)[0], "Ordo"); // nothing more, nothing less before it
     }
 
     // A change of one byte reads the file again (a change of the language does, as the test above shows).
