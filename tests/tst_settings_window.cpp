@@ -137,7 +137,7 @@ class TestSettingsWindow : public QObject {
         };
         const QString nil = QStringLiteral("Nil nimium studeo, Caesar, tibi velle placere");
         row("Catullus addresses Caesar", 2, 2, 3, nil + "|Alea iacta est!", "9 12", "portrait");
-        row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12", "bubble");
+        row("two Catulli", 1, 3, 3, "Miser Catulle!|Miser Catulle!", "12 12", "portrait");
         row("Horatius addressed by Vergilius", 1, 5, 4, "Vergili! Animae dimidium meae!|Arma virumque cano",
             "9 12", "quotation");
         row("Seneca wraps to Cicero", 2, 5, 1, "Quo usque tandem?|Carpe diem!", "12 12", "name");
