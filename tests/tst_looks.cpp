@@ -411,14 +411,22 @@ class TestLooks : public QObject {
     void printedResults_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<certamen::Kind>("kind");
-        QTest::addRow("printed-knockout4") << 4 << certamen::Kind::Eliminatio;
-        QTest::addRow("printed-league3") << 3 << certamen::Kind::Orbis;
+        QTest::addColumn<bool>("tie"); // each beats the next: three champions
+        QTest::addRow("printed-knockout4") << 4 << certamen::Kind::Eliminatio << false;
+        QTest::addRow("printed-league3") << 3 << certamen::Kind::Orbis << false;
+        QTest::addRow("printed-league3-tie") << 3 << certamen::Kind::Orbis << true;
     }
     void printedResults() {
         QFETCH(int, n);
         QFETCH(certamen::Kind, kind);
+        QFETCH(bool, tie);
         QTemporaryDir dir;
-        const certamen::Tournament t = classOf(n, kind == certamen::Kind::Orbis ? 3 : n - 1, kind);
+        certamen::Tournament t = classOf(n, tie ? 0 : kind == certamen::Kind::Orbis ? 3 : n - 1, kind);
+        for (int m = t.next(); tie && m >= 0; m = t.next()) {
+            const certamen::Match &x = t.matches()[m];
+            QVERIFY(t.record(m, {x.side[x.side[1] == (x.side[0] + 1) % n ? 0 : 1], {16, 9}, {1, 2}, 130}));
+        }
+        QCOMPARE(t.champions().size(), tie ? 3 : 1);
         QVERIFY(t.next() < 0);
         QPrinter printer(QPrinter::HighResolution);
         lists::toPdf(printer, dir.filePath("results.pdf"));
