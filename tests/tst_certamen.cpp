@@ -101,13 +101,17 @@ void startMatch(Traduci &b) {
 }
 
 // The left-hand player (key 1) or the right-hand one (key 0) wins the match
-// being played, the loser erring once; then its end scene is over.
-void finishMatch(Traduci &b, bool leftWins) {
+// being played, the loser erring once; then its end scene pauses, once.
+void finishMatch(Traduci &b, bool leftWins, bool pauseOver = true) {
     answer(b, false, leftWins ? 1 : 2);
     for (int i = 0; i < 6; ++i)
         answer(b, true, leftWins ? 2 : 1);
     QVERIFY(b.state.gameOver);
-    emit b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->tick();
+    auto *pause = b.findChild<ui::Timer *>(QStringLiteral("Pausa"));
+    QVERIFY(pause->enabled());
+    if (!pauseOver) return;
+    emit pause->tick();
+    QVERIFY(!pause->enabled());
 }
 
 // Runs `f` on this thread without root's power to read any file, so that a
@@ -892,6 +896,20 @@ class TestCertamen : public QObject {
         playMatch(b, true);
         QVERIFY(c.tournament()->finished());
         QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
+    }
+
+    // A game started by hand during a match's end scene ends its pause: the
+    // table does not come over that game.
+    void handGameInThePause() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        QCoreApplication::processEvents();
+        setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), true);
+        startMatch(b);
+        finishMatch(b, true, false);
+        startGame(fx, GameChoice{.players = 2});
+        QVERIFY(!b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->enabled());
+        QVERIFY(!certamenOf(b).tabula()->isVisible());
     }
 
     // A state file that is not a tournament's: one message, the file kept
