@@ -2,6 +2,7 @@
 // decoded apart from its file, a class too large for a double.
 #include "board/traduci.h"
 #include "settings/impostazioni.h"
+#include "support/datarow.h"
 #include "support/gamedriver.h"
 #include "vocabulary/cp1252.h"
 
@@ -94,6 +95,23 @@ class TestOddInput : public QObject {
         if (reference.isValid()) QCOMPARE(text, reference(all));
         QCOMPARE(vocabulary::encodeCp1252(text).value_or(QByteArray()), all);
         QVERIFY(!vocabulary::encodeCp1252(QStringLiteral("\u0100")).has_value());
+    }
+
+    // Defective lines are reported; past 400 characters of them the standard
+    // vocabulary is refused whole and the program ends.
+    void tooManyDefects_data() {
+        QTest::addColumn<int>("lines");
+        row("400 characters of defects", 100);
+        row("404 characters of defects", 101);
+    }
+    void tooManyDefects() {
+        QFETCH(int, lines);
+        BoardFixture fx(makeVocabulary(150) + QByteArray("xy\r\n").repeated(lines));
+        fx.board();
+        const bool refused = lines > 100;
+        QCOMPARE(fx.platform.endCount, refused ? 1 : 0);
+        QCOMPARE(fx.platform.messages.value(0).title == "Troppi record difettosi nel file vocabula.txt",
+                 refused);
     }
 
     void overflowingClassIsReported() {
