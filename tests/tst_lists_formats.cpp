@@ -172,6 +172,7 @@ class TestListsFormats : public QObject {
             kvtml(latinItalian + "<entries>" + entry(1, "r\xe9x", "re") + "</entries>"), 5, "UTF-8");
         row("binary junk", QByteArrayLiteral("a,b\nc,d\n\177ELF\x02\x01\x00\x00junk\nmore\n"), 3, "binari");
         row("a quote never closed", "#separator:comma\na,b\n\"c,d\ne,f\n", 3, "virgolette");
+        row("a quote never closed after a field of two lines", "a,\"b\r\nc\"\r\n\"d\r\n", 3, "virgolette");
         row("an entry without text", kvtml(latinItalian + "<entries>\n" + entry(7, "", "") + "</entries>"),
             -1, "riga 6: la voce 7 non ha testo");
         row("a lesson naming no entry",
