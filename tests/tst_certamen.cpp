@@ -870,6 +870,9 @@ class TestCertamen : public QObject {
             setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), true);
             playMatch(b, true);
             second = c.tournament()->next();
+            // One of the next pair has played: only the other may change character.
+            QCOMPARE(c.tabula()->hint().section('\n', 0, 0),
+                     "0: persona mutatur · A: absens · I: iterum · Esc: claude");
             startMatch(b);
             answer(b, true, 1);
             startGame(fx, GameChoice{.players = 2});
