@@ -170,9 +170,11 @@ ImportResult readCsv(const QByteArray &bytes, QChar separator, int heading) {
         widest = std::max(widest, static_cast<int>(row.size()));
     }
     qsizetype expected = hasHeading ? r.rows.first().size() : 0;
+    // The width most rows have; of two as common, the wider, whatever the hash's order.
     if (!hasHeading)
         for (auto it = widths.cbegin(); it != widths.cend(); ++it)
-            if (it.value() > widths.value(expected)) expected = it.key();
+            if (std::pair(it.value(), it.key()) > std::pair(widths.value(expected), expected))
+                expected = it.key();
     t.separator = separator;
     t.heading = hasHeading;
     if (hasHeading) t.columns = r.rows.first();

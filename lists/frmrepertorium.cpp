@@ -226,7 +226,7 @@ void frmRepertorium::showFind() {
     quaere->selectAll();
 }
 
-bool frmRepertorium::findNext(bool forward) {
+void frmRepertorium::findNext(bool forward) {
     const QModelIndex current = tabula->currentIndex();
     int column = current.isValid() ? current.column() : (forward ? -1 : model_->columnCount());
     // A new text is looked for from the current cell on, itself included.
@@ -236,12 +236,11 @@ bool frmRepertorium::findNext(bool forward) {
         model_->list().find(quaere->text(), current.isValid() ? current.row() : 0, column, forward);
     if (row < 0) {
         summa->setText(tr("«%1» non c'è").arg(quaere->text()));
-        return false;
+        return;
     }
     const QModelIndex at = model_->index(row, column);
     tabula->setCurrentIndex(at);
     tabula->scrollTo(at);
-    return true;
 }
 
 bool frmRepertorium::eventFilter(QObject *o, QEvent *e) {

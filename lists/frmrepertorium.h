@@ -45,7 +45,7 @@ class frmRepertorium : public QDialog {
     bool Salva_Click();
     // Shows the find bar (Ctrl+F); finds the next or previous match.
     void showFind();
-    bool findNext(bool forward = true);
+    void findNext(bool forward = true);
 
   protected:
     void reject() override;

@@ -331,14 +331,11 @@ class TestLooks : public QObject {
         } else if (window == "progressus") {
             players::History history(fx.path() + "/historia.sqlite");
             for (int m = 0; m < 3; ++m) {
-                players::GameRecord g{
-                    .started = QDateTime::currentDateTime().addDays(-1).addSecs(600 * m),
-                    .seconds = 60.0 + 20 * m,
-                    .vocabulary = "vocabula.txt",
-                    .language = "Italiano",
-                    .classes = "1111",
-                    .frequencies = "1111",
-                    .sides = {{1, players::Roster::guestId, players::Roster::guestName, 9 + m, 2}}};
+                players::GameRecord g;
+                g.started = QDateTime::currentDateTime().addDays(-1).addSecs(600 * m);
+                g.seconds = 60.0 + 20 * m;
+                g.vocabulary = "vocabula.txt", g.language = "Italiano", g.classes = g.frequencies = "1111";
+                g.sides = {{1, players::Roster::guestId, players::Roster::guestName, 9 + m, 2, 0}};
                 g.words = {{"rex, regis m.", "1", "re", m ? "1+" : "1-1+"},
                            {"amo, -as", "3", "amare", "1-1-1+"}};
                 history.record(g);
