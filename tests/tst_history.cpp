@@ -6,6 +6,7 @@
 #include "players/historystore.h"
 #include "players/progress.h"
 #include "players/schedule.h"
+#include "support/boardfixture.h"
 #include "support/datarow.h"
 
 #include <QProcess>
@@ -31,11 +32,6 @@ GameRecord game(const QString &player, int minutes, const QStringList &words, in
     for (const QString &w : words)
         g.words.push_back({w.section(':', 0, 0), "1", "x", w.section(':', 1)});
     return g;
-}
-
-QByteArray bytesOf(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -110,9 +106,10 @@ class TestHistory : public QObject {
     // of the last, Mondays first; days outside the range are not counted.
     void masteredPerWeek() {
         const QDate wed(2026, 11, 4), sun(2026, 11, 22);
-        const QList<QDate> days{wed.addDays(-3), wed, wed.addDays(4), wed.addDays(5), sun, sun.addDays(1)};
+        const QList<QDate> days{wed.addDays(-3), wed.addDays(-2), wed, wed.addDays(4), wed.addDays(5), sun,
+                                sun.addDays(1)};
         QList<std::pair<QDate, int>> expected{
-            {QDate(2026, 11, 2), 2}, {QDate(2026, 11, 9), 1}, {QDate(2026, 11, 16), 1}};
+            {QDate(2026, 11, 2), 3}, {QDate(2026, 11, 9), 1}, {QDate(2026, 11, 16), 1}};
         QCOMPARE(players::masteredPerWeek(days, wed, sun), expected);
         QVERIFY(players::masteredPerWeek(days, sun, wed).isEmpty());
     }
@@ -212,7 +209,7 @@ class TestHistory : public QObject {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase("other");
         }
-        QByteArray bytes = bytesOf(path);
+        QByteArray bytes = readAll(path);
         QVERIFY(bytes.size() > 20000);
         const qint64 where = at < 0 ? bytes.size() + at : at;
         if (damage == "cut") bytes.truncate(where);
@@ -236,7 +233,7 @@ class TestHistory : public QObject {
         if (damage == "unreadable") {
             QCOMPARE(s.state(), HistoryStore::State::Unreadable);
             QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-            QCOMPARE(bytesOf(path), bytes);
+            QCOMPARE(readAll(path), bytes);
             return;
         }
         QCOMPARE(s.asideReason(), damage == "version"   ? HistoryStore::Aside::UnknownVersion
@@ -250,7 +247,7 @@ class TestHistory : public QObject {
         else if (damage == "loop")
             QCOMPARE(QFileInfo(aside).symLinkTarget(), path);
         else if (setAside)
-            QCOMPARE(bytesOf(aside), bytes);
+            QCOMPARE(readAll(aside), bytes);
     }
 
     // A history that cannot be made where it belongs (a file where its
