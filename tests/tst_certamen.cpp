@@ -748,6 +748,12 @@ class TestCertamen : public QObject {
         QCOMPARE(fx.platform.messages.size(), before + 2);
         QCOMPARE(fx.platform.messages.last().title, QStringLiteral("Fabula acta est"));
         QVERIFY(b.playing());
+        // In a game started by hand, Esc asks the board's question alone.
+        startGame(fx, GameChoice{.players = 2});
+        fx.platform.answers.enqueue(ui::Answer::Cancel);
+        QTest::keyClick(&b, Qt::Key_Escape);
+        QCOMPARE(fx.platform.messages.size(), before + 3);
+        QCOMPARE(fx.platform.messages.last().title, QStringLiteral("Fabula acta est"));
     }
 
     // Names that do not fit (24 px, never below 20): smaller first, then over

@@ -121,6 +121,9 @@ class TestListsFormats : public QObject {
             "#separator:tab\n#html:true\n#columns:Latin\tItalian\tDeck\n#Deck Column:3\n"
             "<b>amicus</b>, -i m.\tamico&nbsp;<br>compagno\tCaput I\n\"a; b\"\t\"x\ty\"\tCaput II\n",
             0, head + "0;1;amicus, -i m.;amico compagno", {"Caput I"});
+        row("anki, CR LF line ends",
+            "#separator:tab\r\n#deck column:1\r\nCaput I\trex\tre\r\nCaput II\tet\te\r\n", 0,
+            head + "0;4;et;e", {"Caput II"});
         row("anki, the deck in the first column",
             "#separator:tab\n#deck column:1\nCaput I\trex\tre\nCaput II\tet\te\n", 0, head + "0;4;et;e",
             {"Caput II"});
