@@ -298,11 +298,12 @@ class TestListsWindow : public QObject {
     // "Aperi" takes any vocabulary file but one the game would stop at; the recent lists are the
     // last five chosen, newest first, and one gone missing leaves them with a warning.
     void openAndRecent_data() {
-        QTest::addColumn<QString>("chosen"); // l<k>.txt; "-k": l<k>.txt gone, then taken from the recent ones
+        QTest::addColumn<QString>("chosen"); // l<k>.txt; "+k": taken from the recent ones; "-k": gone first
         QTest::addColumn<QString>("recent");
         QTest::newRow("seven lists, the last five kept") << QString("1 2 3 4 5 6 7") << "76543";
         QTest::newRow("one chosen again comes first") << QString("1 2 3 1") << "132";
         QTest::newRow("not a vocabulary: refused") << QString("1 junk") << "1";
+        QTest::newRow("a recent list taken again") << QString("1 2 +1") << "12";
         QTest::newRow("a recent list gone missing") << QString("1 2 -1") << "2";
     }
     void openAndRecent() {
@@ -314,9 +315,10 @@ class TestListsWindow : public QObject {
         fx.write("ljunk.txt", QByteArray("\177ELF junk line\n").repeated(40));
         Lists *l = listsOf(fx.board());
         for (const QString &c : chosen.split(' ')) {
-            const QString path = fx.path() + "/l" + QString(c).remove('-') + ".txt";
+            const QString path = fx.path() + "/l" + QString(c).remove('-').remove('+') + ".txt";
             answerFile(path);
-            if (c.startsWith('-') && QFile::remove(path))
+            if (c.startsWith('-')) QVERIFY(QFile::remove(path));
+            if (c.startsWith('-') || c.startsWith('+'))
                 l->Recens_Click(static_cast<int>(l->recent().indexOf(path)));
             else
                 l->Aperi_Click();
