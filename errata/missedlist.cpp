@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
+#include <tuple>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -467,9 +468,8 @@ QList<MissedWord> MissedList::words() const {
 QList<MissedWord> MissedList::byErrors() const {
     QList<MissedWord> out = words();
     std::stable_sort(out.begin(), out.end(), [](const MissedWord &a, const MissedWord &b) {
-        if (a.errors != b.errors) return a.errors > b.errors;
-        if (a.last != b.last) return a.last > b.last;
-        return a.latin < b.latin;
+        // The most errors first, then the latest missed, then by the Latin word.
+        return std::tie(b.errors, b.last, a.latin) < std::tie(a.errors, a.last, b.latin);
     });
     return out;
 }

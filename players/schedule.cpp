@@ -1,6 +1,7 @@
 #include "players/schedule.h"
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 namespace schedule {
@@ -46,9 +47,7 @@ QList<int> askingOrder(const QList<QDate> &due, int count, const std::function<f
     // Only the first `count` need sorting: a game of 50 among 10,000 words.
     std::partial_sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n), keys.end(),
                       [](const Key &a, const Key &b) {
-                          if (a.day != b.day) return a.day < b.day;
-                          if (a.draw != b.draw) return a.draw < b.draw;
-                          return a.index < b.index;
+                          return std::tie(a.day, a.draw, a.index) < std::tie(b.day, b.draw, b.index);
                       });
     QList<int> order;
     order.reserve(static_cast<qsizetype>(n));
