@@ -201,6 +201,8 @@ class TestPlayers : public QObject {
             "Hospes|Hospes");
         QTest::newRow("a field of no player's")
             << changed("size=4", "2\\nota=x\nsize=4") << all << true << sides;
+        QTest::newRow("no players") << QByteArray("[lusores]\nsize=0\n") << QStringList() << false
+                                    << "Hospes|Hospes";
         QTest::newRow("size missing") << changed("size=4\n", "") << all << true << sides;
         QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
