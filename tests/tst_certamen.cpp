@@ -95,9 +95,13 @@ void setUp(BoardFixture &fx, const QString &names, bool league = false, bool exc
 void startMatch(Traduci &b) {
     Certamen &c = certamenOf(b);
     QVERIFY(c.tabula() && c.tabula()->isVisible());
+    const Match &m = c.tournament()->matches()[c.tournament()->next()];
     QTest::keyClick(c.tabula(), Qt::Key_Space);
     QVERIFY(!c.tabula()->isVisible());
     QVERIFY(b.playing());
+    // The right-hand pupil plays with key 0, over the right-hand portrait.
+    QCOMPARE(b.nomen(1)->caption() + '|' + b.nomen(2)->caption(),
+             c.tournament()->name(m.side[1]) + '|' + c.tournament()->name(m.side[0]));
 }
 
 // The left-hand player (key 1) or the right-hand one (key 0) wins the match
@@ -669,6 +673,18 @@ class TestCertamen : public QObject {
             first = c.tournament()->next();
             QAbstractItemModelTester consistent(c.tabula()->results(),
                                                 QAbstractItemModelTester::FailureReportingMode::QtTest);
+            // "1" gives the left-hand pupil the next character, never the other's: five go round.
+            const auto character = [&](int side) {
+                return c.tournament()->entrants().at(c.tournament()->matches()[first].side[side]).character;
+            };
+            QStringList seen{character(0)};
+            for (int i = 0; i < 5; ++i) {
+                QTest::keyClick(c.tabula(), Qt::Key_1);
+                seen << character(0);
+            }
+            QCOMPARE(seen.first(), seen.last());
+            QCOMPARE(QSet<QString>(seen.begin(), seen.end()).size(), 5);
+            QVERIFY(!seen.contains(character(1)) && !character(1).isEmpty());
             for (const Qt::Key k : {Qt::Key_X, Qt::Key_2, Qt::Key_Tab})
                 QTest::keyClick(c.tabula(), k);
             QVERIFY(!b.playing());
