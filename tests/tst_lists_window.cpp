@@ -10,6 +10,7 @@
 #include "lists/lists.h"
 #include "settings/impostazioni.h"
 #include "support/gamedriver.h"
+#include "ui/wholefile.h"
 
 #include <QAbstractItemModelTester>
 #include <QPrinter>
@@ -112,6 +113,8 @@ class TestListsWindow : public QObject {
         row("a word given its own text, closed: nothing changed", "set0=rex, regis m.|esc", {});
         row("closed with changes, Cancel", "set0=rex|escCancel", replaced("rex, regis m.", "rex"), 1);
         row("closed with changes, OK", "set0=rex|escOk", {}, 1);
+        row("saved on a full disk: not saved, saved later", "set0=rex|full", replaced("rex, regis m.", "rex"),
+            1);
     }
     void editAndSave() {
         QFETCH(QString, steps);
@@ -138,6 +141,11 @@ class TestListsWindow : public QObject {
             if (!value.isEmpty()) m->setData(w.tabula->currentIndex(), value, Qt::EditRole);
             if (s.startsWith("esc")) QTest::keyClick(w.tabula, Qt::Key_Escape);
             if (s.startsWith("close")) w.close();
+            if (s == "full") {
+                ui::setWriteFailureForTest([](qint64, qint64) { return false; });
+                QVERIFY(!w.Salva_Click());
+                ui::setWriteFailureForTest(nullptr);
+            }
         }
         QCOMPARE(fx.platform.messages.size(), messages);
         QCOMPARE(w.isVisible(), !saved.isEmpty());
