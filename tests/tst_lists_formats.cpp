@@ -124,6 +124,8 @@ class TestListsFormats : public QObject {
         row("anki, CR LF line ends",
             "#separator:tab\r\n#deck column:1\r\nCaput I\trex\tre\r\nCaput II\tet\te\r\n", 0,
             head + "0;4;et;e", {"Caput II"});
+        row("anki, the deck named in the header", "#separator:tab\n#deck:Caput I\nrex\tre\n", 0,
+            head + "0;4;rex;re", {"Caput I"});
         row("anki, the deck in the first column",
             "#separator:tab\n#deck column:1\nCaput I\trex\tre\nCaput II\tet\te\n", 0, head + "0;4;et;e",
             {"Caput II"});
