@@ -17,9 +17,6 @@
 #include "lists/frmrepertorium.h"
 #include "lists/print.h"
 #include "lists/wordlist.h"
-#include "players/frmprogressus.h"
-#include "players/history.h"
-#include "players/roster.h"
 #include "settings/impostazioni.h"
 #include "settings/viewstore.h"
 #include "support/gamedriver.h"
@@ -303,7 +300,7 @@ class TestLooks : public QObject {
     // with words of its own in it.
     void featureWindows_data() {
         QTest::addColumn<QString>("window");
-        for (const char *w : {"repertorium", "importa", "certamen", "errata", "progressus"})
+        for (const char *w : {"repertorium", "importa", "certamen", "errata"})
             QTest::newRow(w) << QString::fromLatin1(w);
     }
     void featureWindows() {
@@ -327,24 +324,6 @@ class TestLooks : public QObject {
         } else if (window == "importa") {
             frmImporta w("verba.csv",
                          "Latinum;Classis;Italiano\nrex, regis m.;nomen;re\nlaudo, -are;verbum;lodo\n");
-            shot = grab(w);
-        } else if (window == "progressus") {
-            players::History history(fx.path() + "/historia.sqlite");
-            for (int m = 0; m < 3; ++m) {
-                players::GameRecord g;
-                g.started = QDateTime::currentDateTime().addDays(-1).addSecs(600 * m);
-                g.seconds = 60.0 + 20 * m;
-                g.vocabulary = "vocabula.txt", g.language = "Italiano", g.classes = g.frequencies = "1111";
-                g.sides = {{1, players::Roster::guestId, players::Roster::guestName, 9 + m, 2, 0}};
-                g.words = {{"rex, regis m.", "1", "re", m ? "1+" : "1-1+"},
-                           {"amo, -as", "3", "amare", "1-1-1+"}};
-                history.record(g);
-            }
-            history.flush();
-            frmProgressus w(history, {{players::Roster::guestId, players::Roster::guestName}},
-                            players::Roster::guestId);
-            // The most missed words: the other charts' axes run to this moment, their dates change daily.
-            w.findChild<ui::OptionButton *>("genus(3)")->setValue(true);
             shot = grab(w);
         } else {
             Traduci &b = fx.board();
