@@ -9,11 +9,11 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
-#include <tuple>
 #include <charconv>
 #include <cstring>
 #include <limits>
 #include <string_view>
+#include <tuple>
 
 const QString MissedList::defaultFile = QStringLiteral("errata.txt");
 
