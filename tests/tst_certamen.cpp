@@ -9,6 +9,7 @@
 #include "certamen/tabula.h"
 #include "certamen/tournament.h"
 #include "settings/impostazioni.h"
+#include "settings/store.h"
 #include "support/datarow.h"
 #include "support/gamedriver.h"
 #include "support/tournaments.h"
@@ -309,6 +310,7 @@ class TestCertamen : public QObject {
         QFETCH(bool, league);
         QFETCH(QString, shown);
         BoardFixture fx;
+        SettingsStore().write(QStringLiteral("Classiscelte"), QStringLiteral("1101"));
         QStringList captions;
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmCertamen *>(f);
@@ -317,7 +319,17 @@ class TestCertamen : public QObject {
             w->nominaText->setPlainText(QString("Pupillus\n").repeated(pupils));
             captions << w->tempus->caption();
             fx.platform.onModal = nullptr;
-            answerSettings(fx.platform, GameChoice{.players = 2, .words = 10, .speed = 4});
+            answerSettings(fx.platform,
+                           GameChoice{.players = 2, .words = 10, .speed = 4, .tweak = [](auto *s) {
+                                          for (int k : {3, 1, 2, 4})
+                                              s->Chclassi(k)->setValue(k == 3);
+                                      }});
+            w->Optiones->press();
+            // Opened again, the options show the tournament's classes, not the stored ones.
+            fx.platform.onModal = [&](ui::Form *s) {
+                captions << boxStates(qobject_cast<Impostazioni *>(s)->Chclassi);
+                qobject_cast<Impostazioni *>(s)->okay(1)->press();
+            };
             w->Optiones->press();
             // The kind clicked (the knockout clicked again, as chosen): it stays selected, alone.
             QTest::mouseClick((league ? w->Orbis : w->Eliminatio)->findChild<QRadioButton *>(),
@@ -329,7 +341,7 @@ class TestCertamen : public QObject {
             w->hide();
         };
         fx.board().findChild<QAction *>(QStringLiteral("Novum"))->trigger();
-        QCOMPARE(captions, (QStringList{"", shown}));
+        QCOMPARE(captions, (QStringList{"", "0010", shown}));
     }
 
     // Names read from a file, in Windows-1252 or UTF-8; a file too large for a

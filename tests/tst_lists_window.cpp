@@ -153,6 +153,19 @@ class TestListsWindow : public QObject {
         QCOMPARE(readAll(fx.path() + "/meum.txt"), saved.isEmpty() ? edited : saved);
     }
 
+    // A defective line above the heading is shown, not edited; a cell changes only in the edit role.
+    void readOnlyRows() {
+        BoardFixture fx;
+        fx.write("meum.txt", "aqua acqua\r\n" + edited);
+        frmRepertorium w(fx.path() + "/meum.txt");
+        ListModel *m = w.model();
+        QVERIFY(!m->flags(m->index(0, 0)).testFlag(Qt::ItemIsEditable));
+        QVERIFY(!m->setData(m->index(0, 0), "aqua, -ae f.", Qt::EditRole));
+        QVERIFY(!m->setData(m->index(1, 0), "rex", Qt::DisplayRole));
+        QCOMPARE(m->index(0, 0).data().toString() + '|' + m->index(1, 0).data().toString(),
+                 "aqua acqua|rex, regis m.");
+    }
+
     // Ctrl+F finds in every column, row after row, from the top again at the end.
     void find() {
         BoardFixture fx;
