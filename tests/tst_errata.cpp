@@ -234,7 +234,7 @@ class TestErrata : public QObject {
         QFETCH(bool, nounsOnly);
         QFETCH(int, asked);
         QFETCH(bool, absent);
-        BoardFixture fx;
+        BoardFixture fx(makeVocabulary(150) + "5;1;extra;fuori;out\r\n"); // a frequency no game draws
         fx.write(file, missed);
         Traduci &b = fx.board();
         MissedList before;
