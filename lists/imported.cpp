@@ -152,7 +152,7 @@ ImportChoice initialChoice(const ImportedTable &t) {
     // A column no heading names, whose every text names a class, is the class column.
     for (int k = 0; k < n && c.classColumn < 0; ++k) {
         const QString language = standardLanguage(t.columns[k], t.locales.value(k));
-        if (k == c.latin || language == latinName || translationNames.contains(language)) continue;
+        if (language == latinName || translationNames.contains(language)) continue;
         int named = 0, texts = 0;
         for (qsizetype r = 0; r < t.rows.size() && r < 200 && named == texts; ++r) {
             const QString f = t.rows[r].fields.value(k);

@@ -108,6 +108,8 @@ class TestListsFormats : public QObject {
             "Ordo;Classis;Verbum latinum;Nota|0;4;rosa;x");
         row("csv, a heading told by a translation's name", "Verbum,Italiano\nrosa,rosa\n", 0,
             head + "0;4;rosa;rosa");
+        row("csv, grammar's words: a translation naming classes is no class column",
+            "Latin;Italiano\r\nnomen;nome\r\nverbum;verbo\r\n", 0, head + "0;4;nomen;nome|0;4;verbum;verbo");
         row("csv, the class first, by its heading and number",
             "Classe;Latin;Italiano\r\n4;bene;bene\r\n1;rosa;rosa\r\n", 0,
             head + "0;4;bene;bene|0;1;rosa;rosa");
