@@ -266,6 +266,8 @@ class TestListsFormats : public QObject {
         row("lines ending as the first line ends, the others kept as they were",
             "h;h;h;h\r\n0;1;aqua;acqua\n0;3;amo;amo\n0;4;et;e\n",
             "h;h;h;h\r\n0;1;aqua;acqua\n0;2;novus;nuovo \xe8\r\n0;4;et;e\n0;4;ita;cos\xec\r\n");
+        row("no heading: the game's own written before the first word", "/ c\r\namo amo\r\n",
+            "/ c\r\nOrdo;Classis;Verbum latinum;Italiano\r\n0;2;novus;nuovo \xe8\r\n0;4;ita;cos\xec\r\n");
         row("ASCII given a letter Windows-1252 lacks turns UTF-8",
             "h;h;h;h\r0;1;aqua;acqua\r0;3;amo;amo\r0;4;et;e\r",
             "h;h;h;h\r0;1;aqua;acqua\r0;2;novus;nuovo \xC3\xA8\r0;4;et;e\r0;4;ita;cos\xC3\xAC "
