@@ -102,7 +102,6 @@ WordList WordList::fromBytes(const QByteArray &bytes) {
 WordList WordList::fresh(const QStringList &languages) {
     WordList list;
     list.encoding_ = Encoding::Utf8;
-    list.asciiOnly_ = false;
     Line heading;
     heading.fresh = true;
     heading.fields =
