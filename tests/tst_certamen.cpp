@@ -727,6 +727,7 @@ class TestCertamen : public QObject {
             playMatch(b, true);
             const Match &won = c.tournament()->matches()[second];
             QCOMPARE(won.outcome->winner, won.side[0]);
+            QCOMPARE(won.outcome->errors, (std::array{0, 1}));
             // The choice given up: nothing asked, nothing changed.
             answerChoice = -1;
             const qsizetype shown = fx.platform.messages.size();
@@ -767,6 +768,7 @@ class TestCertamen : public QObject {
         const Match &m = c.tournament()->matches()[second];
         QCOMPARE(m.outcome->winner, m.side[1]);
         QCOMPARE(m.outcome->right[1], 6);
+        QCOMPARE(m.outcome->errors, (std::array{1, 0})); // the left-hand loser's error (key 1)
         // Esc and No: the board's own question to end the program follows.
         startMatch(b);
         fx.platform.answers.enqueue(ui::Answer::No);
