@@ -57,12 +57,14 @@ class TestPlay : public QObject {
             QCOMPARE(b.figura(loser)->pictureHandle(), pics(loser, 6)->pictureHandle());
             QVERIFY(pics(loser, 7)->shown() && !pics(winner, 7)->shown());
         }
+        const int winnerTop = pics(winner, 7)->top();
         press(b, Qt::Key_Return); // keys before the prompt do nothing (no settings window, counted below)
         // the end scene: the head falls down the track, then the prompt
         for (int i = 0; i < 200 && b.Parola->caption() != QStringLiteral("Quamlibet clavem tange"); ++i)
             b.Timer1_Timer();
         QCOMPARE(b.Parola->caption(), QStringLiteral("Quamlibet clavem tange"));
         QVERIFY(players == 1 || pics(loser, 7)->top() >= b.barrone(loser)->height_());
+        QCOMPARE(pics(winner, 7)->top(), winnerTop); // the winner's head stays
         QCOMPARE(b.Parola->fontSize(), 13.0);
         press(b, 'q'); // a key now opens the settings for a new game
         QCOMPARE(fx.platform.modalWindows.size(), 2);
