@@ -77,7 +77,9 @@ class TestPlay : public QObject {
         Traduci &b = fx.board();
         answer(b, false, 2); // Vergilius against Cicero
         QCOMPARE(b.state.lockedOut[2], 1);
+        b.Timer1_Timer(); // the locked player stands, the other walks on
         QCOMPARE(b.figura(2)->pictureHandle(), b.Iml(6)->pictureHandle());
+        QCOMPARE(b.figura(1)->pictureHandle(), b.Imr(b.state.walkFrame)->pictureHandle());
         QCOMPARE(b.Labelsotto1->caption(),
                  QStringLiteral("Vae, Vergili!  Erravisti!  Nunc Cicero tantum ludere potest."));
         QCOMPARE(b.state.errorCount, 0.0); // no error counted with two players
