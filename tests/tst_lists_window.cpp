@@ -95,6 +95,8 @@ class TestListsWindow : public QObject {
         const auto replaced = [](QByteArray a, QByteArray b) { return QByteArray(edited).replace(a, b); };
         row("added, its class guessed", "add0=novus, -a, -um",
             replaced("m.;re\r\n", "m.;re\r\n0;2;novus, -a, -um;\r\n"));
+        row("added with no row chosen: at the end", "add9=novus, -a, -um",
+            edited + "0;2;novus, -a, -um;\r\n");
         // the second undo puts the first row deleted back, each in its place
         row("deleted, undone, redone", "del0|del1|undo|undo|redo", replaced("0;1;rex, regis m.;re\r\n", ""));
         row("sorted by the Latin word, the defective line in its place", "sort0",
