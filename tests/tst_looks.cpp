@@ -241,6 +241,7 @@ class TestLooks : public QObject {
                 QTest::addRow("tabula%d-%s", n, full ? "full" : "100") << n << full << n / 3 << knockout;
         // The end: the champion, the last rounds, the results with a walkover.
         QTest::addRow("tabula4-end-100") << 4 << false << 3 << knockout;
+        QTest::addRow("tabula32-end-100") << 32 << false << 31 << knockout;
         // A league half played (a walkover among its results), its next match marked.
         for (bool full : {false, true})
             QTest::addRow("orbis5-%s", full ? "full" : "100") << 5 << full << 4 << certamen::Kind::Orbis;
