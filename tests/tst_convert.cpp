@@ -41,6 +41,9 @@ class TestConvert : public QObject {
         QCOMPARE(ui::val(text), value);
     }
 
+    // A number in a text: a blank before it unless it is negative.
+    void signedNumbers() { QCOMPARE(ui::signedForm(0) + ui::signedForm(-1) + ui::signedForm(12), " 0-1 12"); }
+
     void halvesRoundToEven_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<long long>("r");
