@@ -3,6 +3,7 @@
 // of the boxes, and a missing or damaged lexicon file.
 
 #include "formae/lexicon.h"
+#include "support/boardfixture.h"
 #include "support/datarow.h"
 
 #include <QFile>
@@ -53,13 +54,9 @@ class TestFormae : public QObject {
         QTest::addColumn<QStringList>("cells");
         QTest::addColumn<QString>("table"); // with lengths, cells split by " ", "*" not checked
         QTest::addColumn<bool>("lengths");
-        QFile f(TEST_DATA_DIR "/paradigms.tsv");
-        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
         QHash<QString, QStringList> cellsNamed;
-        for (const QString &line : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-            const QStringList field = line.split(u'\t');
-            if (line.startsWith(u'#')) continue;
-            if (line.startsWith(QLatin1String("cells ")))
+        for (const QStringList &field : tableOf(TEST_DATA_DIR "/paradigms.tsv")) {
+            if (field[0].startsWith(QLatin1String("cells ")))
                 cellsNamed[field[0].mid(6)] = field[1].split(u';');
             else
                 for (bool lengths : {true, false})

@@ -5,11 +5,11 @@
 #include "lists/export.h"
 #include "lists/imported.h"
 #include "lists/wordlist.h"
+#include "support/boardfixture.h"
 #include "vocabulary/vocabularyfile.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -27,23 +27,6 @@ QString imported(const ImportResult &r, const QStringList &lessons) {
     return QString::fromUtf8(buildList(r.table, c)).trimmed().split("\r\n").join('|');
 }
 
-// A KVTML 2 file of `body`, its Latin and Italian named as a German edition names them.
-QByteArray kvtml(const QByteArray &body, const QByteArray &version = "2.0") {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
-           "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"" +
-           version + "\">\n" + body + "\n</kvtml>\n";
-}
-const QByteArray latinItalian =
-    "<identifiers><identifier id=\"0\"><name>Latein</name><locale>la</locale></identifier><identifier "
-    "id=\"1\">"
-    "<name>Italienisch</name><locale>it</locale></identifier></identifiers>\n";
-
-QByteArray entry(int id, const QByteArray &latin, const QByteArray &italian, const QByteArray &comment = "") {
-    return "<entry id=\"" + QByteArray::number(id) + "\"><translation id=\"0\"><text>" + latin + "</text>" +
-           (comment.isEmpty() ? "" : "<comment>" + comment + "</comment>") +
-           "</translation><translation id=\"1\"><text>" + italian + "</text></translation></entry>\n";
-}
-
 } // namespace
 
 class TestListsFormats : public QObject {
@@ -51,145 +34,16 @@ class TestListsFormats : public QObject {
   private slots:
     // Each format read into a list of the game's own (all lessons, or those named), or bad input:
     // an error naming the line (nothing read), or a warning naming it (the rows stay, none lost).
+    // The files read are in the data's import folder, each described by a row of its cases.tsv.
     void reading_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("errorLine");    // 0: read well; -1: read with the warning expected
         QTest::addColumn<QString>("expected"); // the list, the error or the warning
         QTest::addColumn<QStringList>("lessons");
         QTest::addColumn<QString>("list"); // read with a warning: the list made, when given
-        const auto row = [](const char *t, QByteArray b, int line, QString x, QStringList lessons = {},
-                            QString list = {}) { QTest::newRow(t) << b << line << x << lessons << list; };
-        const QByteArray entries = "<entries>" + entry(1, "aqua", "acqua", "-ae f.") +
-                                   entry(2, "laudo", "lodo", "-as, -avi, -atum, -are") +
-                                   entry(3, "bonus", "buono", "-a, -um") + entry(4, "saepe", "spesso") +
-                                   "</entries>";
-        const QByteArray lessons =
-            "<lessons><container><name>Caput I</name><entry id=\"1\"/><entry id=\"4\"/><container><name>"
-            "Pars</name><entry id=\"2\"/></container></container><container><name>Caput II</name><entry "
-            "id=\"3\"/></container></lessons>";
-        const QByteArray types =
-            "<wordtypes><container><name>Nomen</name><specialwordtype>noun</specialwordtype><container>"
-            "<name>F</name><specialwordtype>noun/female</specialwordtype><entry id=\"1\"><translation "
-            "id=\"0\"/></entry></container></container><container><name>Adv</name><specialwordtype>"
-            "adverb</specialwordtype><entry id=\"4\"/></container></wordtypes>";
-        const QString head = "Ordo;Classis;Verbum latinum;Italiano|";
-        row("kvtml, one lesson with its nested one, comments joined, word types and guesses",
-            kvtml(latinItalian + entries + lessons + types), 0,
-            head + "0;1;aqua, -ae f.;acqua|0;3;laudo, -as, -avi, -atum, -are;lodo|0;4;saepe;spesso",
-            {"Caput I", "Caput I / Pars"});
-        row("kvtml after blanks, Latin named by a plain name in the second identifier",
-            " \t\r\n" +
-                kvtml(
-                    "<identifiers><identifier id=\"0\"><name>Italiano</name><locale>Italian</locale>"
-                    "</identifier><identifier id=\"1\"><name>Lingua</name><locale>Latin</locale></identifier>"
-                    "</identifiers><entries><entry id=\"0\"><translation id=\"1\"><text>rex</text><comment>"
-                    "regis m.</comment></translation><translation "
-                    "id=\"0\"><text>re</text></translation></entry>"
-                    "</entries>")
-                    .sliced(kvtml({}).indexOf('\n') + 1), // XML's declaration may follow no blank
-            0, head + "0;1;rex, regis m.;re");
-        row("kvtml in Latin-1, a translation's example left out",
-            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<kvtml version=\"2.0\">" + latinItalian +
-                "<entries><entry id=\"1\"><translation id=\"0\"><text>r\xe9x</text><example>ad r\xe9gem"
-                "</example></translation><translation id=\"1\"><text>re</text></translation></entry>"
-                "</entries></kvtml>",
-            0, head + "0;4;r\u00e9x;re");
-        row("csv, comma, quotes, a line break inside quotes, heading",
-            "Latin,Italiano\r\n\"bonus, -a, -um\",\"buono, \"\"bravo\"\"\"\r\nsed,\"ma\r\nperò\"\r\n", 0,
-            head + "0;2;bonus, -a, -um;buono, \"bravo\"|0;4;sed;ma però");
-        for (bool little : {true, false}) {
-            const QString text = "Latin;Italiano\r\nrosa, -ae f.;rosa\r\nsed;ma\r\n";
-            QStringEncoder encode(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
-            const QByteArray bytes = (little ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encode(text));
-            row(little ? "csv in UTF-16, little-endian" : "csv in UTF-16, big-endian", bytes, 0,
-                head + "0;1;rosa, -ae f.;rosa|0;4;sed;ma");
-        }
-        row("csv, a heading told by the game's Latin name", "Latinum,Nota\nrosa,x\n", 0,
-            "Ordo;Classis;Verbum latinum;Nota|0;4;rosa;x");
-        row("csv, a heading told by a translation's name", "Verbum,Italiano\nrosa,rosa\n", 0,
-            head + "0;4;rosa;rosa");
-        row("csv, grammar's words: a translation naming classes is no class column",
-            "Latin;Italiano\r\nnomen;nome\r\nverbum;verbo\r\n", 0, head + "0;4;nomen;nome|0;4;verbum;verbo");
-        row("csv, the class first, by its heading and number",
-            "Classe;Latin;Italiano\r\n4;bene;bene\r\n1;rosa;rosa\r\n", 0,
-            head + "0;4;bene;bene|0;1;rosa;rosa");
-        row("csv, semicolon, Windows-1252, no heading",
-            "rex, regis m.;re;k\xf6nig\nsum, esse, fui;essere;sein\n", 0,
-            head.chopped(1) + ";Lingua 3|0;1;rex, regis m.;re;könig|0;3;sum, esse, fui;essere;sein");
-        row("tsv, KDE's Title and Author lines, UTF-8 with its mark",
-            "\xEF\xBB\xBFTitle:\tCaput I\nAuthor:\tM. Rossi\n\nvia, -ae f.\tstrada\ncur\tperch\xC3\xA9\n", 0,
-            head + "0;1;via, -ae f.;strada|0;4;cur;perché");
-        row("anki, tab, html, columns, a deck column, one deck taken",
-            "#separator:tab\n#html:true\n#columns:Latin\tItalian\tDeck\n#Deck Column:3\n"
-            "<b>amicus</b>, -i m.\tamico&nbsp;<br>compagno\tCaput I\n\"a; b\"\t\"x\ty\"\tCaput II\n",
-            0, head + "0;1;amicus, -i m.;amico compagno", {"Caput I"});
-        row("anki, CR LF line ends",
-            "#separator:tab\r\n#deck column:1\r\nCaput I\trex\tre\r\nCaput II\tet\te\r\n", 0,
-            head + "0;4;et;e", {"Caput II"});
-        row("anki, the deck named in the header", "#separator:tab\n#deck:Caput I\nrex\tre\n", 0,
-            head + "0;4;rex;re", {"Caput I"});
-        row("anki, the deck in the first column",
-            "#separator:tab\n#deck column:1\nCaput I\trex\tre\nCaput II\tet\te\n", 0, head + "0;4;et;e",
-            {"Caput II"});
-        row("anki, html: entities by name and number, a style left out, an unknown entity and a lone < kept",
-            "#separator:tab\n#html:true\n<style>b{x}</style>caf&#233;&#x00E8; &amp;&AMP;&foo;\tsi &lt; "
-            "<b>no</b>\n"
-            "ros&#0;a\tdue <3\n",
-            0, head + "0;4;caf\u00e9\u00e8 &&&foo,;si < no|0;2;ros&#0,a;due <3"); // ";" is the list's own
-        row("anki, separator by character, no html, tags and guid left out",
-            "#SEPARATOR:|\n#guid column:1\n#tags column:4\nq1|ego, mei|io|t1\nq2|<i>et</i>|e|t2\n", 0,
-            head + "0;2;ego, mei;io|0;4;<i>et</i>;e");
-        row("switched-off entries left out",
-            kvtml(latinItalian + "<entries>" + entry(1, "aqua", "acqua") +
-                  "<entry id=\"2\"><deactivated>true</deactivated><translation id=\"0\"><text>rex</text>"
-                  "</translation></entry><entry id=\"3\"><inactive>true</inactive>"
-                  "<translation id=\"0\"><text>cum</text></translation></entry>" +
-                  entry(4, "et", "e") + "</entries>"),
-            0, head + "0;4;aqua;acqua|0;4;et;e");
-        row("an id given twice: both entries kept",
-            kvtml(latinItalian + "<entries>\n" + entry(1, "aqua", "acqua") + entry(1, "rex", "re") +
-                  "</entries><lessons><container><name>L</name><entry id=\"1\"/></container></lessons>"),
-            -1, "riga 7: la voce 1 c'è già", {"L"}, head + "0;4;aqua;acqua|0;4;rex;re");
-        // The guess alone gives none of these classes.
-        row("a class column naming classes in Latin and in the languages",
-            "Latinum;Classis;Italiano\nrosa;nomen;rosa\namo;verbum;amare\ncarus;adiectivum;caro\n"
-            "ille;Pronomen;quello\nsine;praepositio;senza\nvolo;Verb;volare\nmare;sostantivo;mare\n",
-            0,
-            head + "0;1;rosa;rosa|0;3;amo;amare|0;2;carus;caro|0;2;ille;quello|0;4;sine;senza|0;3;volo;"
-                   "volare|0;1;mare;mare");
-        row("a column without a heading naming classes",
-            "rosa\tnoun\trosa\namo\tverbe\tamare\nsine\tpreposición\tsenza\n", 0,
-            head + "0;1;rosa;rosa|0;3;amo;amare|0;4;sine;senza");
-        row("two rows are enough to tell the class column", "rosa\tnoun\trosa\namo\tverbe\tamare\n", 0,
-            head + "0;1;rosa;rosa|0;3;amo;amare");
-        row("malformed", kvtml(latinItalian + "<entries><entry id=\"1\">\n</entries>"), 6,
-            "XML non valido: un elemento si chiude con un nome diverso");
-        row("cut short", kvtml(latinItalian).chopped(10), 5, "XML non valido: il file finisce prima");
-        row("lessons nested 101 deep",
-            kvtml("<lessons>" + QByteArray("<container><name>L</name>").repeated(101) +
-                  QByteArray("</container>").repeated(101) + "</lessons>"),
-            4, "annidati più di 100 livelli");
-        row("entity declared", "<!DOCTYPE kvtml [<!ENTITY a \"aaaa\">]>\n<kvtml version=\"2.0\">&a;</kvtml>",
-            1, "entità");
-        row("KVTML 2.x's future", kvtml("", "3.0"), 3, "versione KVTML «3.0»");
-        row("KVTML 1",
-            "<?xml version=\"1.0\"?>\n<kvtml encoding=\"UTF-8\" cols=\"2\"><e><o>aqua</o></e></kvtml>", 2,
-            "è un file KVTML 1");
-        row("declared UTF-8, written otherwise",
-            kvtml(latinItalian + "<entries>" + entry(1, "r\xe9x", "re") + "</entries>"), 5, "UTF-8");
-        row("binary junk", QByteArrayLiteral("a,b\nc,d\n\177ELF\x02\x01\x00\x00junk\nmore\n"), 3, "binari");
-        row("a quote never closed", "#separator:comma\na,b\n\"c,d\ne,f\n", 3, "virgolette");
-        row("a quote never closed after a field of two lines", "a,\"b\r\nc\"\r\n\"d\r\n", 3, "virgolette");
-        row("an entry without text", kvtml(latinItalian + "<entries>\n" + entry(7, "", "") + "</entries>"),
-            -1, "riga 6: la voce 7 non ha testo");
-        row("a lesson naming no entry",
-            kvtml(latinItalian + "<entries>" + entry(1, "et", "e") +
-                  "</entries>\n<lessons><container><name>L</name><entry id=\"9\"/></container>\n"
-                  "<container><name>V</name></container></lessons>"),
-            -1, "riga 7: la lezione «L» nomina la voce 9, che non c'è");
-        row("rows too short and too long", "a;b\nc\nd;e;f\ng;h\n", -1, "riga 2: 1 campi invece di 2");
-        row("as many rows short as long: the longer are the rule", "a;b\nc;d;e\n", -1,
-            "riga 1: 2 campi invece di 3");
+        for (const QStringList &f : tableOf(TEST_DATA_DIR "/import/cases.tsv"))
+            QTest::newRow(qPrintable(f[0])) << readAll(TEST_DATA_DIR "/import/" + f[1]) << f[2].toInt()
+                                            << f[3] << f[4].split('|', Qt::SkipEmptyParts) << f.value(5);
     }
     void reading() {
         QFETCH(QByteArray, bytes);

@@ -13,6 +13,13 @@ QByteArray readAll(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QList<QStringList> tableOf(const QString &path) {
+    QList<QStringList> rows;
+    for (const QString &line : QString::fromUtf8(readAll(path)).split(u'\n', Qt::SkipEmptyParts))
+        if (!line.startsWith(u'#')) rows.append(line.split(u'\t'));
+    return rows;
+}
+
 QByteArray makeVocabulary(int records) {
     QByteArray v = testHeading + "\r\n";
     for (int i = 1; i <= records; ++i) {

@@ -21,6 +21,9 @@ QByteArray makeVocabulary(int records);
 
 // A file's bytes; none when it cannot be read.
 QByteArray readAll(const QString &path);
+// A table of test data in UTF-8: its lines split at tabs, blank lines and
+// those starting with "#" left out.
+QList<QStringList> tableOf(const QString &path);
 
 class BoardFixture {
   public:
