@@ -105,6 +105,21 @@ class TstMultimedia : public QObject {
         if (script.startsWith(QLatin1String("off"))) QCOMPARE(Mix_PlayingMusic() + Mix_Playing(-1), 0);
     }
 
+    // Sounds made in memory (a spoken word) sound on a channel of their own: a new one cuts the one
+    // sounding, and stopping silences it.
+    void samples() {
+        QVERIFY(ui::openSamples());
+        const auto second = std::make_shared<const std::vector<std::int16_t>>(22050, 1000);
+        for (int rate : {22050, 11025}) {
+            ui::playSamples(second, rate);
+            QTRY_COMPARE(Mix_Playing(-1), 1);
+            QTest::qWait(50);
+            QCOMPARE(Mix_Playing(-1), 1);
+        }
+        ui::stopSamples();
+        QTRY_COMPARE(Mix_Playing(-1), 0);
+    }
+
     // At program end the devices fall silent for good, and the end comes even when the sound thread is stuck
     // inside the sound library (as its start can be, waiting on a helper process): it is waited for a while,
     // then left behind. The last test: the end of audio is once per program.
