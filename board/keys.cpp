@@ -14,15 +14,13 @@ namespace {
 // Shift (AZERTY), they are still the two players' keys.
 bool isPhysicalKey(const QKeyEvent *e, int digit) {
 #if defined(Q_OS_WIN)
-    const quint32 code = digit == 1 ? 2 : 11;
-    return e->nativeScanCode() == code;
+    const quint32 native = e->nativeScanCode(), one = 0x02, zero = 0x0B; // scan codes
 #elif defined(Q_OS_MACOS)
-    const quint32 code = digit == 1 ? 0x12 : 0x1D;
-    return e->nativeVirtualKey() == code;
+    const quint32 native = e->nativeVirtualKey(), one = 0x12, zero = 0x1D; // virtual key codes
 #else
-    const quint32 code = digit == 1 ? 10 : 19; // X11 key codes of the digit row
-    return e->nativeScanCode() == code;
+    const quint32 native = e->nativeScanCode(), one = 10, zero = 19; // X11 key codes
 #endif
+    return native == (digit == 1 ? one : zero);
 }
 
 } // namespace
