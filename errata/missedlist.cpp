@@ -502,21 +502,14 @@ void MissedList::miss(const MissedWord &word, QDate day) {
     add(keyOf(word.latin.toUtf8(), word.category.toUtf8()), qsizetype(lines_.size()) - 1);
 }
 
-bool MissedList::master(const QString &latin, const QString &category) {
-    const qsizetype at = indexOf(latin, category);
-    if (at < 0) return false;
-    lines_.erase(lines_.begin() + at);
-    reindex();
-    return true;
-}
-
 MissedList::Moved MissedList::rightAtFirstStrike(const QString &latin, const QString &category, QDate day) {
     const qsizetype at = indexOf(latin, category);
     if (at < 0) return Moved::NotListed;
     Line &l = lines_[size_t(at)];
     const std::optional<schedule::Card> card = schedule::rightAtFirstStrike({l.box, l.due}, day);
     if (!card) {
-        master(latin, category);
+        lines_.erase(lines_.begin() + at);
+        reindex();
         return Moved::Mastered;
     }
     if (card->box == l.box) return Moved::NotDue;

@@ -83,8 +83,6 @@ class MissedList {
     // One more error on the word on `day`, which puts it in box 1; a new
     // word comes with its translations.
     void miss(const MissedWord &word, QDate day);
-    // Removes the word; false when it was not in the list.
-    bool master(const QString &latin, const QString &category);
     // A right answer at the first strike on `day`: the word moves up a box
     // (when it is due) or is mastered and removed.
     enum class Moved { NotListed, NotDue, Up, Mastered };
