@@ -46,9 +46,6 @@ struct MissedWord {
     int box = 1; // in the card box, 1 to 5
     QDate due;   // the day it is asked again
 
-    bool sameWord(const QString &latinWord, const QString &grammaticalClass) const {
-        return latin == latinWord && category == grammaticalClass;
-    }
     // The translation into the language named `language` in the list's
     // heading; the first translation when the heading does not name it.
     QString translationIn(const QString &heading, const QString &language) const;
