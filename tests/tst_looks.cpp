@@ -272,6 +272,8 @@ class TestLooks : public QObject {
         QTest::addRow("standings13") << 13 << 7 << certamen::Kind::Eliminatio << QSize();
         QTest::addRow("standings-orbis5") << 5 << 3 << certamen::Kind::Orbis << QSize();
         QTest::addRow("wide32") << 32 << 10 << certamen::Kind::Eliminatio << QSize(1600, 900);
+        QTest::addRow("wide32-8") << 32 << 8 << certamen::Kind::Eliminatio
+                                  << QSize(1600, 900); // a part's first
         // The printed results' table: a walkover, a match played again struck through.
         QTest::addRow("results8") << 8 << 5 << certamen::Kind::Eliminatio << QSize(0, 0);
     }
