@@ -20,6 +20,7 @@
 #include "settings/impostazioni.h"
 #include "settings/viewstore.h"
 #include "support/gamedriver.h"
+#include "support/layout.h"
 #include "ui/application.h"
 #include "ui/zoom.h"
 
@@ -187,6 +188,7 @@ class TestLooks : public QObject {
         Traduci &b = fx.board();
         b.show();
         QImage shot;
+        QString layout;                                // of the window pictured
         const int players = state.back().digitValue(); // of the game played, if any
         // Draws spread over [0, 1), the same in every run.
         for (int i = 1; i <= 1000; ++i)
@@ -216,16 +218,19 @@ class TestLooks : public QObject {
             w->Chfreq(0)->setCaption(
                 w->Chfreq(0)->caption().replace(fx.path(), QStringLiteral("/home/lusor")));
             shot = look(*w);
+            layout = layoutOf(*w);
         } else {
             if (players > 0) startGame(fx, {.players = players, .words = 20});
             fx.platform.onModal = [&](ui::Form *about) {
                 shot = look(*about);
+                layout = layoutOf(*about);
                 about->hide();
             };
             b.Info_Click();
         }
-        if (shot.isNull()) shot = look(b);
+        if (shot.isNull()) shot = look(b), layout = layoutOf(b);
         compareLook(shot, QTest::currentDataTag());
+        if (step == 100) compareLayout(layout, state); // in twips, the same at every step
     }
 
     // The tournament's table for a small, a middling and a full class, at
@@ -311,6 +316,7 @@ class TestLooks : public QObject {
         BoardFixture fx;
         QApplication::setCursorFlashTime(0); // a text caret drawn steadily
         QImage shot;
+        QString layout;
         const auto grab = [](QWidget &w) {
             w.show();
             QCoreApplication::processEvents();
@@ -334,6 +340,7 @@ class TestLooks : public QObject {
                 if (auto *c = qobject_cast<frmCertamen *>(f))
                     c->nominaText->setPlainText("Anna\nBeppe\nCarla");
                 shot = look(*f);
+                layout = layoutOf(*f);
                 f->hide();
             };
             if (window == "certamen") {
@@ -349,6 +356,7 @@ class TestLooks : public QObject {
         }
         QVERIFY(!shot.isNull());
         compareLook(shot.convertToFormat(QImage::Format_RGB32), "window-" + window);
+        if (!layout.isEmpty()) compareLayout(layout, window);
     }
 
     // The printed list, page by page as it comes from the printer (its PDF
