@@ -396,7 +396,8 @@ class TestCertamen : public QObject {
         row("an empty line between names", "Anna\n\nBeppe\nCarla\n", false, "", "riga 2 è vuota");
         row("the same name in other capitals", "Anna\nBeppe\nanna\n", false, "",
             "«anna» compare due volte (righe 1 e 3)");
-        row("a name too long", "Anna\nBeppe\n" + QString(41, 'x'), false, "", "riga 3 è troppo lungo");
+        row("a name too long, after one as long as can be",
+            "Anna\nBeppe\n" + QString(40, 'y') + '\n' + QString(41, 'x'), false, "", "riga 4 è troppo lungo");
         row("two names", "Anna\nBeppe", false, "", "l'elenco ne ha 2");
         row("nine names in a league", nine, true, "", "ne ha 9");
         row("nine names in a knockout", nine, false, "a|b|c|d|e|f|g|h|i", "");
