@@ -166,10 +166,9 @@ class TestPlayers : public QObject {
 
     // A roster whose count of players is missing, wrong or absurd, or that
     // holds an id this program did not make (a file name is built from it),
-    // is set aside whole with one message, its sound players kept; a roster
-    // saved as UTF-16 reads as such; a named player is never on both sides.
-    // The next change writes the roster anew, and QSettings reads it as it
-    // read the old one.
+    // an id twice or a player without a name, is set aside whole with one message, its sound players kept; a
+    // roster saved as UTF-16 reads as such; a named player is never on both sides. The next change writes the
+    // roster anew, and QSettings reads it as it read the old one.
     void damagedRoster_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("names");
@@ -207,8 +206,11 @@ class TestPlayers : public QObject {
         QTest::newRow("size negative") << changed("size=4", "size=-1") << all << true << sides;
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
         QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true << sides;
-        row("an id not of ours", changed("2\\id=ab1", "2\\id=../../x"), QStringList{all[0], all[2], all[3]},
-            true, "Hospes|Hospes");
+        for (const auto &[what, from, to] : {std::tuple{"an id not of ours", "2\\id=ab1", "2\\id=../../x"},
+                                             {"a player without a name", "2\\nomen=@@home", "2\\nomen="}})
+            row(what, changed(from, to), QStringList{all[0], all[2], all[3]}, true, "Hospes|Hospes");
+        row("an id given twice", changed("3\\id=ab2", "3\\id=ab1"), QStringList{all[0], all[1], all[3]}, true,
+            sides);
     }
     void damagedRoster() {
         QFETCH(QByteArray, file);
