@@ -291,6 +291,7 @@ class TestListsWindow : public QObject {
             };
             l->Exporta_Click();
             const QByteArray bytes = readAll(fx.path() + '/' + name);
+            QCOMPARE(bytes, readAll(TEST_DATA_DIR "/export/" + name)); // byte for byte as stored
             QCOMPARE(formatOf(bytes), name.endsWith("csv") ? Format::Csv : Format::Kvtml);
             // Another program reads each word's class from KVTML's word types: all four are there.
             if (name.endsWith("kvtml"))
