@@ -10,6 +10,7 @@
 #include "players/lusores.h"
 #include "support/datarow.h"
 #include "support/gamedriver.h"
+#include "support/layout.h"
 #include "ui/wholefile.h"
 #include "ui/zoom.h"
 
@@ -362,6 +363,7 @@ class TestPlayers : public QObject {
         QString shownPlayer, shownCharts, written = QDir(fx.path()).filePath(QStringLiteral("h.csv"));
         fx.platform.onModal = [&](ui::Form *f) {
             auto *w = qobject_cast<frmProgressus *>(f);
+            compareLayout(layoutOf(*w), QStringLiteral("progressus"));
             shownPlayer = w->lusor->currentText();
             for (int k = 0; k < 4; ++k)
                 if (w->tabula(k)->shown()) shownCharts += QString::number(k);
