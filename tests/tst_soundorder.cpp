@@ -2,6 +2,7 @@
 // message box comes, read through the test platform's hook and its one log of every device's commands.
 #include "board/traduci.h"
 #include "support/gamedriver.h"
+#include "ui/multimedia.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -56,6 +57,14 @@ class TestSoundOrder : public QObject {
              "MCIright Play: words 1, errors 0 (Errores: 0), box shown, locked 00, held 0",
              "Vox Play la verbum1: words 1, errors 0 (Errores: 0), box shown, locked 00, held 1"});
         row("Vox with the sounds off", "Vox=1 VoxTranslationis=1 Suoni=0", "right 1", voice, {});
+        // The music starts when the fanfare has sounded to its end, and starts again at its own end.
+        const char *music = "^MCImusica (Prev|Play)";
+        const QString idle = ": words 0, errors 0 (Penalità: ), box shown, locked 00, held 0";
+        const QStringList again{"MCImusica Prev" + idle, "MCImusica Play" + idle};
+        row("the fanfare ended", "", "done MCIvittoria 1", music, again);
+        row("the fanfare cut short", "", "done MCIvittoria 2", music, {});
+        row("the music ended", "", "done MCImusica 1", music, again);
+        row("the music cut short", "", "done MCImusica 2", music, {});
     }
 
     void stepsAroundASound() {
@@ -82,6 +91,9 @@ class TestSoundOrder : public QObject {
         Traduci &b = fx.board();
         board = &b;
         if (action == QLatin1String("close")) b.close();
+        if (action.startsWith(QLatin1String("done")))
+            emit(action.contains("musica") ? b.MCImusica : b.MCIvittoria)
+                ->Done(action.section(' ', 2).toInt());
         if (action.startsWith(QLatin1String("exit"))) {
             p.answers.enqueue(action == QLatin1String("exit ok") ? ui::Answer::Ok : ui::Answer::Cancel);
             press(b, Qt::Key_Escape);
