@@ -243,33 +243,11 @@ class TestSettingsWindow : public QObject {
         QTest::addColumn<QString>("stored"); // key=text, several joined by "&"
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, const char *stored, const char *expected,
-                            const char *message = "", const char *key = nullptr) {
-            const QString k = key ? QString::fromLatin1(key) : QString::fromLatin1(stored).section('=', 0, 0);
-            QTest::addRow("%s", name) << k << stored << expected << message;
-        };
-        row("players default", "", "2", "", "Giocatori");
-        row("players blank before 2", "Giocatori= 2", "1");
-        row("words default", "", "30 30 vocabula", "", "Dafare");
-        row("words below", "Dafare=5", "10 10 vocabula");
-        row("words above", "Dafare=70", "50 50 vocabula");
-        row("words leading number", "Dafare= 40 parole", "40 40 vocabula");
-        row("words between the tens", "Dafare=25", "25 30 vocabula");
-        row("sounds 0.5 rounds to even", "Suoni=0.5", "0");
-        row("music 2 reads as absent", "Musica=2", "1");
-        row("similar text reads as 0", "Escludisimili=no", "0");
-        row("frequencies 1011", "Frequenze=1011", "1011");
-        row("classes bad characters, one too many", "Classiscelte=2x011", "1001");
-        row("classes all cleared", "Classiscelte=0000", "0001", "Noli omnia auferre!");
-        row("language second", "Lingua=1", "1");
-        row("language past the list", "Lingua=2", "0");
-        row("characters default", "", "Cicero Caesar", "", "Giocatore1");
-        row("characters stored", "Giocatore1=5&Giocatore2=3", "Horatius Catullus");
-        row("both Seneca wraps to Cicero", "Giocatore1=6&Giocatore2=6", "Seneca Cicero");
-        row("characters out of range", "Giocatore1=0&Giocatore2=7", "Cicero Caesar");
-        row("default collides", "Giocatore1=2&Giocatore2=9", "Caesar Catullus");
-        row("characters halves to even", "Giocatore1=2.5&Giocatore2=4.5", "Caesar Vergilius");
+        for (const QStringList &f : tableOf(TEST_DATA_DIR "/stored-settings.tsv"))
+            QTest::newRow(qPrintable(f[0]))
+                << (f[4].isEmpty() ? f[1].section('=', 0, 0) : f[4]) << f[1] << f[2] << f[3];
     }
+
     void storedValues() {
         QFETCH(QString, key);
         QFETCH(QString, stored);
