@@ -1,5 +1,6 @@
 // The number conventions: a text taken as a number, rounding halves to even;
 // and the program's own platform: its message boxes, clock, screen and draws.
+#include "support/boardfixture.h"
 #include "support/datarow.h"
 #include "ui/convert.h"
 #include "ui/platform.h"
@@ -10,7 +11,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <cfloat>
 
 class TestConvert : public QObject {
     Q_OBJECT
@@ -19,21 +19,8 @@ class TestConvert : public QObject {
     void textTakenAsNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::addRow("digits") << "30" << 30.0;
-        QTest::addRow("leading blank") << " 2" << 2.0;
-        QTest::addRow("trailing words") << "30 vocabula" << 30.0;
-        QTest::addRow("blanks inside") << "1 2" << 12.0;
-        QTest::addRow("no number") << "abc" << 0.0;
-        QTest::addRow("empty") << "" << 0.0;
-        QTest::addRow("negative") << "-1" << -1.0;
-        QTest::addRow("fraction") << "2.5x" << 2.5;
-        QTest::addRow("exponent") << "1E3" << 1000.0;
-        QTest::addRow("lone point") << "." << 0.0;
-        // too large for a double: the largest of its sign, so clamping applies
-        QTest::addRow("1e999") << "1e999" << DBL_MAX;
-        QTest::addRow("-1e999") << "-1e999" << -DBL_MAX;
-        QTest::addRow("400 digits") << QString(400, QLatin1Char('9')) << DBL_MAX;
-        QTest::addRow("underflow") << "1e-999x" << 0.0;
+        for (const QStringList &f : tableOf(TEST_DATA_DIR "/numbers.tsv"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2].toDouble();
     }
     void textTakenAsNumber() {
         QFETCH(QString, text);
