@@ -448,6 +448,26 @@ class TestListsWindow : public QObject {
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), printed.pages);
     }
 
+    // "PDF" writes the file chosen and "Imprime" prints on the printer chosen, each telling when it
+    // cannot (a folder that is not there); nothing is done when no file is chosen.
+    void printOrPdf() {
+        BoardFixture fx;
+        frmImprime w(WordList::fromBytes(makeVocabulary(3)), "Caput I");
+        for (const QString &path : {fx.path() + "/c.pdf", fx.path() + "/nulla/c.pdf", QString()}) {
+            asking().file = [path](auto &&...) { return path; };
+            asking().print = [path](QPrinter *p, QWidget *) {
+                return p->setOutputFileName(path), !path.isEmpty();
+            };
+            const bool written = !path.isEmpty() && !path.contains("nulla");
+            QCOMPARE(w.Pdf_Click(), written);
+            QCOMPARE(QFile::remove(path), written);
+            w.Imprime_Click();
+            QCOMPARE(QFile::remove(path), written);
+        }
+        QCOMPARE(fx.platform.messages.size(), 2);
+        QCOMPARE(fx.platform.messages[1].text, "Impossibile stampare.");
+    }
+
     // A test sheet's words come in any of their orders, each as likely: every
     // order of three words is drawn once over the six draws that choose one.
     void testShuffle() {
