@@ -14,6 +14,7 @@
 #include "support/gamedriver.h"
 #include "support/tournaments.h"
 #include "ui/namefit.h"
+#include "ui/wholefile.h"
 
 #include <QAbstractItemModelTester>
 #include <QPlainTextEdit>
@@ -552,6 +553,18 @@ class TestCertamen : public QObject {
                        "2,Discipulus 0,\"Rossi, \"\"Tito\"\"\",\"Rossi, \"\"Tito\"\"\",3,6,0,1,61,\r\n"));
     }
 
+    // A tournament that cannot be written is told once, until a write succeeds.
+    void unwritableToldOnce() {
+        BoardFixture fx;
+        Certamen &c = certamenOf(fx.board());
+        for (bool fails : {true, true, false, true}) {
+            ui::setWriteFailureForTest([fails](qint64, qint64) { return !fails; });
+            c.begin(Tournament::draw(Kind::Orbis, entrants(3), choices(), unshuffled));
+        }
+        ui::setWriteFailureForTest(nullptr);
+        QCOMPARE(fx.platform.messages.size(), 2);
+    }
+
     // The printed results of a whole knockout of 32: the champion, the
     // bracket, every result in the order played, over as many pages as they
     // need, each page headed and numbered.
@@ -905,7 +918,12 @@ class TestCertamen : public QObject {
             QCoreApplication::processEvents();
             Certamen &c = certamenOf(b);
             setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), true);
-            playMatch(b, true);
+            startMatch(b);
+            // Esc in the first match: the tournament's question (Cancel: the match goes on).
+            fx.platform.answers.enqueue(ui::Answer::Cancel);
+            QTest::keyClick(&b, Qt::Key_Escape);
+            QVERIFY(fx.platform.messages.last().text.startsWith("Che cosa fare di questa partita"));
+            finishMatch(b, true);
             second = c.tournament()->next();
             // One of the next pair has played: only the other may change character.
             QCOMPARE(c.tabula()->hint().section('\n', 0, 0),
