@@ -220,21 +220,25 @@ class TestErrata : public QObject {
         QTest::addColumn<bool>("nounsOnly");
         QTest::addColumn<int>("asked");
         QTest::addColumn<bool>("absent"); // a word no longer in the vocabulary
-        const QByteArray v3 = entry("0;3;verbum3;parola3;word3", 2);
+        const QByteArray v3 = entry("0;2;verbum150;parola150;word150", 2); // the vocabulary's last word
         QByteArray twelve = h;
         for (int n = 10; n < 22; ++n)
             twelve += entry(QString("0;%1;verbum%2;parola%2;word").arg((n - 1) % 4 + 1).arg(n).toLatin1(), 1);
         QTest::newRow("more missed words than chosen") << twelve << false << 10 << false;
         QTest::newRow("a single missed word, its class not chosen") << h + v3 << true << 1 << false;
         row("three missed words, one no longer in the vocabulary",
-            h + v3 + entry("0;1;verbum5;parola5;word5", 1) + entry("0;2;rosa;rosa;rose", 4), false, 3, true);
+            h + v3 + entry("0;1;verbum5;parola5;word5", 1) + entry("0;4;rosa;rosa;rose", 4) +
+                entry("0;7;verbum7;parola7;word7", 1), // of no class the game asks
+            false, 3, true);
     }
     void ludusErrorum() {
         QFETCH(QByteArray, missed);
         QFETCH(bool, nounsOnly);
         QFETCH(int, asked);
         QFETCH(bool, absent);
-        BoardFixture fx(makeVocabulary(150) + "5;1;extra;fuori;out\r\n"); // a frequency no game draws
+        // A frequency no game draws, before the words.
+        BoardFixture fx(testHeading + "\r\n5;1;extra;fuori;out\r\n" +
+                        makeVocabulary(150).sliced(testHeading.size() + 2));
         fx.write(file, missed);
         Traduci &b = fx.board();
         MissedList before;
