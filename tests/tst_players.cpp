@@ -265,6 +265,33 @@ class TestPlayers : public QObject {
         QCOMPARE(lusoresMessages(fx.platform), setAside ? 1 : 0);
     }
 
+    // In a game of two named players, each one's errors go to her own file alone.
+    void missedWordsApart() {
+        BoardFixture fx;
+        Traduci &b = fx.board();
+        typeNames(fx, {"Iulia"});
+        typeNames(fx, {"Marcus"});
+        const QList<Player> named = lusores(b).roster().players();
+        trigger(b, "sinister:" + named[1].id); // Iulia on the left, key 1
+        startGame(fx, GameChoice{.players = 2});
+        std::array<QMap<QString, int>, 3> missed;
+        for (const auto &[player, right] : {std::pair{2, false}, {1, true}}) {
+            if (!right) ++missed[player][b.Parola->caption()];
+            answer(b, right, player);
+        }
+        for (int side : {1, 2}) {
+            MissedList l;
+            l.load(Roster::missedFile(named[3 - side].id));
+            QMap<QString, int> read;
+            for (const MissedWord &w : l.words())
+                read[w.latin] = w.errors;
+            QCOMPARE(read, missed[side]);
+        }
+        // The menu of missed words is the right-hand player's: none.
+        emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
+        QVERIFY(!b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled());
+    }
+
     // Two named players play a two-player game and one each alone; renaming
     // keeps a player's games, removing takes them away. Each game is kept
     // with its figures, the names stand over the portraits, and a game broken
