@@ -4,7 +4,6 @@
 
 #include "formae/lexicon.h"
 #include "support/boardfixture.h"
-#include "support/datarow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +34,13 @@ QString sorted(const QString &alternatives) {
     return a.join(u'/');
 }
 
+// The rows of one table of the data's forms.tsv, each with its case's name first.
+QList<QStringList> formsTable(const QString &table) {
+    QList<QStringList> rows;
+    for (const QStringList &f : tableOf(TEST_DATA_DIR "/forms.tsv"))
+        if (f[0] == table) rows.append(f.mid(1));
+    return rows;
+}
 } // namespace
 
 class TestFormae : public QObject {
@@ -91,20 +97,8 @@ class TestFormae : public QObject {
         QTest::addColumn<bool>("lengths");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("readings");
-        row("rosae", "rosa, -ae f.", "1", false, "rosae", "gen sg; dat sg; nom pl; voc pl");
-        row("rosa plain", "rosa, -ae f.", "1", false, "rosa", "nom sg; abl sg; voc sg");
-        row("rosa with lengths", "rosa, -ae f.", "1", true, "rosa", "nom sg; voc sg");
-        row("rosā", "rosa, -ae f.", "1", true, "rosā", "abl sg");
-        row("amamini", "amo, -as, amavi, amatum, -are", "3", false, "amamini",
-            "2 pl pres ind pass; 2 pl pres imp pass");
-        row("regis of rex", "rex, regis m.", "1", false, "regis", "gen sg");
-        row("regis of rego", "rego, -is, rexi, rectum, -ere", "3", false, "regis", "2 sg pres ind act");
-        row("templa", "templum, -i n.", "1", false, "templa", "nom pl; acc pl; voc pl");
-        row("magnae", "magnus, -a, -um", "2", false, "magnae", "gen sg f; dat sg f; nom pl f; voc pl f");
-        row("magnorum", "magnus, -a, -um", "2", false, "magnorum", "gen pl m; gen pl n");
-        row("magnis", "magnus, -a, -um", "2", false, "magnis", "dat pl; abl pl");
-        row("sibi", "sui, sibi, se", "2", false, "sibi", "dat sg; dat pl");
-        row("amīcōrum", "amicus, -i m.", "1", true, "amīcōrum", "gen pl");
+        for (const QStringList &f : formsTable("reading"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << (f[3] == "1") << f[4] << f[5];
     }
     void readingsOfAForm() {
         QFETCH(QString, latin);
@@ -128,9 +122,8 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("spoken");
-        row("amicorum", "amicus, -i m.", "1", "amicorum", "amīcōrum");
-        row("rosa: nom before abl", "rosa, -ae f.", "1", "rosa", "rosa");
-        row("amabunt", "amo, -as, amavi, amatum, -are", "3", "amabunt", "amābunt");
+        for (const QStringList &f : formsTable("spoken"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3] << f[4];
     }
     void spokenWithLengths() {
         QFETCH(QString, latin);
@@ -153,17 +146,8 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("text");
-        row("rosae it", "rosa, -ae f.", "1", "rosae", int(Language::Italian),
-            "gen./dat. sing. / nom./voc. plur.");
-        row("boni it", "bonus, -a, -um", "2", "boni", int(Language::Italian),
-            "gen. sing. m./n. / nom./voc. plur. m.");
-        row("bonis es", "bonus, -a, -um", "2", "bonis", int(Language::Spanish), "dat./abl. pl.");
-        row("amamini de", "amo, -as, amavi, amatum, -are", "3", "amamini", int(Language::German),
-            "2. Pl. Präs. Ind./Imp. Pass.");
-        row("amaverint it", "amo, -as, amavi, amatum, -are", "3", "amaverint", int(Language::Italian),
-            "3ª plur. fut. ant. ind./perf. cong. att.");
-        row("amavisse fr", "amo, -as, amavi, amatum, -are", "3", "amavisse", int(Language::French),
-            "parf. inf. act.");
+        for (const QStringList &f : formsTable("box"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f[3] << f[4].toInt() << f[5];
     }
     void boxText() {
         QFETCH(QString, latin);
@@ -185,13 +169,8 @@ class TestFormae : public QObject {
         QTest::addColumn<QString>("latin");
         QTest::addColumn<QString>("category");
         QTest::addColumn<QString>("withLengths"); // empty: no forms
-        row("noun", "amicus, -i m.", "1", "amīcus, -ī m.");
-        row("verb", "video, -es, vidi, visum, -ere", "3", "videō, -ēs, vīdī, visum, -ēre");
-        row("affero for adfero", "affero, affers, attuli, allatum, afferre", "3",
-            "afferō, affers, attulī, allatum, afferre");
-        row("long before ns", "consul, -is m.", "1", "cōnsul, -is m.");
-        row("indeclinable", "et", "4", "");
-        row("unknown", "blituri, -orum n.", "1", "");
+        for (const QStringList &f : formsTable("headword"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2] << f.value(3);
     }
     void listWord() {
         QFETCH(QString, latin);
