@@ -56,6 +56,8 @@ class TstMissedFile : public QObject {
         row("after a word mastered, a miss still counts in place",
             h + entry(v1, "2") + mine + entry(v2, "1", "5 2026-12-01"), "master verbum2 2,miss verbum1 1",
             h + entry(v1, "3", "1 DAY+1", "DAY+0") + mine);
+        const QByteArray noWord = h + "/ errores: 4; ultimus: 2026-12-01 x\r\n0;3;amo;amare;to love\r\n";
+        row("a comment with more after its day is no word's", noWord, "", noWord);
         row("a comment without its record is kept",
             h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1"), "",
             h + "/ errores: 4; ultimus: 2026-12-01\r\n" + entry(v1, "1"));
