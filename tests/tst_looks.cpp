@@ -175,7 +175,8 @@ class TestLooks : public QObject {
     void windows_data() {
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("step");
-        for (const char *state : {"idle", "game1", "game2", "end", "settings", "about0", "about1", "about2"})
+        for (const char *state :
+             {"idle", "game1", "game2", "end1", "end2", "settings", "about0", "about1", "about2"})
             for (int step : {100, 150})
                 QTest::addRow("%s-%d", state, step) << QString::fromLatin1(state) << step;
     }
@@ -204,11 +205,11 @@ class TestLooks : public QObject {
             answer(b, true, players == 2 ? 2 : 0);
             answer(b, false, players == 2 ? 1 : 0);
             highlight(b, 7);
-        } else if (state == QLatin1String("end")) {
-            // The left-hand player wins; the head of the right-hand one falls.
-            startGame(fx, {.players = 2, .words = 20});
-            b.state.playerScore[2] = 10;
-            answer(b, true, 2);
+        } else if (state.startsWith(QLatin1String("end"))) {
+            // The one player's last word, or the left-hand player wins; the head of the other falls.
+            startGame(fx, {.players = players, .words = 20});
+            (players == 2 ? b.state.playerScore[2] : b.state.wordsDone) = players == 2 ? 10 : 19;
+            answer(b, true, players == 2 ? 2 : 0);
             for (int i = 0; i < 12; ++i)
                 b.Timer1_Timer();
         } else if (state == QLatin1String("settings")) {
