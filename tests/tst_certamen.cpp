@@ -956,18 +956,28 @@ class TestCertamen : public QObject {
         QCOMPARE(c.tabula()->mode(), Tabula::Mode::End);
     }
 
-    // A game started by hand during a match's end scene ends its pause: the
-    // table does not come over that game.
+    // A game started by hand, or a new tournament, during a match's end scene
+    // ends its pause: the table does not come over that game, and the new
+    // tournament's table stays.
+    void handGameInThePause_data() {
+        QTest::addColumn<bool>("newTournament");
+        row("a game started by hand", false);
+        row("a new tournament", true);
+    }
     void handGameInThePause() {
+        QFETCH(bool, newTournament);
         BoardFixture fx;
         Traduci &b = fx.board();
         QCoreApplication::processEvents();
         setUp(fx, QStringLiteral("Anna\nBeppe\nCarla\n"), true);
         startMatch(b);
         finishMatch(b, true, false);
-        startGame(fx, GameChoice{.players = 2});
+        if (newTournament)
+            certamenOf(b).begin(Tournament::draw(Kind::Orbis, entrants(3), choices(), unshuffled));
+        else
+            startGame(fx, GameChoice{.players = 2});
         QVERIFY(!b.findChild<ui::Timer *>(QStringLiteral("Pausa"))->enabled());
-        QVERIFY(!certamenOf(b).tabula()->isVisible());
+        QCOMPARE(certamenOf(b).tabula()->isVisible(), newTournament);
     }
 
     // A state file that is not a tournament's: one message, the file kept
