@@ -155,7 +155,8 @@ class TestListsWindow : public QObject {
         QCOMPARE(readAll(fx.path() + "/meum.txt"), saved.isEmpty() ? edited : saved);
     }
 
-    // A defective line above the heading is shown, not edited; a cell changes only in the edit role.
+    // A defective line above the heading is shown, not edited; a cell changes only in the edit role;
+    // a class's editor opens on the row's class.
     void readOnlyRows() {
         BoardFixture fx;
         fx.write("meum.txt", "aqua acqua\r\n" + edited);
@@ -164,6 +165,9 @@ class TestListsWindow : public QObject {
         QVERIFY(!m->flags(m->index(0, 0)).testFlag(Qt::ItemIsEditable));
         QVERIFY(!m->setData(m->index(0, 0), "aqua, -ae f.", Qt::EditRole));
         QVERIFY(!m->setData(m->index(1, 0), "rex", Qt::DisplayRole));
+        w.show();
+        w.tabula->edit(m->index(1, 1)); // the class's editor opens on the row's class, the first
+        QCOMPARE(w.tabula->findChild<QComboBox *>()->currentIndex(), 0);
         QCOMPARE(m->index(0, 0).data().toString() + '|' + m->index(1, 0).data().toString(),
                  "aqua acqua|rex, regis m.");
     }
