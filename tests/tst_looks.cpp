@@ -229,7 +229,10 @@ class TestLooks : public QObject {
             };
             b.Info_Click();
         }
-        if (shot.isNull()) shot = look(b), layout = layoutOf(b);
+        if (shot.isNull()) {
+            shot = look(b);
+            layout = layoutOf(b);
+        }
         compareLook(shot, QTest::currentDataTag());
         if (step == 100) compareLayout(layout, state); // in twips, the same at every step
     }
