@@ -65,11 +65,11 @@ class TestSettingsWindow : public QObject {
         // a click by the user, then changes from code: both run the check
         QTest::mouseClick(boxes(2)->findChild<QWidget *>(), Qt::LeftButton, {}, QPoint(8, 8));
         QCOMPARE(w->Frame2->tag(), QStringLiteral("cambiato"));
-        boxes(1)->setValue(0);
+        boxes(3)->setValue(0);
         boxes(4)->setValue(0);
         QVERIFY(fx.platform.messages.isEmpty());
-        boxes(3)->setValue(0);
-        QCOMPARE(boxStates(boxes), QStringLiteral("0010"));
+        boxes(1)->setValue(0);
+        QCOMPARE(boxStates(boxes), QStringLiteral("1000"));
         QCOMPARE(messageTexts(fx.platform), QStringLiteral("Noli omnia auferre!"));
         QCOMPARE(fx.platform.messages[0].icon, Icon::Critical);
     }
