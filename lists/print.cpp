@@ -30,7 +30,6 @@ class Pages {
         title_ = QFont(palette::arial, 15, QFont::Bold);
         painter_.setFont(text_);
         line_ = painter_.fontMetrics().lineSpacing();
-        y_ = 0;
         printed_.pages = 1;
     }
     bool ok() const { return painter_.isActive(); }
