@@ -19,12 +19,15 @@ using namespace lists;
 
 namespace {
 
-// The list (its lines joined by "|") an import makes with the preview's first choice.
+// The list (its lines joined by "|") an import makes with the preview's first choice, after the
+// title and author the file names.
 QString imported(const ImportResult &r, const QStringList &lessons) {
     ImportChoice c = initialChoice(r.table);
     if (!lessons.isEmpty()) c.lessons = QSet<QString>(lessons.begin(), lessons.end());
     c.noLesson &= lessons.isEmpty();
-    return QString::fromUtf8(buildList(r.table, c)).trimmed().split("\r\n").join('|');
+    const QString about =
+        r.table.title + r.table.author == "" ? "" : r.table.title + ", " + r.table.author + '|';
+    return about + QString::fromUtf8(buildList(r.table, c)).trimmed().split("\r\n").join('|');
 }
 
 } // namespace
