@@ -62,7 +62,7 @@ class TestListsFormats : public QObject {
             return;
         }
         QVERIFY2(r.ok(), qPrintable(r.error));
-        const QString warnings = r.table.warnings.join('\n');
+        const QString warnings = r.table.warnings.join('|');
         QVERIFY2(errorLine ? warnings.contains(expected) : warnings.isEmpty(), qPrintable(warnings));
         if (errorLine == 0) QCOMPARE(imported(r, lessons), expected);
         if (!list.isEmpty()) QCOMPARE(imported(r, lessons), list);
