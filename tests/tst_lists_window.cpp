@@ -404,7 +404,7 @@ class TestListsWindow : public QObject {
     // The preview shows the first 200 words and counts them all; a file with
     // no word in it imports nothing.
     void previewCounts_data() {
-        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("words"); // in the list
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("summa");
         QTest::newRow("none") << 0 << 0 << "0 vocaboli da importare-";
@@ -423,16 +423,17 @@ class TestListsWindow : public QObject {
         QCOMPARE(w.summa->text() + (w.Importa->isEnabled() ? "+" : "-"), summa);
     }
 
-    // Printed to a PDF, every page counted: the list as a table over several pages, or a test
-    // sheet of the words of the class chosen, shuffled, each with its own answer, the key last.
+    // Printed to a PDF, every word in its place on its page (read back and compared with the pages
+    // stored): the list as a table over several pages, or a test sheet of the words of the class
+    // chosen, shuffled, each with its own answer, the key last.
     void printed_data() {
         QTest::addColumn<int>("wordClass"); // -1: the list itself
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("words");
+        QTest::addColumn<int>("words"); // in the list
         QTest::addColumn<int>("keyPages");
         QTest::newRow("the list") << -1 << 0 << 150 << 0;
-        QTest::newRow("a test of all the verbs") << 3 << 0 << 15 << 1;
-        QTest::newRow("a test of ten words of any class") << 0 << 10 << 10 << 1;
+        QTest::newRow("a test of all the verbs") << 3 << 0 << 60 << 1;
+        QTest::newRow("a test of ten words of any class") << 0 << 10 << 60 << 1;
         QTest::newRow("a test of every word") << 0 << 0 << 60 << 2;
     }
     void printed() {
@@ -441,27 +442,16 @@ class TestListsWindow : public QObject {
         QFETCH(int, words);
         QFETCH(int, keyPages);
         BoardFixture fx;
-        const WordList list = WordList::fromBytes(makeVocabulary(wordClass < 0 ? words : 60));
+        const WordList list = WordList::fromBytes(makeVocabulary(words));
         frmImprime w(list, "Caput I");
         w.Probatio->setChecked(wordClass >= 0);
         w.classis->setCurrentIndex(std::max(wordClass, 0));
         w.numerus->setValue(count);
         w.lingua->setCurrentIndex(1);
         fx.platform.script({0.5f, 0.25f, 0.9f});
-        const TestSheet sheet = makeTest(list, std::max(wordClass, 0), count, 1, "Caput I");
-        const auto number = [](const QString &word) { return word.mid(6).toInt(); }; // verbumN
-        QCOMPARE(sheet.words.size(), words);
-        QVERIFY(QStringList(sheet.words).removeDuplicates() == 0);
-        for (qsizetype i = 0; i < sheet.words.size(); ++i) {
-            QCOMPARE(sheet.answers[i], "word" + QString::number(number(sheet.words[i])));
-            if (wordClass > 0) QCOMPARE((number(sheet.words[i]) - 1) % 4 + 1, wordClass);
-        }
-        QVERIFY(words <= 10 || !std::is_sorted(sheet.words.begin(), sheet.words.end(),
-                                               [&](auto &a, auto &b) { return number(a) < number(b); }));
         QPrinter printer(QPrinter::HighResolution);
         toPdf(printer, fx.path() + "/printed.pdf");
         const Printed printed = w.printTo(printer);
-        QVERIFY(printed.pages > 1 && (wordClass < 0 || printed.keyPage >= 2));
         QCOMPARE(printed.keyPage ? printed.pages - printed.keyPage + 1 : 0, keyPages);
         const QString pageWords = printedWords(fx.path() + "/printed.pdf");
         QCOMPARE(pageWords.count("page\n"), printed.pages);
