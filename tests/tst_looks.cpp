@@ -117,7 +117,8 @@ void compareLook(const QImage &actual, const QString &name) {
 }
 
 // A class of `n` pupils, in this order in the draw; two Alessandros whose
-// short names must differ, and a name of forty characters.
+// short names must differ, and a name of forty characters. Its first match
+// was a walkover.
 certamen::Tournament classOf(int n, int played, certamen::Kind kind = certamen::Kind::Eliminatio) {
     static const char *const names[] = {
         "Alessandro Bianchi", "Giulia Pagliaro",  "Alessandro Marino", "Pierfrancesco Ludovico Degli Esposti",
@@ -142,7 +143,7 @@ certamen::Tournament classOf(int n, int played, certamen::Kind kind = certamen::
     for (int i = 0; i < played; ++i) {
         const int m = t.next();
         const certamen::Match &x = t.matches()[m];
-        if (i == 1)
+        if (i == 0)
             t.walkover(m, 1);
         else
             t.record(m, {x.side[i % 2], {16, 9 + i % 5}, {1, 2}, 130 + 7 * i});
