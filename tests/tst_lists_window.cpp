@@ -404,7 +404,7 @@ class TestListsWindow : public QObject {
     // The preview shows the first 200 words and counts them all; a file with
     // no word in it imports nothing.
     void previewCounts_data() {
-        QTest::addColumn<int>("words"); // in the list
+        QTest::addColumn<int>("words");
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("summa");
         QTest::newRow("none") << 0 << 0 << "0 vocaboli da importare-";
