@@ -196,6 +196,8 @@ class TestPlayers : public QObject {
             changed("4\\nomen=\xce\x96\xcf\x89\xce\xae \xf0\x9f\x98\x80x",
                     "4\\nomen=\\x396\\x3c9\\x3ae \\xd83d\\xde00x\\a\\b\\f\\n\\r\\t\\v ; a note"),
             all, false, sides);
+        row("a backslash last, kept", changed("\x80x\n", "\x80x\\\n"),
+            QStringList{all[0], all[1], all[2], all[3] + '\\'}, false, sides);
         row("not UTF-8", changed("@@home", "@@ho\xffme"), QStringList(), true, "Hospes|Hospes");
         row("a zero in it", changed("@@home", QByteArray("@@ho\0me", 7)), QStringList(), true,
             "Hospes|Hospes");
