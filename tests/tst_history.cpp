@@ -112,6 +112,8 @@ class TestHistory : public QObject {
             {QDate(2026, 11, 2), 3}, {QDate(2026, 11, 9), 1}, {QDate(2026, 11, 16), 1}};
         QCOMPARE(players::masteredPerWeek(days, wed, sun), expected);
         QVERIFY(players::masteredPerWeek(days, sun, wed).isEmpty());
+        expected << std::pair{sun.addDays(1), 1}; // to a Monday: its week, too
+        QCOMPARE(players::masteredPerWeek(days, wed, sun.addDays(1)), expected);
     }
 
     // Written, closed, opened again (made in an empty file): the games read
