@@ -431,23 +431,25 @@ class TestListsWindow : public QObject {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("words"); // in the list
         QTest::addColumn<int>("keyPages");
-        QTest::newRow("the list") << -1 << 0 << 150 << 0;
-        QTest::newRow("a test of all the verbs") << 3 << 0 << 60 << 1;
-        QTest::newRow("a test of ten words of any class") << 0 << 10 << 60 << 1;
-        QTest::newRow("a test of every word") << 0 << 0 << 60 << 2;
+        QTest::addColumn<int>("language"); // of the answers
+        QTest::newRow("the list") << -1 << 0 << 150 << 0 << 1;
+        QTest::newRow("a test of all the verbs") << 3 << 0 << 60 << 1 << 1;
+        QTest::newRow("a test of ten words of any class") << 0 << 10 << 60 << 1 << 1;
+        QTest::newRow("a test of every word in Italian") << 0 << 0 << 60 << 2 << 0;
     }
     void printed() {
         QFETCH(int, wordClass);
         QFETCH(int, count);
         QFETCH(int, words);
         QFETCH(int, keyPages);
+        QFETCH(int, language);
         BoardFixture fx;
         const WordList list = WordList::fromBytes(makeVocabulary(words));
         frmImprime w(list, "Caput I");
         w.Probatio->setChecked(wordClass >= 0);
         w.classis->setCurrentIndex(std::max(wordClass, 0));
         w.numerus->setValue(count);
-        w.lingua->setCurrentIndex(1);
+        w.lingua->setCurrentIndex(language);
         fx.platform.script({0.5f, 0.25f, 0.9f});
         QPrinter printer(QPrinter::HighResolution);
         toPdf(printer, fx.path() + "/printed.pdf");
