@@ -210,6 +210,7 @@ class TestPlayers : public QObject {
         QTest::newRow("size not a number") << changed("size=4", "size=quattuor") << all << true << sides;
         QTest::newRow("size huge") << changed("size=4", "size=2147483647") << all << true << sides;
         for (const auto &[what, from, to] : {std::tuple{"an id not of ours", "2\\id=ab1", "2\\id=../../x"},
+                                             {"an id too long", "2\\id=ab1", "2\\id=abcdefghijk"},
                                              {"a player without a name", "2\\nomen=@@home", "2\\nomen="}})
             row(what, changed(from, to), QStringList{all[0], all[2], all[3]}, true, "Hospes|Hospes");
         row("an id given twice", changed("3\\id=ab2", "3\\id=ab1"), QStringList{all[0], all[1], all[3]}, true,
