@@ -112,17 +112,6 @@ class TestSettingsWindow : public QObject {
         QVERIFY(w->Frame3->shown() && w->Frame4->shown());
     }
 
-    // The buttons' question and the frequency boxes' explanation as tooltips.
-    void tooltips() {
-        BoardFixture fx;
-        Impostazioni *w = fx.settings();
-        QCOMPARE(w->okay(0)->toolTipText() + '|' + w->okay(1)->toolTipText(),
-                 "Ibo an redibo? Ibo|Ibo an redibo? Redibo");
-        QVERIFY(w->Frame3->toolTipText().startsWith("I 1600 vocaboli latini più frequenti"));
-        for (int k = 1; k <= 4; ++k)
-            QCOMPARE(w->Chfreq(k)->toolTipText(), w->Frame3->toolTipText());
-    }
-
     void quotations_data() {
         QTest::addColumn<int>("stays");     // the player who keeps his character
         QTest::addColumn<int>("other");     // that character
