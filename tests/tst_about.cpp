@@ -59,24 +59,8 @@ class TestAbout : public QObject {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("word");
-        QTest::addRow("it") << "it"
-                            << "LessiCorsa: manuale per gli insegnanti"
-                            << "scatola";
-        QTest::addRow("en") << "en"
-                            << "LessiCorsa: a manual for teachers"
-                            << "walkover";
-        QTest::addRow("de") << "de"
-                            << "LessiCorsa: Handbuch für Lehrkräfte"
-                            << "Karteikasten";
-        QTest::addRow("fr") << "fr"
-                            << "LessiCorsa : manuel pour les enseignants"
-                            << "boîte";
-        QTest::addRow("es") << "es"
-                            << "LessiCorsa: manual para docentes"
-                            << "caja";
-        QTest::addRow("no manual") << "it"
-                                   << ""
-                                   << "";
+        for (const QStringList &f : tableOf(TEST_DATA_DIR "/manuals.tsv"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f.value(2) << f.value(3);
     }
     void manual() {
         QFETCH(QString, language);

@@ -486,24 +486,9 @@ class TestCertamen : public QObject {
     void stateRefused_data() {
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
-        QTest::newRow("another program's file") << QByteArray("LessiCorsa certamen 1") << QByteArray("Foo 1");
-        QTest::newRow("a winner who did not play") << QByteArray("eventus 1 1") << QByteArray("eventus 1 0");
-        QTest::newRow("a bye's result") << QByteArray("eventus 1 1") << QByteArray("eventus 0 0");
-        QTest::newRow("a result before its time") << QByteArray("eventus 1 1") << QByteArray("eventus 2 0");
-        QTest::newRow("an entrant drawn twice") << QByteArray("sors 0 -1 1 2") << QByteArray("sors 0 -1 1 1");
-        QTest::newRow("a bye on the left") << QByteArray("sors 0 -1 1 2") << QByteArray("sors -1 0 1 2");
-        row("two entrants of one name", QByteArray("\tDiscipulus 1"), QByteArray("\tdiscipulus 0"));
-        row("a name with two blanks in it", QByteArray("\tDiscipulus 1"), QByteArray("\tDiscipulus  1"));
-        row("a name too long", QByteArray("\tDiscipulus 1"), "\t" + QByteArray(maxNameLength + 1, 'x'));
-        row("a character not in the roster", QByteArray("lusor \t"), QByteArray("lusor Plato\t"));
-        QTest::newRow("speed out of range") << QByteArray("optiones 3;") << QByteArray("optiones 6;");
-        QTest::newRow("words per game not a choice") << QByteArray(";10;") << QByteArray(";15;");
-        QTest::newRow("a class neither chosen nor not") << QByteArray(";1111;") << QByteArray(";1121;");
-        QTest::newRow("a language out of range") << QByteArray(";1011;1;") << QByteArray(";1011;100;");
-        QTest::newRow("sounds neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;2;0;0;");
-        QTest::newRow("music neither on nor off") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;2;0;");
-        QTest::newRow("look-alikes neither out nor in") << QByteArray(";1;1;0;0;") << QByteArray(";1;1;0;2;");
-        row("a vocabulary not the game's", QByteArray(";vocabula.txt"), QByteArray(";../x.txt"));
+        for (QStringList f : tableOf(TEST_DATA_DIR "/state-refused.tsv"))
+            QTest::newRow(qPrintable(f[0]))
+                << f[1].replace("\\t", "\t").toUtf8() << f[2].replace("\\t", "\t").toUtf8();
     }
     void stateRefused() {
         QFETCH(QByteArray, from);
