@@ -172,19 +172,9 @@ class TestHistory : public QObject {
     void damaged_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<qint64>("at");
-        QTest::newRow("a folder in its place") << "folder" << qint64(0);
-        QTest::newRow("a link that loops") << "loop" << qint64(0);
-        QTest::newRow("read-only") << "read-only" << qint64(0);
-        QTest::newRow("unreadable") << "unreadable" << qint64(0);
-        QTest::newRow("a newer program's database") << "version" << qint64(99);
-        QTest::newRow("a negative schema version") << "version" << qint64(-1);
-        QTest::newRow("another program's, stamped version 1") << "foreign" << qint64(1);
-        QTest::newRow("another program's, version 0") << "foreign" << qint64(0);
+        for (const QStringList &f : tableOf(TEST_DATA_DIR "/damaged-history.tsv"))
+            QTest::newRow(qPrintable(f[0])) << f[1] << f[2].toLongLong();
         row("another program's, stamped our version", "foreign", qint64(HistoryStore::schemaVersion));
-        for (qint64 at : {0, 4096, -4096})
-            QTest::addRow("overwritten at %lld", static_cast<long long>(at)) << "overwrite" << at;
-        for (qint64 at : {16, 99, 100, 1000, 4096, 4097, 8192, 10000, 16384, 20000, -4096, -1})
-            QTest::addRow("cut at %lld", static_cast<long long>(at)) << "cut" << at;
     }
     void damaged() {
         QFETCH(QString, damage);
