@@ -96,6 +96,8 @@ class TestGame : public QObject {
             QCOMPARE(b.categoria->list(i) + b.frequenza->list(i),
                      QString::number((n - 1) % 4 + 1).repeated(2));
         }
+        if (const qsizetype k = p.indexOf("AMbulo"); k >= 0) // of frequency 1, a verb
+            QCOMPARE(b.frequenza->list(k) + b.categoria->list(k), "13");
         QCOMPARE(fx.platform.messages.isEmpty(), report.isEmpty());
         if (!report.isEmpty()) {
             QCOMPARE(fx.platform.messages.last().text, report);
