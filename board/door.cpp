@@ -276,9 +276,8 @@ void Traduci::setPersonalVocabulary(const QString &path) {
     // The game's own file keeps its designed name (and so its designed
     // behaviour); any other list is known by its whole path.
     const QString own = QDir::current().absoluteFilePath(QStringLiteral("vocpers.txt"));
-    personalVocabulary_ =
-        path.isEmpty() || path == QStringLiteral("vocpers.txt") || QFileInfo(path).absoluteFilePath() == own
-            ? QStringLiteral("vocpers.txt")
-            : QFileInfo(path).absoluteFilePath();
+    personalVocabulary_ = path.isEmpty() || QFileInfo(path).absoluteFilePath() == own
+                              ? QStringLiteral("vocpers.txt")
+                              : QFileInfo(path).absoluteFilePath();
     if (hasImpostazioni()) impostazioni()->mostrarepertorio();
 }
