@@ -122,20 +122,23 @@ class TestErrata : public QObject {
         QCOMPARE(onDisk.join(' '), QStringLiteral("verbum9=4 verbum5=1"));
     }
 
-    // A file that is not text: one warning, left as it is, never written over.
+    // A file that is not text: one warning, before play, left as it is, never written over.
     void unreadableFileLeftAlone() {
         BoardFixture fx;
         const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0", 11);
         fx.write(file, binary);
         Traduci &b = fx.board();
+        const auto warnings = [&fx] {
+            return std::ranges::count_if(fx.platform.messages, [](auto &m) {
+                return m.title == "LessiCorsa! Errata" && m.icon == ui::Icon::Exclamation;
+            });
+        };
         startGame(fx, GameChoice{});
+        QCOMPARE(warnings(), 1);
         answer(b, false);
         answer(b, false);
         emit b.findChild<QMenu *>(QStringLiteral("Errata1"))->aboutToShow();
-        const auto warning = [](auto &m) {
-            return m.title == "LessiCorsa! Errata" && m.icon == ui::Icon::Exclamation;
-        };
-        QCOMPARE(std::ranges::count_if(fx.platform.messages, warning), 1);
+        QCOMPARE(warnings(), 1);
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == binary);
         QVERIFY(!b.findChild<QAction *>(QStringLiteral("Recense"))->isEnabled());
