@@ -86,7 +86,6 @@ class TestAbout : public QObject {
             QVERIFY(pictures.size() >= 8);
             for (const auto &[file, found] : pictures)
                 QVERIFY2(found, qPrintable(file));
-            QVERIFY(w->quaere->text().isEmpty());
             w->quaere->setText(word);
             QVERIFY(w->quaere_Enter());
             QCOMPARE(w->liber->textCursor().selectedText().toLower(), word.toLower());
