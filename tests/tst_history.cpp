@@ -255,9 +255,9 @@ class TestHistory : public QObject {
     }
 
     // A full disk, at the first start (no history can be made) or at a later
-    // game: one message, nothing set aside or left behind, and the game kept
-    // to be written with the next one once there is room. On a small file
-    // system of its own (mounting one needs root).
+    // game: one message, nothing set aside or left behind, and the game and a
+    // word mastered meanwhile kept to be written with the next game once there
+    // is room. On a small file system of its own (mounting one needs root).
     void fullDisk_data() {
         QTest::addColumn<int>("before"); // games written before the disk fills
         QTest::addColumn<QString>("told");
@@ -295,6 +295,7 @@ class TestHistory : public QObject {
         for (int w = 0; w < 200; ++w)
             words << QStringLiteral("verbum%1:1-1+").arg(w);
         h.record(game("a", 30, words));
+        h.mastered({"a", "amo", "1", day0});
         settle();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].startsWith(told), qPrintable(messages[0]));
@@ -303,9 +304,13 @@ class TestHistory : public QObject {
         h.record(game("a", 40, {"amo:1+"}));
         settle();
         QCOMPARE(messages.size(), 1);
-        qsizetype games = -1;
-        h.read([&](const HistoryStore &s) { games = s.games("a", QDateTime()).size(); });
+        qsizetype games = -1, mastered = -1;
+        h.read([&](const HistoryStore &s) {
+            games = s.games("a", QDateTime()).size();
+            mastered = s.masteredDays("a", day0).size();
+        });
         QCOMPARE(games, before + 2);
+        QCOMPARE(mastered, 1);
     }
 };
 

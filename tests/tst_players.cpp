@@ -172,9 +172,7 @@ class TestPlayers : public QObject {
              {std::pair{"1a 2b 1c", "C B"}, {"1a 2b 1b", "B A"}, {"1a 2b -b", "A Hospes"}}) {
             BoardFixture fx;
             Roster r;
-            QHash<QChar, QString> id;
-            for (const QChar c : QString("abc"))
-                id[c] = r.add(QString(c.toUpper()));
+            const QHash<QChar, QString> id{{'a', r.add("A")}, {'b', r.add("B")}, {'c', r.add("C")}};
             for (const QString &s : QString(steps).split(' '))
                 s[0] == '-' ? void(r.remove(id[s[1]])) : r.choose(s[0].digitValue(), id[s[1]]);
             QCOMPARE(r.side(1).name + ' ' + r.side(2).name, QString(sides));
