@@ -305,10 +305,8 @@ class TestHistory : public QObject {
         settle();
         QCOMPARE(messages.size(), 1);
         qsizetype games = -1, mastered = -1;
-        h.read([&](const HistoryStore &s) {
-            games = s.games("a", QDateTime()).size();
-            mastered = s.masteredDays("a", day0).size();
-        });
+        h.read([&](const HistoryStore &s) { games = s.games("a", QDateTime()).size(); });
+        h.read([&](const HistoryStore &s) { mastered = s.masteredDays("a", day0).size(); });
         QCOMPARE(games, before + 2);
         QCOMPARE(mastered, 1);
     }

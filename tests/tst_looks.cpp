@@ -209,7 +209,8 @@ class TestLooks : public QObject {
         } else if (state.startsWith(QLatin1String("end"))) {
             // The one player's last word, or the left-hand player wins; the head of the other falls.
             startGame(fx, {.players = players, .words = 20});
-            (players == 2 ? b.state.playerScore[2] : b.state.wordsDone) = players == 2 ? 10 : 19;
+            b.state.playerScore[2] = players == 2 ? 10 : 0; // the left-hand player a word from winning,
+            b.state.wordsDone = players == 2 ? 0 : 19;      // or the one player at her last word
             answer(b, true, players == 2 ? 2 : 0);
             for (int i = 0; i < 12; ++i)
                 b.Timer1_Timer();
