@@ -65,8 +65,8 @@ QString chartOf(const QChart &c) {
             for (const QPointF &p : area->upperSeries()->points())
                 s << ' ' << (p.x() - area->upperSeries()->at(0).x()) / 3.6e6 << ':' << p.y();
         } else if (auto *bars = qobject_cast<QAbstractBarSeries *>(x)) {
-            s << ' ' << bars->barWidth() << ' ' << bars->isLabelsVisible() << bars->labelsPosition() << ' '
-              << bars->labelsFormat();
+            s << ' ' << bars->barWidth() << ' ' << bars->isLabelsVisible() << ' ' << bars->labelsPosition()
+              << ' ' << bars->labelsFormat();
             for (QBarSet *set : bars->barSets()) {
                 s << ' ' << set->color().name() << ' ' << set->labelColor().name() << ' ' << pen(set->pen())
                   << ' ' << set->labelFont().toString();
@@ -166,15 +166,16 @@ class TestPlayers : public QObject {
     }
 
     // A player chosen for a side leaves the other side alone unless she held it (the two change
-    // places); a player removed leaves her side to Hospes. "1a": A to side 1; "-a": A removed.
+    // places); a player removed leaves her side to Hospes. "1a": A chosen for side 1.
     void sidesChosenAndRemoved() {
-        for (const auto &[steps, sides] :
-             {std::pair{"1a 2b 1c", "C B"}, {"1a 2b 1b", "B A"}, {"1a 2b -b", "A Hospes"}}) {
+        for (const auto &[steps, removed, sides] :
+             {std::tuple{"1a 2b 1c", "", "C B"}, {"1a 2b 1b", "", "B A"}, {"1a 2b", "b", "A Hospes"}}) {
             BoardFixture fx;
             Roster r;
             const QHash<QChar, QString> id{{'a', r.add("A")}, {'b', r.add("B")}, {'c', r.add("C")}};
             for (const QString &s : QString(steps).split(' '))
-                s[0] == '-' ? void(r.remove(id[s[1]])) : r.choose(s[0].digitValue(), id[s[1]]);
+                r.choose(s[0].digitValue(), id[s[1]]);
+            if (*removed) r.remove(id[QChar(*removed)]);
             QCOMPARE(r.side(1).name + ' ' + r.side(2).name, QString(sides));
         }
     }
